@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test through CTest
+# in a fresh throw-away Wine prefix.
+set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
+"$here/setup.sh"
+source "$here/env.sh"
+"$here/stop-wine"
+rm -rf "$TW_BUILD/prefix-test" "$TW_BUILD/xdg"
+trap '"$here/stop-wine"' EXIT
+"$here/build.sh"
+cd "$TW_BUILD"
+ctest --output-on-failure -j "${TW_TEST_JOBS:-4}" "$@"
