@@ -1,0 +1,27 @@
+#pragma once
+
+#include "registry/RegAccess.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+using RegValue = std::variant<std::wstring, long long>;
+
+// The text with every occurrence of the pattern removed, also occurrences that a removal
+// creates. Case-sensitive.
+std::wstring RemoveText(const std::wstring& pattern, const std::wstring& text);
+
+// Splits the text at every delimiter into the list, each field with one blank in front. A
+// delimiter adds its field even when empty; an empty last field is dropped.
+void SplitText(const std::wstring& text, wchar_t delimiter, std::vector<std::wstring>& list);
+
+// Writes one value under root\key, creating the key. Kind Unknown keeps the kind of the
+// existing value. Throws std::runtime_error with the system's text when the key cannot be
+// opened or the kind is unusable; ERegAccessError when the value cannot be written.
+void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
+                   const RegValue& value, RegDataKind kind);
+
+// The string value (at most 255 characters, cut at its first zero character), or the empty
+// text on any failure.
+std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root);
