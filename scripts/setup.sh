@@ -17,3 +17,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get update -q
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+"$(dirname "$0")/build-libjpeg.sh"

@@ -1,0 +1,125 @@
+#include "controls/CtrlCommon.h"
+
+#include <cmath>
+
+namespace ctl {
+
+namespace {
+
+// A memory DC with one bitmap selected for as long as it lives.
+class SelectedBitmap {
+  public:
+    explicit SelectedBitmap(HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(nullptr)), old_(SelectObject(dc_.get(), bitmap)) {}
+    ~SelectedBitmap() { SelectObject(dc_.get(), old_); }
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+    HDC dc() const { return dc_.get(); }
+
+  private:
+    tk::MemoryDc dc_;
+    HGDIOBJ old_;
+};
+
+int gradientSteps(const RECT& rect, GradientKind kind) {
+    switch (kind) {
+    case GradientKind::Columns:
+        return rect.right - rect.left;
+    case GradientKind::Rows:
+        return rect.bottom - rect.top;
+    case GradientKind::Diagonal:
+        break;
+    }
+    return (rect.bottom - rect.top) + (rect.right - rect.left);
+}
+
+} // namespace
+
+int centre(int total, int border, int size) {
+    return border + (total - 2 * border - size) / 2;
+}
+
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
+
+void drawGradient(tk::Canvas& canvas, const RECT& rect, COLORREF from, COLORREF to,
+                  GradientKind kind) {
+    const int steps = gradientSteps(rect, kind);
+    if (steps < 0)
+        return;
+    const double start[3] = {double(GetRValue(from)), double(GetGValue(from)),
+                             double(GetBValue(from))};
+    const double end[3] = {double(GetRValue(to)), double(GetGValue(to)), double(GetBValue(to))};
+    double value[3] = {start[0], start[1], start[2]};
+    double step[3] = {};
+    for (int c = 0; c < 3 && steps > 0; ++c)
+        step[c] = (end[c] - start[c]) / steps;
+    canvas.setPenStyle(tk::PenStyle::Solid);
+    canvas.setPenWidth(1);
+    for (int i = 0; i <= steps; ++i) {
+        canvas.setPenColor(
+            RGB(roundHalfEven(value[0]), roundHalfEven(value[1]), roundHalfEven(value[2])));
+        switch (kind) {
+        case GradientKind::Columns:
+            canvas.moveTo(i, rect.top);
+            canvas.lineTo(i, rect.top + rect.bottom);
+            break;
+        case GradientKind::Rows:
+            canvas.moveTo(rect.left, i);
+            canvas.lineTo(rect.left + rect.right, i);
+            break;
+        case GradientKind::Diagonal:
+            canvas.moveTo(i, rect.top);
+            canvas.lineTo(rect.left, i);
+            break;
+        }
+        for (int c = 0; c < 3; ++c)
+            value[c] += step[c];
+    }
+}
+
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info))
+        return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+HBITMAP copyBitmap(HBITMAP bitmap) {
+    if (!bitmap)
+        return nullptr;
+    return static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+COLORREF bitmapPixel(HBITMAP bitmap, int x, int y) {
+    SelectedBitmap source(bitmap);
+    return GetPixel(source.dc(), x, y);
+}
+
+void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF transparent) {
+    const SIZE size = bitmapSize(bitmap);
+    if (size.cx <= 0 || size.cy <= 0)
+        return;
+    SelectedBitmap source(bitmap);
+    TransparentBlt(canvas.handle(), x, y, size.cx, size.cy, source.dc(), 0, 0, size.cx, size.cy,
+                   transparent);
+}
+
+bool isAccelerator(wchar_t ch, const std::wstring& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&')
+            continue;
+        if (caption[i + 1] != L'&')
+            return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(ch))) ==
+                   CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(caption[i + 1])));
+        ++i;
+    }
+    return false;
+}
+
+bool shiftKeyHeld() {
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+} // namespace ctl

@@ -1,0 +1,897 @@
+#include "controls/FlatBtn.h"
+
+#include "controls/CtrlCommon.h"
+#include "toolkit/Application.h"
+#include "toolkit/MessageBox.h"
+
+#include <algorithm>
+
+namespace ctl {
+
+namespace {
+
+// Outline colours of the painters' steps.
+enum class Ink { Inactive, Active, Outline, Outline2 };
+
+// One step of an outline painter: a polyline (its end pixel set too) or single
+// pixels. Negative coordinates count from the right or bottom edge (-1 is W-1).
+struct OutlineStep {
+    Ink ink;
+    bool pixels;
+    std::vector<POINT> points;
+};
+using Outline = std::vector<OutlineStep>;
+
+const Outline office0 = {
+    {Ink::Inactive,
+     false,
+     {{3, 1}, {1, 3}, {1, -4}, {3, -2}, {-4, -2}, {-2, -4}, {-2, 3}, {-4, 1}, {3, 1}}},
+};
+
+const Outline office1 = {
+    {Ink::Inactive, true, {{-2, 3}, {2, -3}}},
+    {Ink::Active, false, {{-2, 4}, {-2, -4}, {-4, -2}, {3, -2}}},
+    {Ink::Outline, false, {{-3, 2}, {-4, 1}, {3, 1}, {1, 3}, {1, -4}}},
+    {Ink::Outline2,
+     false,
+     {{3, 0}, {0, 3}, {0, -4}, {3, -1}, {-4, -1}, {-1, -4}, {-1, 3}, {-4, 0}, {3, 0}}},
+};
+
+const Outline office2 = {
+    {Ink::Inactive, true, {{-3, 2}, {1, -4}}},
+    {Ink::Active, false, {{-4, 1}, {3, 1}, {1, 3}, {1, -5}}},
+    {Ink::Outline, false, {{-2, 2}, {-1, 3}, {-1, -4}, {-4, -1}, {3, -1}, {1, -3}}},
+    {Ink::Outline2, false, {{-3, 1}, {-4, 0}, {3, 0}, {0, 3}, {0, -4}}},
+    {Ink::Outline2, false, {{-2, 3}, {-2, -4}, {-4, -2}, {3, -2}, {2, -3}}},
+};
+
+const Outline classic0 = {
+    {Ink::Inactive, false, {{8, 2},   {7, 3},   {6, 3},   {3, 6},   {3, 7},  {2, 8},   {2, -8},
+                            {3, -7},  {3, -6},  {6, -3},  {7, -3},  {8, -2}, {-8, -2}, {-7, -3},
+                            {-6, -3}, {-3, -6}, {-3, -7}, {-2, -8}, {-2, 8}, {-3, 7},  {-3, 6},
+                            {-6, 3},  {-7, 3},  {-8, 2},  {8, 2}}},
+};
+
+const Outline classic1 = {
+    {Ink::Inactive,
+     false,
+     {{-8, 1}, {8, 1}, {7, 2}, {6, 2}, {2, 6}, {2, 7}, {1, 8}, {1, -8}, {2, -7}, {2, -6}, {5, -3}}},
+    {Ink::Inactive, true, {{7, -2}}},
+    {Ink::Inactive,
+     false,
+     {{5, -5}, {6, -4}, {7, -4}, {8, -3}, {-8, -3}, {-3, -8}, {-3, 8}, {-2, 7}}},
+    {Ink::Inactive, true, {{-7, -2}}},
+    {Ink::Inactive, false, {{-5, -3}, {-3, -5}}},
+    {Ink::Inactive, false, {{-6, -4}, {-4, -6}}},
+    {Ink::Inactive, true, {{-2, -7}, {-2, 7}}},
+    {Ink::Inactive, false, {{-4, 6}, {-5, 5}}},
+    {Ink::Inactive, false, {{-3, 5}, {-6, 2}}},
+    {Ink::Active, false, {{8, 2},   {7, 3},   {6, 3},   {3, 6},   {3, 7},   {2, 8},
+                          {2, -8},  {3, -7},  {3, -6},  {6, -3},  {7, -3},  {8, -2},
+                          {-8, -2}, {-7, -3}, {-6, -3}, {-3, -6}, {-3, -7}, {-2, -8},
+                          {-2, 8},  {-3, 7},  {-3, 6},  {-7, 2},  {8, 2}}},
+    {Ink::Outline, false, {{-7, 3}, {8, 3}, {3, 8}, {3, -8}}},
+    {Ink::Outline, false, {{-6, 5}, {-6, 4}, {8, 4}, {4, 8}, {4, -6}, {5, -6}}},
+    {Ink::Outline, false, {{6, 4}, {4, 6}}},
+};
+
+const Outline classic2 = {
+    {Ink::Inactive, false, {{-8, 1},  {8, 1},   {7, 2},   {6, 2},   {2, 6},   {2, 7},
+                            {1, 8},   {1, -8},  {2, -7},  {2, -6},  {4, -4},  {5, -4},
+                            {6, -3},  {7, -3},  {8, -2},  {-8, -2}, {-7, -3}, {-6, -3},
+                            {-3, -6}, {-3, -7}, {-2, -8}, {-2, 8},  {-3, 7},  {-3, 6}}},
+    {Ink::Inactive, true, {{8, 3}}},
+    {Ink::Inactive, false, {{6, 4}, {4, 6}}},
+    {Ink::Inactive, false, {{3, 8}, {3, -8}}},
+    {Ink::Inactive, true, {{4, -6}}},
+    {Ink::Inactive, false, {{-4, 4}, {-6, 2}}},
+    {Ink::Inactive, true, {{-7, 3}}},
+    {Ink::Active,
+     false,
+     {{-4, 5},
+      {-7, 2},
+      {8, 2},
+      {7, 3},
+      {6, 3},
+      {3, 6},
+      {3, 7},
+      {2, 8},
+      {2, -8},
+      {3, -7},
+      {3, -6},
+      {4, -5}}},
+    {Ink::Outline, false, {{7, 5}, {5, 7}, {5, -5}}},
+    {Ink::Outline, false, {{-8, 3}, {9, 3}}},
+    {Ink::Outline,
+     false,
+     {{5, -3},
+      {6, -2},
+      {7, -2},
+      {7, -1},
+      {-6, -1},
+      {-1, -6},
+      {-1, 8},
+      {-2, 7},
+      {-2, 6},
+      {-3, 5},
+      {-4, 6},
+      {-5, 5},
+      {-6, 5},
+      {-6, 4},
+      {7, 4},
+      {4, 7},
+      {4, -7}}},
+    {Ink::Outline, false, {{-4, -2}, {-1, -5}}},
+    {Ink::Outline, false, {{-7, -2}, {-6, -2}, {-2, -6}, {-2, -7}}},
+};
+
+POINT resolve(POINT p, int width, int height) {
+    return POINT{p.x < 0 ? width + p.x : p.x, p.y < 0 ? height + p.y : p.y};
+}
+
+// Built-in glyphs are drawn here: a transparent magenta ground and one shape
+// per control type, in a shade per state.
+const COLORREF glyphGround = RGB(255, 0, 255);
+
+enum class GlyphShape { Square, Circle, UpArrow, DownArrow, Question };
+
+struct GlyphArt {
+    GlyphShape shape;
+    int width;
+    int height;
+};
+
+GlyphArt glyphArt(int number) {
+    switch ((number - 1) / 4) {
+    case 0:
+        return {GlyphShape::Square, 10, 10};
+    case 1:
+        return {GlyphShape::Circle, 15, 15};
+    case 2:
+        return {GlyphShape::UpArrow, 17, 10};
+    case 3:
+        return {GlyphShape::DownArrow, 17, 9};
+    case 4:
+        return {GlyphShape::Circle, 16, 16};
+    default:
+        return {GlyphShape::Question, 15, 15};
+    }
+}
+
+// Hover, disabled, down, inactive.
+COLORREF glyphInk(int number) {
+    static const COLORREF inks[] = {RGB(0, 0, 128), RGB(160, 160, 160), RGB(0, 0, 0),
+                                    RGB(64, 64, 64)};
+    return inks[(number - 1) % 4];
+}
+
+void drawArrow(tk::Canvas& canvas, const GlyphArt& art, bool up) {
+    const int rows = std::min(art.height - 2, art.width / 2);
+    for (int row = 0; row < rows; ++row) {
+        const int y = up ? art.height - 2 - row : 1 + row;
+        const int half = rows - 1 - row;
+        canvas.moveTo(art.width / 2 - half, y);
+        canvas.lineTo(art.width / 2 + half + 1, y);
+    }
+}
+
+void drawGlyphShape(tk::Canvas& canvas, const GlyphArt& art) {
+    const RECT inner{2, 2, art.width - 2, art.height - 2};
+    switch (art.shape) {
+    case GlyphShape::Square:
+        canvas.fillRect(inner);
+        break;
+    case GlyphShape::Circle:
+        canvas.ellipse(inner);
+        break;
+    case GlyphShape::UpArrow:
+        drawArrow(canvas, art, true);
+        break;
+    case GlyphShape::DownArrow:
+        drawArrow(canvas, art, false);
+        break;
+    case GlyphShape::Question:
+        canvas.setBrushStyle(tk::BrushStyle::Clear);
+        canvas.ellipse(RECT{0, 0, art.width - 1, art.height - 1});
+        canvas.setFont(tk::FontSpec{L"Tahoma", 11, true, false, false, canvas.penColor()});
+        RECT text{0, 0, art.width - 1, art.height - 1};
+        canvas.drawText(L"?", text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        break;
+    }
+}
+
+HBITMAP builtInGlyph(int number) {
+    const GlyphArt art = glyphArt(number);
+    return tk::paintBitmap(art.width, art.height, [&](tk::Canvas& canvas) {
+        canvas.setBrushColor(glyphGround);
+        canvas.fillRect(RECT{0, 0, art.width, art.height});
+        canvas.setPenColor(glyphInk(number));
+        canvas.setBrushColor(glyphInk(number));
+        drawGlyphShape(canvas, art);
+    });
+}
+
+int firstGlyphNumber(FlatBtnType type, bool office2000Look) {
+    switch (type) {
+    case FlatBtnType::Button:
+        return 1;
+    case FlatBtnType::RadioButton:
+        return office2000Look ? 17 : 5;
+    case FlatBtnType::UpButton:
+        return 9;
+    case FlatBtnType::DownButton:
+        return 13;
+    case FlatBtnType::HintButton:
+        break;
+    }
+    return 21;
+}
+
+bool sideways(GlyphPosition position) {
+    return position == GlyphPosition::Left || position == GlyphPosition::Right;
+}
+
+template <class F> BOOL CALLBACK visitFlatButton(HWND child, LPARAM data) {
+    if (auto* button = dynamic_cast<TFlatButton*>(tk::Control::fromHandle(child)))
+        (*reinterpret_cast<F*>(data))(*button);
+    return TRUE;
+}
+
+// Runs f for every flat button in the window `root`.
+template <class F> void forEachFlatButton(HWND root, F f) {
+    EnumChildWindows(root, visitFlatButton<F>, reinterpret_cast<LPARAM>(&f));
+}
+
+RECT moved(const RECT& rect, int dx, int dy) {
+    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
+
+RECT sized(int left, int top, int width, int height) {
+    return RECT{left, top, left + width, top + height};
+}
+
+} // namespace
+
+std::vector<std::wstring> wrapCaption(const std::wstring& caption, int width,
+                                      const TextMeasure& measure) {
+    if (measure(caption) <= width)
+        return {caption};
+    std::vector<std::wstring> lines;
+    const std::size_t length = caption.size();
+    std::size_t position = 0;
+    std::size_t lineStart = std::wstring::npos;
+    while (position < length) {
+        if (position == lineStart)
+            return {};
+        lineStart = position;
+        std::wstring line;
+        std::size_t lastBlank = 0;
+        while (position < length && measure(line + caption[position]) <= width) {
+            line += caption[position];
+            if (caption[position] == L' ')
+                lastBlank = line.size() - 1;
+            ++position;
+        }
+        if (position < length && lastBlank != 0) {
+            line.resize(lastBlank);
+            position = lineStart + lastBlank + 1;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+int textAreaWidth(int buttonWidth, FlatBtnType type, GlyphPosition position, bool showGlyph,
+                  int glyphWidth) {
+    if (type == FlatBtnType::Button && !sideways(position))
+        return buttonWidth - 13;
+    const int margin = type == FlatBtnType::Button ? 18 : 10;
+    const int width = buttonWidth - glyphWidth - margin;
+    return showGlyph ? width : width + glyphWidth + 5;
+}
+
+int autoButtonHeight(int textHeight, FlatBtnType type, GlyphPosition position, bool showGlyph,
+                     int glyphHeight) {
+    int height = textHeight;
+    if (showGlyph) {
+        if (type == FlatBtnType::Button && !sideways(position))
+            height += glyphHeight + 4;
+        else
+            height = std::max(height, glyphHeight);
+    }
+    return height + (type == FlatBtnType::Button ? 10 : 5);
+}
+
+struct TFlatButton::Layout {
+    RECT glyph;
+    RECT text;
+};
+
+TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int height)
+    : tk::CustomControl(parent, x, y, width, height) {
+    initColor(0xCCFFFF);
+    setTabStop(true);
+    loadBuiltInGlyphs();
+}
+
+TFlatButton::~TFlatButton() = default;
+
+void TFlatButton::setCaption(const std::wstring& caption) {
+    if (caption == this->caption())
+        return;
+    tk::CustomControl::setCaption(caption);
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setColor(COLORREF color) {
+    tk::CustomControl::setColor(color);
+    repaint();
+}
+
+void TFlatButton::setOffice2000Look(bool look) {
+    if (look == office2000Look_)
+        return;
+    office2000Look_ = look;
+    activeColor_ = 0x808080;
+    activeOutlineColor_ = 0xFFFFFF;
+    inactiveColor_ = 0xC0C0C0;
+    if (look) {
+        activeOutlineColor2_ = 0xD6E7E7;
+        initColor(0xCCFFFF);
+        if (controlType_ == FlatBtnType::Button)
+            showGlyph_ = false;
+    } else {
+        mouseState_ = FlatMouseState::Inactive;
+        initColor(0xE1FFFF);
+        showGlyph_ = true;
+    }
+    if (controlType_ == FlatBtnType::RadioButton)
+        loadBuiltInGlyphs();
+    repaint();
+}
+
+void TFlatButton::setAbout(FlatBtnAbout about) {
+    if (about == FlatBtnAbout::About)
+        tk::messageBox(handle(), L"Flat button control: a flat, self-painted button.", L"About",
+                       MB_OK | MB_ICONINFORMATION);
+}
+
+void TFlatButton::setAction(tk::Action* action) {
+    action_ = action;
+    if (action)
+        setCaption(action->caption);
+}
+
+namespace {
+
+template <class T> bool store(T& field, T value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
+void TFlatButton::setActiveColor(COLORREF color) {
+    if (store(activeColor_, color))
+        repaint();
+}
+
+void TFlatButton::setActiveOutlineColor(COLORREF color) {
+    if (store(activeOutlineColor_, color))
+        repaint();
+}
+
+void TFlatButton::setActiveOutlineColor2(COLORREF color) {
+    if (store(activeOutlineColor2_, color))
+        repaint();
+}
+
+void TFlatButton::setInactiveColor(COLORREF color) {
+    if (store(inactiveColor_, color))
+        repaint();
+}
+
+void TFlatButton::setTransparentColor(COLORREF color) {
+    if (store(transparentColor_, color))
+        repaint();
+}
+
+void TFlatButton::setTransparent(bool transparent) {
+    if (store(transparent_, transparent))
+        repaint();
+}
+
+void TFlatButton::setAutoTransparency(bool automatic) {
+    if (store(autoTransparency_, automatic))
+        repaint();
+}
+
+void TFlatButton::setAutoHeight(bool autoHeight) {
+    if (!store(autoHeight_, autoHeight))
+        return;
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setWordWrap(bool wordWrap) {
+    if (!store(wordWrap_, wordWrap))
+        return;
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setShowGlyph(bool showGlyph) {
+    if (!store(showGlyph_, showGlyph))
+        return;
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setUseCustomGlyphs(bool useCustom) {
+    if (!store(useCustomGlyphs_, useCustom))
+        return;
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
+    target.reset(copyBitmap(glyph));
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setActiveGlyph(HBITMAP glyph) {
+    setGlyph(activeGlyph_, glyph);
+}
+void TFlatButton::setDisabledGlyph(HBITMAP glyph) {
+    setGlyph(disabledGlyph_, glyph);
+}
+void TFlatButton::setDownActiveGlyph(HBITMAP glyph) {
+    setGlyph(downActiveGlyph_, glyph);
+}
+void TFlatButton::setInactiveGlyph(HBITMAP glyph) {
+    setGlyph(inactiveGlyph_, glyph);
+}
+
+void TFlatButton::setHoverFont(const tk::FontSpec& font) {
+    hoverFont_ = font;
+    repaint();
+}
+
+void TFlatButton::setPosition(GlyphPosition position) {
+    if (controlType_ != FlatBtnType::Button && sideways(position))
+        position = GlyphPosition::Top;
+    if (!store(position_, position))
+        return;
+    remeasure();
+    repaint();
+}
+
+void TFlatButton::setControlType(FlatBtnType type) {
+    if (!store(controlType_, type))
+        return;
+    loadBuiltInGlyphs();
+    if (type != FlatBtnType::Button && sideways(position_))
+        position_ = GlyphPosition::Top;
+    remeasure();
+    setShowGlyph(!(office2000Look_ && type == FlatBtnType::Button));
+    repaint();
+}
+
+void TFlatButton::setDefault(bool isDefault) {
+    default_ = isDefault;
+    forEachFlatButton(GetAncestor(handle(), GA_ROOT),
+                      [](TFlatButton& button) { button.repaint(); });
+}
+
+void TFlatButton::loadBuiltInGlyphs() {
+    const int first = firstGlyphNumber(controlType_, office2000Look_);
+    builtInHoverGlyph_.reset(builtInGlyph(first));
+    builtInDisabledGlyph_.reset(builtInGlyph(first + 1));
+    builtInDownGlyph_.reset(builtInGlyph(first + 2));
+    builtInInactiveGlyph_.reset(builtInGlyph(first + 3));
+}
+
+// Mouse, focus and keyboard
+
+bool TFlatButton::over(int x, int y) const {
+    const RECT client = clientRect();
+    const POINT at{x, y};
+    return PtInRect(&client, at) != FALSE;
+}
+
+void TFlatButton::setMouseState(FlatMouseState state) {
+    if (store(mouseState_, state))
+        repaint();
+}
+
+void TFlatButton::mouseMove(int x, int y, UINT) {
+    const bool isOver = over(x, y);
+    switch (mouseState_) {
+    case FlatMouseState::DownInside:
+        if (!isOver)
+            setMouseState(FlatMouseState::DownOutside);
+        break;
+    case FlatMouseState::DownOutside:
+        if (isOver)
+            setMouseState(FlatMouseState::DownInside);
+        break;
+    case FlatMouseState::Inactive:
+        if (isOver) {
+            setMouseState(FlatMouseState::Hover);
+            fire(onMouseEnter);
+            SetCapture(handle());
+        }
+        break;
+    case FlatMouseState::Hover:
+        if (!isOver) {
+            setMouseState(FlatMouseState::Inactive);
+            fire(onMouseExit);
+            if (GetCapture() == handle())
+                ReleaseCapture();
+        }
+        break;
+    }
+}
+
+void TFlatButton::mouseDown(tk::MouseButton button, int x, int y, UINT) {
+    if (button != tk::MouseButton::Left || !over(x, y))
+        return;
+    setMouseState(FlatMouseState::DownInside);
+    SetCapture(handle());
+}
+
+void TFlatButton::mouseUp(tk::MouseButton button, int x, int y, UINT) {
+    if (button != tk::MouseButton::Left)
+        return;
+    if (over(x, y) && modalResult_ == 0) {
+        setMouseState(FlatMouseState::Hover);
+        SetCapture(handle());
+        return;
+    }
+    setMouseState(FlatMouseState::Inactive);
+    if (GetCapture() == handle())
+        ReleaseCapture();
+}
+
+void TFlatButton::focusChanged(bool focused) {
+    active_ = focused;
+    mouseState_ = FlatMouseState::Inactive;
+    repaint();
+}
+
+void TFlatButton::keyDown(UINT vk) {
+    if ((vk == VK_RETURN || vk == VK_SPACE) && active_)
+        keyboardClick();
+    else if (vk == VK_ESCAPE && cancel_ && !shiftKeyHeld())
+        keyboardClick();
+}
+
+void TFlatButton::keyPress(wchar_t ch) {
+    if ((active_ || GetKeyState(VK_MENU) < 0) && isAccelerator(ch, caption()) && enabled() &&
+        visible())
+        keyboardClick();
+}
+
+void TFlatButton::keyboardClick() {
+    keyboardClick_ = true;
+    click();
+    if (modalResult_ != 0 && GetCapture() == handle())
+        ReleaseCapture();
+}
+
+void TFlatButton::click() {
+    const FlatMouseState remembered = mouseState_;
+    if (keyboardClick_ && remembered != FlatMouseState::DownInside) {
+        mouseState_ = FlatMouseState::DownInside;
+        repaint();
+        tk::app().processMessages();
+    }
+    resetOtherButtons();
+    if (keyboardClick_ || mouseState_ != remembered) {
+        mouseState_ = remembered;
+        repaint();
+        tk::app().processMessages();
+    }
+    keyboardClick_ = false;
+    if (!onClick && action_)
+        tk::app().guard([this] { action_->execute(); });
+    else
+        tk::CustomControl::click();
+}
+
+void TFlatButton::resetOtherButtons() {
+    forEachFlatButton(GetAncestor(handle(), GA_ROOT), [this](TFlatButton& button) {
+        if (&button == this)
+            return;
+        button.mouseState_ = FlatMouseState::Inactive;
+        button.repaint();
+    });
+}
+
+LRESULT TFlatButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_KILLFOCUS:
+        if (GetCapture() == handle())
+            ReleaseCapture();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (!focused()) {
+            settingFocus_ = true;
+            SetFocus(handle());
+            settingFocus_ = false;
+            if (!focused())
+                return 0;
+        }
+        break;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F4) {
+            setMouseState(FlatMouseState::Inactive);
+            if (GetCapture() == handle())
+                ReleaseCapture();
+        }
+        break;
+    case WM_SYSCHAR:
+        if (isAccelerator(static_cast<wchar_t>(wParam), caption()) && enabled() && visible()) {
+            keyboardClick();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return tk::CustomControl::handleMessage(msg, wParam, lParam);
+}
+
+// Glyphs and measuring
+
+HBITMAP TFlatButton::currentGlyph() {
+    if (!enabled()) {
+        if (!useCustomGlyphs_)
+            return builtInDisabledGlyph_.get();
+        return disabledGlyph_ ? disabledGlyph_.get() : embossedGlyph();
+    }
+    switch (mouseState_) {
+    case FlatMouseState::Hover:
+        if (!useCustomGlyphs_)
+            return builtInHoverGlyph_.get();
+        return activeGlyph_ ? activeGlyph_.get() : inactiveGlyph_.get();
+    case FlatMouseState::DownInside:
+        if (!useCustomGlyphs_)
+            return builtInDownGlyph_.get();
+        return downActiveGlyph_ ? downActiveGlyph_.get() : inactiveGlyph_.get();
+    default:
+        return useCustomGlyphs_ ? inactiveGlyph_.get() : builtInInactiveGlyph_.get();
+    }
+}
+
+// A grey relief of the inactive glyph: every pixel that is not the glyph's
+// transparent colour gets a highlight one pixel right and down and a shadow
+// in place, on the button face.
+HBITMAP TFlatButton::embossedGlyph() {
+    const HBITMAP source = inactiveGlyph_.get();
+    const SIZE size = bitmapSize(source);
+    if (size.cx <= 0 || size.cy <= 0)
+        return nullptr;
+    const COLORREF ground =
+        autoTransparency_ ? bitmapPixel(source, 0, size.cy - 1) : transparentColor_;
+    std::vector<bool> ink(static_cast<std::size_t>(size.cx) * size.cy);
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x)
+            ink[y * size.cx + x] = bitmapPixel(source, x, y) != ground;
+    embossedGlyph_.reset(tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
+        canvas.setBrushColor(GetSysColor(COLOR_BTNFACE));
+        canvas.fillRect(RECT{0, 0, size.cx, size.cy});
+        for (int pass = 0; pass < 2; ++pass) {
+            const COLORREF color = GetSysColor(pass == 0 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+            const int offset = pass == 0 ? 1 : 0;
+            for (int y = 0; y + offset < size.cy; ++y)
+                for (int x = 0; x + offset < size.cx; ++x)
+                    if (ink[y * size.cx + x])
+                        canvas.setPixel(x + offset, y + offset, color);
+        }
+    }));
+    return embossedGlyph_.get();
+}
+
+RECT TFlatButton::wrappedTextArea(tk::Canvas& canvas, HBITMAP glyph) {
+    const std::wstring text = caption();
+    textAreaWidth_ =
+        textAreaWidth(clientWidth(), controlType_, position_, showGlyph_, bitmapSize(glyph).cx);
+    wrappedLines_ = wrapCaption(text, textAreaWidth_,
+                                [&](const std::wstring& s) { return canvas.textWidth(s); });
+    const int captionWidth = canvas.textWidth(text);
+    if (captionWidth > textAreaWidth_) {
+        const int lineHeight = canvas.textHeight(L"0");
+        return sized(0, 0, textAreaWidth_, static_cast<int>(wrappedLines_.size()) * lineHeight);
+    }
+    textAreaWidth_ = captionWidth;
+    return sized(0, 0, captionWidth, canvas.textHeight(text));
+}
+
+void TFlatButton::remeasure() {
+    if (!autoHeight_)
+        return;
+    tk::MemoryCanvas canvas(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+    canvas.setFont(font());
+    const HBITMAP glyph = currentGlyph();
+    const int textHeight =
+        wordWrap_ ? wrappedTextArea(canvas, glyph).bottom : canvas.textHeight(caption());
+    setBounds(
+        left(), top(), width(),
+        autoButtonHeight(textHeight, controlType_, position_, showGlyph_, bitmapSize(glyph).cy));
+}
+
+// Painting
+
+tk::FontSpec TFlatButton::paintFont() const {
+    const bool hot =
+        mouseState_ == FlatMouseState::Hover || mouseState_ == FlatMouseState::DownInside;
+    tk::FontSpec fontStyle = enabled() && hot ? hoverFont_ : font();
+    if (!enabled())
+        fontStyle.color = inactiveColor_;
+    if (default_)
+        fontStyle.bold = true;
+    return fontStyle;
+}
+
+TFlatButton::Layout TFlatButton::place(tk::Canvas& canvas, HBITMAP glyph) {
+    const SIZE g = bitmapSize(glyph);
+    const RECT textArea =
+        wordWrap_ ? wrappedTextArea(canvas, glyph)
+                  : sized(0, 0, canvas.textWidth(caption()), canvas.textHeight(caption()));
+    const int tw = textArea.right;
+    const int th = textArea.bottom;
+    const int w = clientWidth();
+    const int h = clientHeight();
+    const bool button = controlType_ == FlatBtnType::Button;
+    int gx = 0, gy = 0, tx = 0, ty = 0;
+    if (!showGlyph_) {
+        tx = button ? (w - tw - 1) / 2 + 1 : 2;
+        ty = button ? (h - th - 1) / 2 + 1 : 2;
+    } else if (!button) {
+        const int spare = canvas.textHeight(caption()) - g.cy;
+        gy = spare > 1 ? spare / 2 + 2 : 2;
+        ty = 2;
+        gx = 2;
+        tx = g.cx + 7;
+    } else if (!sideways(position_)) {
+        gx = (w - g.cx - 1) / 2 + 1;
+        tx = (w - tw - 1) / 2 + 1;
+        gy = 6;
+        ty = (h - g.cy - th - 1) / 2 + g.cy + 1;
+    } else {
+        gy = (h - g.cy - 1) / 2 + 1;
+        ty = (h - th - 1) / 2 + 1;
+        gx = 6;
+        tx = (w - g.cx - tw - 1) / 2 + g.cx + 1;
+        if (position_ == GlyphPosition::Right) {
+            gx = w - gx - g.cx - 1;
+            tx = w - tx - tw - 1;
+        }
+    }
+    if (showGlyph_ && position_ == GlyphPosition::Bottom) {
+        gy = h - gy - g.cy - 1;
+        ty = h - ty - th - 1;
+    }
+    return Layout{sized(gx, gy, g.cx, g.cy), sized(tx, ty, tw, th)};
+}
+
+bool TFlatButton::showsFocus() const {
+    if (!active_)
+        return false;
+    if (focused())
+        return true;
+    return dynamic_cast<TFlatButton*>(tk::Control::fromHandle(GetFocus())) == nullptr;
+}
+
+void TFlatButton::drawFocus(tk::Canvas& canvas, const RECT& text) const {
+    if (controlType_ == FlatBtnType::Button) {
+        canvas.drawFocusRect(RECT{text.left, text.top, text.right + 1, text.bottom + 1});
+        return;
+    }
+    canvas.setPenStyle(tk::PenStyle::Dot);
+    canvas.setPenColor(canvas.font().color);
+    canvas.setBrushStyle(tk::BrushStyle::Clear);
+    const int lines = static_cast<int>(wrappedLines_.size());
+    if (!wordWrap_ || lines <= 1) {
+        canvas.rectangle(RECT{text.left - 1, text.top - 1, text.right + 2, text.bottom + 1});
+    } else {
+        const int l = text.left - 1, t = text.top - 1, r = text.right + 2, b = text.bottom + 1;
+        const int y = text.top - 1 + (lines - 1) * canvas.textHeight(L"0");
+        const int x = std::min<int>(text.left + 1 + canvas.textWidth(wrappedLines_.back()), r);
+        canvas.polyline({{l, b}, {l, t}, {r, t}, {r, y}, {x, y}, {x, b}, {l, b}});
+    }
+    canvas.setPenStyle(tk::PenStyle::Solid);
+}
+
+void TFlatButton::drawCaption(tk::Canvas& canvas, const RECT& text) {
+    canvas.setBrushStyle(tk::BrushStyle::Clear);
+    const UINT format = controlType_ == FlatBtnType::Button ? DT_CENTER : DT_LEFT;
+    if (!wordWrap_ || wrappedLines_.size() == 1) {
+        RECT rect = text;
+        canvas.drawText(caption(), rect, format);
+        return;
+    }
+    const int lineHeight = canvas.textHeight(L"0");
+    for (std::size_t i = 0; i < wrappedLines_.size(); ++i) {
+        RECT rect = sized(text.left, text.top + static_cast<int>(i) * lineHeight, textAreaWidth_,
+                          lineHeight);
+        canvas.drawText(wrappedLines_[i], rect, format);
+    }
+}
+
+void TFlatButton::drawParentImage(tk::Canvas& canvas) {
+    const HWND parent = GetParent(handle());
+    const HDC dc = canvas.handle();
+    RECT parentClient{};
+    GetClientRect(parent, &parentClient);
+    const int saved = SaveDC(dc);
+    POINT origin{};
+    SetViewportOrgEx(dc, -left(), -top(), &origin);
+    IntersectClipRect(dc, parentClient.left, parentClient.top, parentClient.right,
+                      parentClient.bottom);
+    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RestoreDC(dc, saved);
+}
+
+void TFlatButton::drawOutline(tk::Canvas& canvas) const {
+    static const Outline* const office[] = {&office0, &office1, &office2, &office0};
+    static const Outline* const classic[] = {&classic0, &classic1, &classic2, &classic0};
+    const auto state = static_cast<std::size_t>(mouseState_);
+    const Outline& outline = office2000Look_ ? *office[state] : *classic[state];
+    const int w = clientWidth();
+    const int h = clientHeight();
+    canvas.setPenStyle(tk::PenStyle::Solid);
+    canvas.setPenWidth(1);
+    for (const OutlineStep& step : outline) {
+        const COLORREF inks[] = {inactiveColor_, activeColor_, activeOutlineColor_,
+                                 activeOutlineColor2_};
+        const COLORREF color = inks[static_cast<std::size_t>(step.ink)];
+        std::vector<POINT> points;
+        for (POINT p : step.points)
+            points.push_back(resolve(p, w, h));
+        if (!step.pixels) {
+            canvas.setPenColor(color);
+            canvas.polyline(points);
+        }
+        const std::size_t first = step.pixels ? 0 : points.size() - 1;
+        for (std::size_t i = first; i < points.size(); ++i)
+            canvas.setPixel(points[i].x, points[i].y, color);
+    }
+}
+
+void TFlatButton::paint(tk::Canvas& canvas) {
+    if (transparent_) {
+        drawParentImage(canvas);
+    } else {
+        canvas.setBrushStyle(tk::BrushStyle::Solid);
+        canvas.setBrushColor(color());
+        canvas.fillRect(clientRect());
+    }
+    canvas.setFont(paintFont());
+    const HBITMAP glyph = currentGlyph();
+    Layout layout = place(canvas, glyph);
+    if (showsFocus())
+        drawFocus(canvas, layout.text);
+    if (mouseState_ == FlatMouseState::DownInside && controlType_ == FlatBtnType::Button) {
+        layout.text = moved(layout.text, 1, 1);
+        layout.glyph = moved(layout.glyph, 1, 1);
+    }
+    drawCaption(canvas, layout.text);
+    if (showGlyph_ && glyph) {
+        const SIZE size = bitmapSize(glyph);
+        const COLORREF clear =
+            autoTransparency_ ? bitmapPixel(glyph, 0, size.cy - 1) : transparentColor_;
+        drawTransparent(canvas, layout.glyph.left, layout.glyph.top, glyph, clear);
+    }
+    if (controlType_ == FlatBtnType::Button)
+        drawOutline(canvas);
+}
+
+} // namespace ctl

@@ -1,0 +1,234 @@
+#include "controls/FocusText.h"
+
+#include "controls/CtrlCommon.h"
+#include "toolkit/Application.h"
+
+namespace ctl {
+
+namespace {
+
+UINT alignmentFlag(tk::Alignment alignment) {
+    switch (alignment) {
+    case tk::Alignment::Center:
+        return DT_CENTER;
+    case tk::Alignment::Right:
+        return DT_RIGHT;
+    case tk::Alignment::Left:
+        break;
+    }
+    return DT_LEFT;
+}
+
+} // namespace
+
+SIZE autoTextSize(SIZE measured) {
+    return SIZE{measured.cx + 2, measured.cy + 2};
+}
+
+std::wstring measuredCaption(const std::wstring& caption, bool showAccelChar) {
+    if (caption.empty() || (showAccelChar && caption == L"&"))
+        return caption + L" ";
+    return caption;
+}
+
+TFocusText::TFocusText(tk::Control& parent, int x, int y, int width, int height)
+    : tk::CustomControl(parent, x, y, width, height) {}
+
+void TFocusText::setDrawFocusRect(bool draw) {
+    drawFocusRect_ = draw;
+    invalidate();
+}
+
+void TFocusText::setFocusControl(tk::Control* control) {
+    focusControl_ = control ? control->handle() : nullptr;
+}
+
+// A control that has been destroyed since is no longer found.
+tk::Control* TFocusText::focusControl() const {
+    return focusControl_ && IsWindow(focusControl_) ? tk::Control::fromHandle(focusControl_)
+                                                    : nullptr;
+}
+
+void TFocusText::setShowAccelChar(bool show) {
+    if (show == showAccelChar_)
+        return;
+    showAccelChar_ = show;
+    paintRequest();
+}
+
+void TFocusText::setAlignment(tk::Alignment alignment) {
+    if (alignment == alignment_)
+        return;
+    alignment_ = alignment;
+    paintRequest();
+}
+
+void TFocusText::setAutoSize(bool autoSize) {
+    if (autoSize == autoSize_)
+        return;
+    autoSize_ = autoSize;
+    if (autoSize)
+        paintRequest();
+}
+
+UINT TFocusText::textFormat() const {
+    return alignmentFlag(alignment_) | DT_TOP | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
+}
+
+bool TFocusText::paintAllowed() {
+    bool proceed = true;
+    if (onPaint)
+        tk::app().guard([&] { onPaint(proceed); });
+    return proceed;
+}
+
+// Sizes the control to its text. True only when the size really changed, so a
+// size the control cannot take does not ask for painting again and again.
+bool TFocusText::resizeToText() {
+    if (!autoSize_ || !handle())
+        return false;
+    HDC screen = GetDC(nullptr);
+    SIZE measured{};
+    {
+        tk::Canvas canvas(screen);
+        canvas.setFont(font());
+        RECT rect{0, 0, 0, 0};
+        canvas.drawText(measuredCaption(caption(), showAccelChar_), rect,
+                        textFormat() | DT_CALCRECT);
+        measured = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    }
+    ReleaseDC(nullptr, screen);
+    const SIZE wanted = autoTextSize(measured);
+    const int oldWidth = width();
+    const int oldHeight = height();
+    if (wanted.cx == oldWidth && wanted.cy == oldHeight)
+        return false;
+    setBounds(left(), top(), wanted.cx, wanted.cy);
+    return width() != oldWidth || height() != oldHeight;
+}
+
+void TFocusText::paintRequest() {
+    if (!paintAllowed() || resizeToText())
+        return;
+    repaint();
+}
+
+void TFocusText::paint(tk::Canvas& canvas) {
+    const RECT client = clientRect();
+    canvas.setBrushStyle(tk::BrushStyle::Solid);
+    canvas.setBrushColor(color());
+    canvas.fillRect(client);
+    canvas.setFont(font());
+    if (enabled() && focused() && drawFocusRect_)
+        drawDots(canvas, client.right, client.bottom);
+    RECT text{1, 1, client.right - 1, client.bottom - 1};
+    canvas.drawText(caption(), text, textFormat());
+}
+
+// The focus frame: single pixels, two apart, in the font colour.
+void TFocusText::drawDots(tk::Canvas& canvas, int width, int height) const {
+    const COLORREF ink = font().color;
+    for (int x = 0; x < width; x += 2) {
+        canvas.setPixel(x, 0, ink);
+        canvas.setPixel(x, height - 1, ink);
+    }
+    for (int y = 0; y < height; y += 2) {
+        canvas.setPixel(0, y, ink);
+        canvas.setPixel(width - 1, y, ink);
+    }
+}
+
+void TFocusText::mouseDown(tk::MouseButton button, int, int, UINT) {
+    if (button != tk::MouseButton::Left || spacePressed_)
+        return;
+    mousePressed_ = true;
+    paintRequest();
+}
+
+void TFocusText::mouseUp(tk::MouseButton button, int, int, UINT) {
+    if (button != tk::MouseButton::Left || !mousePressed_)
+        return;
+    mousePressed_ = false;
+    paintRequest();
+}
+
+void TFocusText::mouseEnter() {
+    paintRequest();
+}
+void TFocusText::mouseLeave() {
+    paintRequest();
+}
+
+void TFocusText::keyDown(UINT vk) {
+    if (vk != VK_SPACE || !focused() || shiftKeyHeld() || mousePressed_ || spacePressed_)
+        return;
+    spacePressed_ = true;
+    paintRequest();
+}
+
+void TFocusText::keyUp(UINT) {
+    if (!spacePressed_)
+        return;
+    click();
+    spacePressed_ = false;
+    paintRequest();
+}
+
+void TFocusText::focusChanged(bool focused) {
+    if (!focused) {
+        spacePressed_ = false;
+        mousePressed_ = false;
+    }
+    paintRequest();
+}
+
+void TFocusText::enabledChanged() {
+    paintRequest();
+}
+void TFocusText::textChanged() {
+    paintRequest();
+}
+
+void TFocusText::click() {
+    if (!focused())
+        setFocus();
+    tk::CustomControl::click();
+}
+
+bool TFocusText::acceleratorPressed(wchar_t ch) {
+    if (!enabled() || !showAccelChar_ || !isAccelerator(ch, caption()) || spacePressed_ ||
+        mousePressed_)
+        return false;
+    tk::Control* target = focusControl();
+    if (target && target->enabled() && target->visible()) {
+        target->setFocus();
+    } else if (enabled() && visible()) {
+        spacePressed_ = true;
+        paintRequest();
+        click();
+        spacePressed_ = false;
+        paintRequest();
+    }
+    return true;
+}
+
+LRESULT TFocusText::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        if (!paintAllowed() || resizeToText()) {
+            ValidateRect(handle(), nullptr);
+            return 0;
+        }
+        break;
+    case WM_SYSCHAR:
+    case WM_CHAR:
+        if (acceleratorPressed(static_cast<wchar_t>(wParam)))
+            return 0;
+        break;
+    default:
+        break;
+    }
+    return tk::CustomControl::handleMessage(msg, wParam, lParam);
+}
+
+} // namespace ctl

@@ -1,0 +1,33 @@
+#include "hwinfo/ButtonGroup.h"
+
+TButtonGroup::TButtonGroup(tk::Control& parent, int x, int y, int width, int height,
+                           int buttonHeight)
+    : tk::CategoryButtons(parent, x, y, width, height), buttonHeight_(buttonHeight) {
+    setHeaderHeight(0);
+    setButtonHeight(buttonHeight);
+    addCategory(L"");
+    onButtonClick = [this](int, int item) {
+        if (onButtonClicked)
+            onButtonClicked(item);
+    };
+}
+
+int TButtonGroup::addButton(const std::wstring& caption, const std::wstring& hint) {
+    hints_.push_back(hint);
+    const int index = buttonCount();
+    return addItem(0, caption, index);
+}
+
+int TButtonGroup::buttonCount() const {
+    return static_cast<int>(category(0).items.size());
+}
+
+POINT TButtonGroup::buttonCenter(int index) const {
+    return {clientWidth() / 2, index * buttonHeight_ + buttonHeight_ / 2};
+}
+
+void TButtonGroup::mouseMove(int x, int y, UINT keys) {
+    tk::CategoryButtons::mouseMove(x, y, keys);
+    const int item = hot().item;
+    setHint(item >= 0 ? hints_.at(static_cast<std::size_t>(item)) : std::wstring());
+}

@@ -1,0 +1,15 @@
+#include "hwinfo/HoverLabel.h"
+
+LRESULT THoverLabel::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_MOUSEMOVE) {
+        if (!tracking_) {
+            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, handle(), 0};
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+        }
+        fire(onMouseMove);
+    } else if (msg == WM_MOUSELEAVE) {
+        tracking_ = false;
+        fire(onMouseLeave);
+    }
+    return tk::Label::handleMessage(msg, wParam, lParam);
+}

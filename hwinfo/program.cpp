@@ -1,0 +1,31 @@
+// Corvane: shows the splash for a fixed busy delay, creates the main window and the
+// print preview, and runs the message loop until the main window closes.
+
+#include "hwinfo/Unit1.h"
+#include "hwinfo/Unit2.h"
+#include "hwinfo/print.h"
+
+#include "toolkit/Application.h"
+
+#include <objbase.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CoInitialize(nullptr);
+    tk::Application& application = tk::app();
+    auto splash = std::make_unique<TForm2>();
+    splash->show();
+    splash->bringToFront();
+    RedrawWindow(splash->handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    splash->BusyDelay();
+    TForm1 form1;
+    application.setMainForm(&form1);
+    Tprint_form print_form;
+    application.setTitle(L"Corvane");
+    splash->hide();
+    splash.reset();
+    form1.show();
+    application.run();
+    CoUninitialize();
+    return 0;
+}

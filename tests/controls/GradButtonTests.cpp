@@ -1,0 +1,155 @@
+#include "ControlTestSupport.h"
+#include "controls/CtrlCommon.h"
+#include "controls/GradButton.h"
+
+#include <gtest/gtest.h>
+
+using namespace ctl;
+using namespace ctltest;
+
+using Scheme = TGradButton::ColorScheme;
+
+TEST(GradButton, NewButtonIsNeoDesertWithWhiteGradientEnds) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0);
+    EXPECT_EQ(button.colorScheme(), Scheme::NeoDesert);
+    EXPECT_TRUE(button.gradient());
+    EXPECT_EQ(button.schemeColor(GradColor::ColorFace), 0xC6ECFFu);
+    EXPECT_EQ(button.schemeColor(GradColor::ColorGrad), 0x37BEFFu);
+    EXPECT_EQ(button.schemeColor(GradColor::OverColorGrad), 0xFFFFFFu);
+    EXPECT_EQ(button.schemeColor(GradColor::DownColorGrad), 0xFFFFFFu);
+    EXPECT_EQ(button.schemeColor(GradColor::DisabledColorGrad), 0xFFFFFFu);
+    EXPECT_EQ(button.width(), 75);
+    EXPECT_EQ(button.height(), 25);
+}
+
+TEST(GradButton, SchemesAndSingleColours) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0);
+    button.setColorScheme(Scheme::NeoSilver);
+    EXPECT_EQ(button.schemeColor(GradColor::ColorFace), 0xF3F3F3u);
+    EXPECT_EQ(button.schemeColor(GradColor::ColorFocusRect), 0xADADADu);
+    button.setSchemeColor(GradColor::ColorGrad, 0x123456);
+    EXPECT_EQ(button.colorScheme(), Scheme::Custom);
+    button.setColorScheme(Scheme::Grass);
+    EXPECT_EQ(button.colorScheme(), Scheme::Grass);
+    EXPECT_FALSE(button.gradient());
+    EXPECT_EQ(button.schemeColor(GradColor::ColorGrad), 0x123456u);
+    EXPECT_EQ(button.schemeColor(GradColor::ColorFace), 0x98EBB7u);
+    button.setColorScheme(Scheme::Custom);
+    EXPECT_EQ(button.schemeColor(GradColor::ColorFace), 0x98EBB7u);
+}
+
+TEST(GradButton, PaintsGradientBorderAndEdges) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0, 75, 25);
+    button.setSchemeColor(GradColor::ColorFace, RGB(0, 0, 0));
+    button.setSchemeColor(GradColor::ColorGrad, RGB(0, 0, 250));
+    button.setGradient(true);
+    auto canvas = painted(button);
+    EXPECT_EQ(canvas->pixel(10, 12), RGB(0, 0, 120));
+    EXPECT_EQ(canvas->pixel(10, 20), RGB(0, 0, 200));
+    const COLORREF border = button.schemeColor(GradColor::ColorBorder);
+    EXPECT_EQ(canvas->pixel(0, 0), border);
+    EXPECT_EQ(canvas->pixel(74, 24), border);
+    EXPECT_EQ(canvas->pixel(1, 10), button.schemeColor(GradColor::ColorLight));
+    EXPECT_EQ(canvas->pixel(73, 10), button.schemeColor(GradColor::ColorDark));
+
+    button.setCtl3D(false);
+    button.setGradient(false);
+    auto flat = painted(button);
+    EXPECT_EQ(flat->pixel(1, 10), RGB(0, 0, 0));
+    EXPECT_EQ(flat->pixel(10, 20), RGB(0, 0, 0));
+}
+
+TEST(GradButton, MouseLooksAndClickOnRelease) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0, 75, 25);
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+    mouse(button, WM_MOUSEMOVE, 10, 10);
+    EXPECT_EQ(button.look(), ButtonLook::Over);
+    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    EXPECT_EQ(button.look(), ButtonLook::Down);
+    mouse(button, WM_LBUTTONUP, 10, 10);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(button.look(), ButtonLook::Over);
+
+    button.setHotTrack(false);
+    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    mouse(button, WM_LBUTTONUP, 10, 10);
+    EXPECT_EQ(button.look(), ButtonLook::Normal);
+
+    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    send(button, WM_MOUSELEAVE);
+    EXPECT_EQ(button.look(), ButtonLook::Normal);
+    mouse(button, WM_LBUTTONUP, 200, 10);
+    EXPECT_EQ(button.look(), ButtonLook::Normal);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(GradButton, SpaceClicksOnReleaseEnterOnPress) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0, 75, 25);
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+    send(button, WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(button.look(), ButtonLook::Down);
+    EXPECT_EQ(clicks, 0);
+    send(button, WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(button.look(), ButtonLook::Normal);
+    EXPECT_EQ(clicks, 1);
+    send(button, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(clicks, 2);
+    send(button, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(clicks, 2);
+    button.setCancel(true);
+    send(button, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(GradButton, FocusRectangleAndDisabledColours) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0, 75, 25);
+    button.setColorScheme(Scheme::Silver);
+    send(button, WM_SETFOCUS);
+    auto focused = painted(button);
+    EXPECT_EQ(focused->pixel(3, 3), 0x8A8A8Au);
+    EXPECT_EQ(focused->pixel(71, 21), 0x8A8A8Au);
+    send(button, WM_KILLFOCUS);
+    button.setEnabled(false);
+    auto disabled = painted(button);
+    EXPECT_EQ(disabled->pixel(3, 3), 0xE2E2E2u);
+    EXPECT_EQ(disabled->pixel(0, 0), 0xC4C4C4u);
+}
+
+TEST(GradButton, GlyphBesideCaptionWithTransparentCorner) {
+    auto form = hiddenForm();
+    TGradButton button(*form, 0, 0, 75, 25);
+    button.setColorScheme(Scheme::Silver);
+    HBITMAP glyph = tk::paintBitmap(8, 8, [](tk::Canvas& canvas) {
+        canvas.setBrushColor(RGB(0, 255, 0));
+        canvas.fillRect(RECT{0, 0, 8, 8});
+        canvas.setBrushColor(RGB(255, 0, 0));
+        canvas.fillRect(RECT{2, 2, 6, 6});
+    });
+    button.setGlyph(glyph);
+    DeleteObject(glyph);
+    button.setCaption(L"Scan");
+    auto canvas = painted(button);
+    EXPECT_FALSE(contains(*canvas, RECT{0, 0, 75, 25}, RGB(0, 255, 0)));
+    const RECT red = boundsOf(*canvas, RGB(255, 0, 0));
+    const RECT text = boundsOf(*canvas, 0);
+    EXPECT_EQ(red.right - red.left, 4);
+    EXPECT_LT(red.right, text.left);
+    EXPECT_EQ(red.top, (25 - 8) / 2 + 2);
+
+    button.setLayout(ButtonLayout::GlyphRight);
+    auto right = painted(button);
+    EXPECT_GT(boundsOf(*right, RGB(255, 0, 0)).left, boundsOf(*right, 0).right);
+
+    button.setLayout(ButtonLayout::GlyphTop);
+    auto top = painted(button);
+    EXPECT_LT(boundsOf(*top, RGB(255, 0, 0)).bottom, boundsOf(*top, 0).top + 3);
+    EXPECT_EQ(boundsOf(*top, RGB(255, 0, 0)).left, (75 - 8) / 2 + 2);
+}

@@ -1,0 +1,166 @@
+#include "ControlTestSupport.h"
+#include "controls/SideButtonEdit.h"
+
+#include <gtest/gtest.h>
+
+using namespace ctl;
+using namespace ctltest;
+
+namespace {
+
+void setClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::pair<DWORD, DWORD> selection(tk::Control& edit) {
+    DWORD start = 0, end = 0;
+    send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+const COLORREF buttonFace = RGB(0, 128, 255);
+
+} // namespace
+
+TEST(SideButtonEditPaste, OnlyTextWithoutLineBreaks) {
+    EXPECT_TRUE(pasteAllowed(L"ab"));
+    EXPECT_TRUE(pasteAllowed(L""));
+    EXPECT_FALSE(pasteAllowed(L"a\r\nb"));
+    EXPECT_FALSE(pasteAllowed(L"a\nb"));
+    EXPECT_FALSE(pasteAllowed(L"a\r"));
+}
+
+TEST(SideButtonEdit, RefusesPastedAndTypedLineBreaks) {
+    auto form = hiddenForm();
+    TSideButtonEdit edit(*form, 5, 5, 150, 40);
+    setClipboard(form->handle(), L"a\r\nb");
+    send(edit, WM_PASTE);
+    EXPECT_EQ(edit.text(), L"");
+    setClipboard(form->handle(), L"ab");
+    send(edit, WM_PASTE);
+    EXPECT_EQ(edit.text(), L"ab");
+
+    send(edit, WM_CHAR, L'\r');
+    send(edit, WM_CHAR, L'\n');
+    EXPECT_EQ(edit.text(), L"ab");
+    send(edit, WM_CHAR, L'c');
+    EXPECT_EQ(edit.text(), L"abc");
+}
+
+TEST(SideButtonEdit, FormattingRectangleLeavesRoomForTheButton) {
+    auto form = hiddenForm();
+    TSideButtonEdit edit(*form, 5, 5, 150, 21);
+    RECT rect{};
+    send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    const LONG plain = rect.right;
+    edit.setBtnVisible(true);
+    edit.setBtnWidth(20);
+    send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(rect.right, plain - 21);
+}
+
+TEST(SideButtonEdit, ButtonClickKeepsTheCaret) {
+    auto form = hiddenForm();
+    form->show();
+    TSideButtonEdit edit(*form, 5, 5, 150, 21);
+    edit.setBtnVisible(true);
+    edit.setText(L"hello");
+    int clicks = 0;
+    edit.onButtonClick = [&] { ++clicks; };
+    send(edit, EM_SETSEL, 2, 2);
+    mouse(edit, WM_MOUSEMOVE, 140, 10);
+    mouse(edit, WM_LBUTTONDOWN, 140, 10);
+    EXPECT_EQ(clicks, 0);
+    mouse(edit, WM_LBUTTONUP, 140, 10);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(selection(edit), std::make_pair(DWORD{2}, DWORD{2}));
+
+    mouse(edit, WM_LBUTTONDOWN, 20, 10);
+    mouse(edit, WM_LBUTTONUP, 20, 10);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(SideButtonEdit, ExtrasDrawBorderButtonAndSeparator) {
+    auto form = hiddenForm();
+    TSideButtonEdit edit(*form, 5, 5, 100, 21);
+    edit.setBorderColor(RGB(255, 0, 0));
+    edit.setBtnColor(buttonFace);
+    edit.setBtnVisible(true);
+    tk::MemoryCanvas canvas(edit.clientWidth(), edit.clientHeight());
+    edit.paintExtras(canvas);
+    EXPECT_EQ(canvas.pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(99, 20), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(90, 10), buttonFace);
+    EXPECT_EQ(canvas.pixel(82, 10), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(90, 0), RGB(255, 0, 0));
+
+    edit.setBorderColor(clNone);
+    edit.setColor(RGB(255, 255, 255));
+    tk::MemoryCanvas borderless(edit.clientWidth(), edit.clientHeight());
+    edit.paintExtras(borderless);
+    EXPECT_EQ(borderless.pixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(borderless.pixel(90, 0), buttonFace);
+    EXPECT_EQ(borderless.pixel(84, 10), buttonFace);
+}
+
+TEST(SideButtonEdit, CaptionOrImageOnTheButton) {
+    auto form = hiddenForm();
+    TSideButtonEdit edit(*form, 5, 5, 100, 21);
+    edit.setBtnColor(buttonFace);
+    edit.setBtnVisible(true);
+    edit.setBtnCaption(L"+");
+    tk::MemoryCanvas caption(100, 21);
+    edit.paintExtras(caption);
+    EXPECT_TRUE(contains(caption, RECT{84, 1, 99, 20}, 0));
+
+    edit.setBtnCaption(L"Browse");
+    tk::MemoryCanvas tooWide(100, 21);
+    edit.paintExtras(tooWide);
+    EXPECT_FALSE(contains(tooWide, RECT{84, 1, 99, 20}, 0));
+
+    tk::ImageList images(8, 8);
+    HBITMAP picture = CreateBitmap(8, 8, 1, 32, nullptr);
+    {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, picture);
+        RECT all{0, 0, 8, 8};
+        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+        FillRect(dc, &all, green);
+        DeleteObject(green);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    ASSERT_EQ(images.addBitmap(picture, RGB(255, 0, 255)), 0);
+    DeleteObject(picture);
+    edit.setGlyph(&images);
+    edit.setGlyphIndex(0);
+    tk::MemoryCanvas image(100, 21);
+    edit.paintExtras(image);
+    EXPECT_TRUE(contains(image, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
+    edit.setGlyphIndex(1);
+    tk::MemoryCanvas beyond(100, 21);
+    edit.paintExtras(beyond);
+    EXPECT_FALSE(contains(beyond, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
+    edit.setGlyph(nullptr);
+}
+
+TEST(SideButtonEdit, UnfocusedTextIsAligned) {
+    auto form = hiddenForm();
+    TSideButtonEdit edit(*form, 5, 5, 200, 21);
+    edit.setColor(RGB(255, 255, 255));
+    edit.setText(L"Key");
+    edit.setAlignment(tk::Alignment::Right);
+    tk::MemoryCanvas canvas(200, 21);
+    canvas.setBrushColor(RGB(255, 255, 255));
+    canvas.fillRect(RECT{0, 0, 200, 21});
+    edit.paintText(canvas);
+    const RECT text = boundsOf(canvas, 0);
+    EXPECT_GT(text.left, 150);
+    EXPECT_LE(text.right, 198);
+}

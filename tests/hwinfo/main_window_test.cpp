@@ -1,0 +1,91 @@
+#include "main_window_fixture.h"
+
+#include "hwinfo/Unit2.h"
+
+using MainWindowTabsTest = MainWindowTest;
+
+TEST_F(MainWindowTabsTest, StartsOnTheSystemTabWithoutPrintButton) {
+    EXPECT_EQ(L" Corvane", form->caption());
+    EXPECT_EQ(0, form->PageControl1->activePage());
+    EXPECT_EQ(0, form->LV2->count());
+    EXPECT_EQ(0, form->LV1->count());
+    EXPECT_FALSE(form->print_button->visible());
+    form->TabSheet2Show();
+    EXPECT_FALSE(form->print_button->visible());
+}
+
+TEST_F(MainWindowTabsTest, PrintButtonFollowsTheContentOfEachTab) {
+    form->ActionManager1.execute(L"Action12");
+    form->PageControl1->setActivePage(1);
+    form->TabSheet2Show();
+    EXPECT_FALSE(form->print_button->visible());
+    form->TabSheet3Show();
+    EXPECT_FALSE(form->print_button->visible());
+    form->TabSheet1Show();
+    EXPECT_TRUE(form->print_button->visible());
+    form->TabSheet4Show();
+    EXPECT_FALSE(form->print_button->visible());
+}
+
+TEST_F(MainWindowTabsTest, NoAndOkReturnToTheSystemTabKeepingItsPage) {
+    form->ActionManager1.execute(L"Action12");
+    form->PageControl1->setActivePage(3);
+    form->Button2->click();
+    EXPECT_EQ(0, form->PageControl1->activePage());
+    EXPECT_TRUE(form->print_button->visible());
+    form->PageControl1->setActivePage(2);
+    form->SpeedButton2->click();
+    EXPECT_EQ(0, form->PageControl1->activePage());
+    EXPECT_EQ(30, form->LV2->count());
+}
+
+TEST_F(MainWindowTabsTest, ExitYesEndsTheProgramWithoutAnotherQuestion) {
+    form->PageControl1->setActivePage(3);
+    form->Button1->click();
+    EXPECT_EQ(nullptr, form->handle());
+    tk::app().processMessages();
+    EXPECT_TRUE(tk::app().terminated());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTabsTest, WhatsNewAndHelpOpenFilesOfTheProgramFolder) {
+    form->obnewsClick();
+    form->obhelpClick();
+    ASSERT_EQ(2u, opened.size());
+    EXPECT_EQ(L"\\Corvane\\History.txt",
+              opened[0].substr(opened[0].size() - std::wstring(L"\\Corvane\\History.txt").size()));
+    EXPECT_EQ(
+        L"\\Corvane\\Corvane Help.chm",
+        opened[1].substr(opened[1].size() - std::wstring(L"\\Corvane\\Corvane Help.chm").size()));
+    EXPECT_EQ(SW_SHOW, openedShow);
+}
+
+TEST_F(MainWindowTabsTest, ContactLabelShowsTheMailAddressWhileHovered) {
+    form->Label7MouseMove();
+    EXPECT_EQ(ContactMail, form->Label7->caption());
+    form->Label7MouseLeave();
+    EXPECT_EQ(ContactName, form->Label7->caption());
+    form->Label8MouseMove();
+    EXPECT_EQ(255u, form->Label8->font().color);
+    form->Label8MouseLeave();
+    EXPECT_EQ(16711680u, form->Label8->font().color);
+}
+
+TEST(SplashTest, BusyDelayCountsEveryStepTheSeamAllows) {
+    unsigned long asked = 0;
+    unsigned long allowed = 0;
+    tk::seams().busySteps = [&](unsigned long steps) {
+        asked = steps;
+        return allowed;
+    };
+    TForm2 splash;
+    splash.BusyDelay();
+    EXPECT_EQ(3000000ul, asked);
+    EXPECT_EQ(1000u, splash.Timer1.interval());
+    allowed = 1000;
+    splash.BusyDelay();
+    EXPECT_EQ(999u, splash.Timer1.interval());
+    EXPECT_FALSE(splash.Timer1.enabled());
+    EXPECT_EQ(L"version 2.4", splash.Label1->caption());
+    tk::resetSeams();
+}

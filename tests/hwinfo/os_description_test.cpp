@@ -1,0 +1,173 @@
+#include "hwinfo/KelSysInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TKelOSFacts Nt(DWORD major, DWORD minor, DWORD build, const wchar_t* servicePack) {
+    TKelOSFacts facts;
+    facts.Version.PlatformId = VER_PLATFORM_WIN32_NT;
+    facts.Version.MajorVersion = major;
+    facts.Version.MinorVersion = minor;
+    facts.Version.BuildNumber = build;
+    facts.Version.ServicePack = servicePack;
+    facts.Version.ExtendedValid = true;
+    facts.Version.ProductType = VER_NT_WORKSTATION;
+    return facts;
+}
+
+TKelOSFacts NtServer(DWORD major, DWORD minor, DWORD build, WORD suiteMask) {
+    TKelOSFacts facts = Nt(major, minor, build, L"");
+    facts.Version.ProductType = VER_NT_SERVER;
+    facts.Version.SuiteMask = suiteMask;
+    return facts;
+}
+
+TKelOSFacts NtWithoutRecord(const wchar_t* productType, const wchar_t* servicePack) {
+    TKelOSFacts facts = Nt(4, 0, 1381, servicePack);
+    facts.Version.ExtendedValid = false;
+    facts.ProductType = productType;
+    return facts;
+}
+
+TKelOSFacts Win9x(DWORD minor, const wchar_t* servicePack) {
+    TKelOSFacts facts;
+    facts.Version.PlatformId = VER_PLATFORM_WIN32_WINDOWS;
+    facts.Version.MajorVersion = 4;
+    facts.Version.MinorVersion = minor;
+    facts.Version.BuildNumber = 1998;
+    facts.Version.ServicePack = servicePack;
+    return facts;
+}
+
+TKelOSFacts Xp(WORD suiteMask, int mediaCenter, int tabletPc) {
+    TKelOSFacts facts = Nt(5, 1, 2600, L"Service Pack 2");
+    facts.Version.SuiteMask = suiteMask;
+    facts.MediaCenterMetric = mediaCenter;
+    facts.TabletPcMetric = tabletPc;
+    return facts;
+}
+
+TKelOSFacts Nt4Sp6(const wchar_t* servicePack, bool hotfix) {
+    TKelOSFacts facts = Nt(4, 0, 1381, servicePack);
+    facts.HasHotfixQ246009 = hotfix;
+    return facts;
+}
+
+TKelOSFacts Win32s() {
+    TKelOSFacts facts;
+    facts.Version.PlatformId = VER_PLATFORM_WIN32s;
+    facts.Version.MajorVersion = 1;
+    facts.Version.ServicePack = L"A";
+    return facts;
+}
+
+struct DescriptionCase {
+    const char* name;
+    TKelOSFacts facts;
+    std::wstring expected;
+};
+
+} // namespace
+
+TEST(OSDescription, DescribesEveryProductEditionAndServicePack) {
+    const std::vector<DescriptionCase> cases = {
+        {"XP Home", Xp(VER_SUITE_PERSONAL, 0, 0),
+         L"Windows XP Home Edition Service Pack 2 (Build 2600)"},
+        {"XP Professional", Xp(0, 0, 0), L"Windows XP Professional Service Pack 2 (Build 2600)"},
+        {"XP Media Center wins over tablet and home", Xp(VER_SUITE_PERSONAL, 1, 1),
+         L"Windows XP Media Center Edition Service Pack 2 (Build 2600)"},
+        {"XP Tablet PC", Xp(VER_SUITE_PERSONAL, 0, 1),
+         L"Windows XP Tablet PC Edition Service Pack 2 (Build 2600)"},
+        {"NT 4.0 workstation", Nt(4, 0, 1381, L"Service Pack 5"),
+         L"Windows NT 4.0 Workstation Service Pack 5 (Build 1381)"},
+        {"NT 3.0 counts as NT", Nt(3, 0, 807, L""), L"Windows NT 3.0 Workstation (Build 807)"},
+        {"NT 3.51 has no name", Nt(3, 51, 1057, L""), L" (Build 1057)"},
+        {"2000 Professional", Nt(5, 0, 2195, L"Service Pack 4"),
+         L"Windows 2000 Professional Service Pack 4 (Build 2195)"},
+        {"2003 on a workstation has no edition", Nt(5, 2, 3790, L""), L"Windows 2003 (Build 3790)"},
+        {"Vista workstation has no edition", Nt(6, 0, 6000, L""), L"Windows Vista (Build 6000)"},
+        {"unlisted NT version", Nt(6, 1, 7601, L"Service Pack 1"), L" Service Pack 1 (Build 7601)"},
+        {"NT 4.0 server", NtServer(4, 0, 1381, 0), L"Windows NT 4.0 Server (Build 1381)"},
+        {"NT 4.0 enterprise", NtServer(4, 0, 1381, VER_SUITE_ENTERPRISE),
+         L"Windows NT 4.0 Enterprise Edition (Build 1381)"},
+        {"2000 server", NtServer(5, 0, 2195, 0), L"Windows 2000 Server (Build 2195)"},
+        {"2000 advanced", NtServer(5, 0, 2195, VER_SUITE_ENTERPRISE),
+         L"Windows 2000 Advanced Server (Build 2195)"},
+        {"2000 datacenter", NtServer(5, 0, 2195, VER_SUITE_DATACENTER | VER_SUITE_ENTERPRISE),
+         L"Windows 2000 Datacenter Server (Build 2195)"},
+        {"2003 standard", NtServer(5, 2, 3790, 0), L"Windows 2003 Standard Edition (Build 3790)"},
+        {"2003 web", NtServer(5, 2, 3790, VER_SUITE_BLADE),
+         L"Windows 2003 Web Edition (Build 3790)"},
+        {"2003 enterprise", NtServer(5, 2, 3790, VER_SUITE_ENTERPRISE | VER_SUITE_BLADE),
+         L"Windows 2003 Enterprise Edition (Build 3790)"},
+        {"2003 datacenter", NtServer(5, 2, 3790, VER_SUITE_DATACENTER | VER_SUITE_ENTERPRISE),
+         L"Windows 2003 DataCenter Edition (Build 3790)"},
+        {"Vista server", NtServer(6, 0, 6001, 0),
+         L"Windows Vista \"Longhorn\" Server (Build 6001)"},
+        {"XP as a server has no edition", NtServer(5, 1, 2600, 0), L"Windows XP (Build 2600)"},
+        {"NT 4.0 from the registry, version twice", NtWithoutRecord(L"WinNT", L"Service Pack 5"),
+         L"Windows NT 4.0 WorkStation 4.0 Service Pack 5 (Build 1381)"},
+        {"registry LanmanNT", NtWithoutRecord(L"LanmanNT", L""),
+         L"Windows NT 4.0 Server 4.0 (Build 1381)"},
+        {"registry ServerNT", NtWithoutRecord(L"SERVERNT", L""),
+         L"Windows NT 4.0 Advanced Server 4.0 (Build 1381)"},
+        {"registry unknown type keeps the version", NtWithoutRecord(L"", L""),
+         L"Windows NT 4.0  4.0 (Build 1381)"},
+        {"NT 4.0 SP6 with hot-fix", Nt4Sp6(L"service pack 6", true),
+         L"Windows NT 4.0 Workstation Service Pack 6a (Build 1381)"},
+        {"NT 4.0 SP6 without hot-fix", Nt4Sp6(L"Service Pack 6", false),
+         L"Windows NT 4.0 Workstation Service Pack 6 (Build 1381)"},
+        {"hot-fix only matters for SP6", Nt4Sp6(L"Service Pack 5", true),
+         L"Windows NT 4.0 Workstation Service Pack 5 (Build 1381)"},
+        {"95", Win9x(0, L""), L"Windows 95"},
+        {"95 OSR2 from B", Win9x(0, L"B"), L"Windows 95 OSR2"},
+        {"95 OSR2 from lower-case c", Win9x(0, L"c"), L"Windows 95 OSR2"},
+        {"95 with A", Win9x(0, L"A"), L"Windows 95"},
+        {"98", Win9x(10, L""), L"Windows 98"},
+        {"98 with a blank first", Win9x(10, L" A"), L"Windows 98"},
+        {"98 SE from A", Win9x(10, L"A"), L"Windows 98 SE"},
+        {"98 with B", Win9x(10, L"B"), L"Windows 98"},
+        {"Me", Win9x(90, L"A"), L"Windows Me"},
+        {"unlisted 9x version", Win9x(5, L"B"), L""},
+        {"Win32s", Win32s(), L""},
+    };
+    for (const DescriptionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, TKelOSInfo::Describe(c.facts));
+    }
+}
+
+TEST(OSDescription, UnknownPlatformRaises) {
+    TKelOSFacts facts = Nt(5, 1, 2600, L"");
+    facts.Version.PlatformId = 7;
+    try {
+        TKelOSInfo::Describe(facts);
+        FAIL() << "no error";
+    } catch (const EKelSysInfo& error) {
+        EXPECT_STREQ("Unrecognized operating system platform", error.what());
+    }
+}
+
+TEST(OSDescription, UnsupportedProductTypeRaisesOnlyWhenTheRegistryDecides) {
+    TKelOSFacts facts = NtWithoutRecord(L"", L"");
+    facts.ProductTypeUnsupported = true;
+    try {
+        TKelOSInfo::Describe(facts);
+        FAIL() << "no error";
+    } catch (const EKelSysInfo& error) {
+        EXPECT_STREQ("Unsupported registry type", error.what());
+    }
+
+    facts.Version.ExtendedValid = true;
+    EXPECT_EQ(L"Windows NT 4.0 Workstation (Build 1381)", TKelOSInfo::Describe(facts));
+}
+
+TEST(OSDescription, RunningSystemIsDescribedWithoutRaising) {
+    const TKelOSFacts facts = TKelOSInfo::ReadFacts();
+    EXPECT_EQ(TKelOSInfo::Describe(facts), TKelOSInfo::OSDescription());
+    const std::wstring build = L"(Build " + std::to_wstring(facts.Version.BuildNumber) + L")";
+    EXPECT_NE(std::wstring::npos, TKelOSInfo::OSDescription().find(build));
+}

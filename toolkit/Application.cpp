@@ -1,0 +1,120 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
+#include "toolkit/Seams.h"
+
+#include <commctrl.h>
+
+namespace tk {
+namespace {
+
+std::string toUtf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+    return result;
+}
+
+// UTF-8 when the bytes are valid UTF-8, the ANSI code page otherwise.
+std::wstring toWide(const std::string& text) {
+    UINT codePage = CP_UTF8;
+    int size = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(),
+                                   static_cast<int>(text.size()), nullptr, 0);
+    if (size == 0 && !text.empty()) {
+        codePage = CP_ACP;
+        size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0);
+    }
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        size);
+    return result;
+}
+
+// Tab and arrow navigation between the controls of a form.
+bool navigateDialog(MSG& msg) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    if (!root || !dynamic_cast<Form*>(Control::fromHandle(root)))
+        return false;
+    return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+void dispatch(MSG& msg) {
+    if (navigateDialog(msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+} // namespace
+
+Error::Error(const std::wstring& message)
+    : std::runtime_error(toUtf8(message)), message_(message) {}
+
+Application::Application() {
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&init);
+}
+
+Application& app() {
+    static Application application;
+    return application;
+}
+
+HINSTANCE Application::instance() const {
+    return GetModuleHandleW(nullptr);
+}
+
+void Application::run() {
+    MSG msg;
+    while (!terminated_) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            terminated_ = true;
+            break;
+        }
+        dispatch(msg);
+    }
+}
+
+void Application::processMessages() {
+    MSG msg;
+    while (!terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        dispatch(msg);
+    }
+}
+
+void Application::terminate() {
+    PostQuitMessage(0);
+}
+
+void Application::setCursor(Cursor cursor) {
+    cursor_ = cursor;
+    SetCursor(LoadCursorW(nullptr, cursor == Cursor::HourGlass ? IDC_WAIT : IDC_ARROW));
+}
+
+void Application::handleException() {
+    std::wstring text;
+    try {
+        throw;
+    } catch (const Error& error) {
+        text = error.message();
+    } catch (const std::exception& error) {
+        text = toWide(error.what());
+    } catch (...) {
+        text = L"Unknown error";
+    }
+    HWND owner = mainForm_ ? mainForm_->handle() : nullptr;
+    seams().messageBox(owner, text, title_, MB_OK | MB_ICONERROR);
+}
+
+} // namespace tk

@@ -1,0 +1,80 @@
+#pragma once
+// The process's application object: message loop, title, main form, busy
+// cursor and the default error box for exceptions thrown by event handlers.
+
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace tk {
+
+class Form;
+
+enum class Cursor { Default, HourGlass };
+
+// An error whose message is a wide text; the default error box shows message().
+class Error : public std::runtime_error {
+  public:
+    explicit Error(const std::wstring& message);
+    const std::wstring& message() const { return message_; }
+
+  private:
+    std::wstring message_;
+};
+
+class Application {
+  public:
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    void setTitle(const std::wstring& title) { title_ = title; }
+    const std::wstring& title() const { return title_; }
+    HINSTANCE instance() const;
+
+    // Runs the message loop until WM_QUIT (returns at once when already terminated).
+    void run();
+    // Runs the pending messages without blocking. A WM_QUIT met here marks the
+    // application terminated (run() then returns at once).
+    void processMessages();
+    // Posts WM_QUIT.
+    void terminate();
+    bool terminated() const { return terminated_; }
+
+    // Destroying the main form terminates the application.
+    void setMainForm(Form* form) { mainForm_ = form; }
+    Form* mainForm() const { return mainForm_; }
+
+    // The cursor every control shows while it is not Default.
+    void setCursor(Cursor cursor);
+    Cursor cursor() const { return cursor_; }
+
+    // Shows the exception being handled (call inside a catch block) in the
+    // default error box: through the messageBox seam, caption = title(),
+    // MB_ICONERROR, text = Error::message() or what().
+    void handleException();
+
+    // Runs f; any exception it throws goes to handleException(). Every event
+    // handler of every control is invoked through guard.
+    template <class F> void guard(F&& f) noexcept {
+        try {
+            f();
+        } catch (...) {
+            handleException();
+        }
+    }
+
+  private:
+    friend Application& app();
+    Application();
+
+    std::wstring title_;
+    bool terminated_ = false;
+    Form* mainForm_ = nullptr;
+    Cursor cursor_ = Cursor::Default;
+};
+
+// The one application of the process (initialises the common controls on first use).
+Application& app();
+
+} // namespace tk

@@ -1,0 +1,26 @@
+#include "toolkit/Button.h"
+
+namespace tk {
+
+Button::Button(Control& parent, int x, int y, int width, int height, const std::wstring& caption) {
+    createSystem(L"BUTTON", &parent,
+                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, x, y,
+                 width, height, caption);
+}
+
+void Button::click() {
+    fire(onClick);
+}
+
+bool Button::reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (msg == WM_CTLCOLORBTN) {
+        result = reinterpret_cast<LRESULT>(parentBrush());
+        return true;
+    }
+    if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return false;
+    click();
+    return true;
+}
+
+} // namespace tk

@@ -1,0 +1,202 @@
+#include "toolkit/CustomControl.h"
+
+#include "toolkit/Application.h"
+
+#include <windowsx.h>
+
+namespace tk {
+namespace {
+
+const wchar_t* const kClassName = L"tkCustomControl";
+const DWORD kBaseStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+
+MouseButton buttonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+} // namespace
+
+CustomControl::CustomControl(Control& parent, int x, int y, int width, int height)
+    : CustomControl(parent, x, y, width, height, 0, 0) {}
+
+CustomControl::CustomControl(Control& parent, int x, int y, int width, int height, DWORD extraStyle,
+                             DWORD exStyle) {
+    initColor(parent.color());
+    createOwn(kClassName, &parent, kBaseStyle | extraStyle, exStyle, x, y, width, height);
+}
+
+void CustomControl::setTabStop(bool tabStop) {
+    setStyleFlag(WS_TABSTOP, tabStop);
+}
+
+bool CustomControl::tabStop() const {
+    return hasStyle(WS_TABSTOP);
+}
+
+void CustomControl::paint(Canvas& canvas) {
+    canvas.setBrushColor(color());
+    canvas.fillRect(clientRect());
+}
+
+void CustomControl::mouseDown(MouseButton, int, int, UINT) {}
+void CustomControl::mouseUp(MouseButton, int, int, UINT) {}
+void CustomControl::mouseMove(int, int, UINT) {}
+void CustomControl::mouseEnter() {}
+void CustomControl::mouseLeave() {}
+void CustomControl::keyDown(UINT) {}
+void CustomControl::keyUp(UINT) {}
+void CustomControl::keyPress(wchar_t) {}
+void CustomControl::focusChanged(bool) {
+    invalidate();
+}
+void CustomControl::enabledChanged() {
+    invalidate();
+}
+void CustomControl::textChanged() {
+    invalidate();
+}
+void CustomControl::resized() {
+    invalidate();
+}
+void CustomControl::click() {
+    fire(onClick);
+}
+
+LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto& application = app();
+    switch (msg) {
+    case WM_PAINT:
+        return paintMessage();
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_CAPTURECHANGED:
+        return mouseMessage(msg, wParam, lParam);
+    case WM_KEYDOWN:
+        application.guard([&] { keyDown(static_cast<UINT>(wParam)); });
+        return 0;
+    case WM_KEYUP:
+        application.guard([&] { keyUp(static_cast<UINT>(wParam)); });
+        return 0;
+    case WM_CHAR:
+        application.guard([&] { keyPress(static_cast<wchar_t>(wParam)); });
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        application.guard([&] { focusChanged(msg == WM_SETFOCUS); });
+        return 0;
+    case WM_ENABLE:
+        application.guard([&] { enabledChanged(); });
+        return 0;
+    case WM_SIZE:
+        application.guard([&] { resized(); });
+        return 0;
+    case WM_GETDLGCODE:
+        return wantsKeys_ ? DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS : 0;
+    case WM_SETTEXT: {
+        const LRESULT result = Control::handleMessage(msg, wParam, lParam);
+        application.guard([&] { textChanged(); });
+        return result;
+    }
+    default:
+        return Control::handleMessage(msg, wParam, lParam);
+    }
+}
+
+LRESULT CustomControl::paintMessage() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle(), &ps);
+    const RECT client = clientRect();
+    if (client.right > 0 && client.bottom > 0) {
+        MemoryCanvas buffer(client.right, client.bottom);
+        app().guard([&] { paint(buffer); });
+        BitBlt(dc, 0, 0, client.right, client.bottom, buffer.handle(), 0, 0, SRCCOPY);
+    }
+    EndPaint(handle(), &ps);
+    return 0;
+}
+
+LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    const UINT keys = static_cast<UINT>(wParam);
+    const MouseButton button = buttonOf(msg);
+    auto& application = app();
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (tabStop())
+            setFocus();
+        SetCapture(handle());
+        leftDown_ = true;
+        application.guard([&] { mouseDown(button, x, y, keys); });
+        if (msg == WM_LBUTTONDBLCLK)
+            fire(onDoubleClick);
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        application.guard([&] { mouseDown(button, x, y, keys); });
+        break;
+    case WM_LBUTTONUP: {
+        const bool wasDown = leftDown_;
+        leftDown_ = false;
+        if (GetCapture() == handle())
+            ReleaseCapture();
+        application.guard([&] { mouseUp(button, x, y, keys); });
+        const POINT at{x, y};
+        const RECT client = clientRect();
+        if (wasDown && PtInRect(&client, at))
+            application.guard([&] { click(); });
+        break;
+    }
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        application.guard([&] { mouseUp(button, x, y, keys); });
+        break;
+    case WM_MOUSEMOVE:
+        if (!mouseInside_) {
+            mouseInside_ = true;
+            trackLeave();
+            application.guard([&] { mouseEnter(); });
+        }
+        application.guard([&] { mouseMove(x, y, keys); });
+        break;
+    case WM_MOUSELEAVE:
+        mouseInside_ = false;
+        application.guard([&] { mouseLeave(); });
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != handle())
+            leftDown_ = false;
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CustomControl::trackLeave() {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
+    TrackMouseEvent(&track);
+}
+
+} // namespace tk

@@ -1,0 +1,46 @@
+#include "toolkit/Image.h"
+
+#include "toolkit/Application.h"
+
+namespace tk {
+
+Image::Image(Control& parent, int x, int y, int width, int height)
+    : CustomControl(parent, x, y, width, height) {}
+
+void Image::setPicture(HBITMAP bitmap) {
+    picture_.reset(bitmap);
+    invalidate();
+}
+
+bool Image::loadBitmapResource(const std::wstring& name) {
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(app().instance(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        return false;
+    setPicture(bitmap);
+    return true;
+}
+
+void Image::setStretch(bool stretch) {
+    stretch_ = stretch;
+    invalidate();
+}
+
+SIZE Image::pictureSize() const {
+    BITMAP info{};
+    if (!picture_ || !GetObjectW(picture_.get(), sizeof(info), &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
+void Image::paint(Canvas& canvas) {
+    CustomControl::paint(canvas);
+    if (!picture_)
+        return;
+    if (stretch_)
+        canvas.stretchDraw(clientRect(), picture_.get());
+    else
+        canvas.draw(0, 0, picture_.get());
+}
+
+} // namespace tk

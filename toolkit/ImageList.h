@@ -1,0 +1,38 @@
+#pragma once
+// Owns an HIMAGELIST of 32-bit images with masks.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace tk {
+
+class ImageList {
+  public:
+    ImageList() = default;
+    ImageList(int width, int height) { create(width, height); }
+    ~ImageList();
+    ImageList(const ImageList&) = delete;
+    ImageList& operator=(const ImageList&) = delete;
+
+    // (Re)creates an empty list of images of width x height.
+    void create(int width, int height);
+    // Each add returns the new image's index, or -1 on failure. The list keeps
+    // copies; the caller still owns what it passed.
+    int addIcon(HICON icon);
+    int addBitmap(HBITMAP bitmap, COLORREF maskColor);
+    int count() const;
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Draws one image with its mask at (x, y).
+    void draw(HDC dc, int index, int x, int y) const;
+
+    HIMAGELIST handle() const { return list_; }
+
+  private:
+    HIMAGELIST list_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+} // namespace tk
