@@ -35,14 +35,11 @@ TForm2::TForm2() : tk::Form(L"", 451, 342) {
     Label1->setColor(PictureColorAt(Image1->picture(), 304, 188));
 }
 
-// Every step's interval goes through a volatile slot, so an optimiser keeps all the steps;
-// handing each one to the timer itself would stop the timer through the system every time.
+// Every step hands its number to the (idle) timer, so an optimiser keeps all the steps.
 void TForm2::BusyDelay() {
     const unsigned long steps = tk::seams().busySteps(SplashBusySteps);
     if (steps == 0)
         return;
-    volatile unsigned interval = 0;
     for (unsigned long step = 0; step < steps; ++step)
-        interval = static_cast<unsigned>(step);
-    Timer1.setInterval(interval);
+        Timer1.setInterval(static_cast<unsigned>(step));
 }

@@ -52,7 +52,7 @@ Timer::Timer(unsigned intervalMs, bool enabled)
 }
 
 Timer::~Timer() {
-    KillTimer(timerWindow(), id_);
+    stop();
     liveTimers().erase(id_);
 }
 
@@ -72,9 +72,15 @@ void Timer::tick() {
 }
 
 void Timer::restart() {
-    KillTimer(timerWindow(), id_);
+    stop();
     if (enabled_ && interval_ > 0)
-        SetTimer(timerWindow(), id_, interval_, nullptr);
+        running_ = SetTimer(timerWindow(), id_, interval_, nullptr) != 0;
+}
+
+void Timer::stop() {
+    if (running_)
+        KillTimer(timerWindow(), id_);
+    running_ = false;
 }
 
 } // namespace tk

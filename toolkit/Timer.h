@@ -30,9 +30,12 @@ class Timer {
 
   private:
     void restart();
+    // Kills the system timer only when one runs: KillTimer is costly under Wine.
+    void stop();
 
     unsigned interval_ = 1000;
     bool enabled_ = true;
+    bool running_ = false;
     UINT_PTR id_ = 0;
 };
 
