@@ -4,7 +4,11 @@
 
 #include "hwinfo/ButtonGroup.h"
 #include "hwinfo/CpuProbe.h"
+#include "hwinfo/DevicePages.h"
 #include "hwinfo/HoverLabel.h"
+#include "hwinfo/ProcessList.h"
+#include "hwinfo/Unit1_summary.h"
+#include "hwinfo/Unit1_syspages.h"
 
 #include "controls/FlatBtn.h"
 
@@ -40,6 +44,12 @@ struct TCpuPageSources {
     std::function<TCpuidFacts()> cpuid = ReadCpuid;
 };
 
+// Where the MCI page finds the devices; tests point it elsewhere.
+struct TMciSource {
+    HKEY root = HKEY_LOCAL_MACHINE;
+    std::wstring keyPath = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\MCI32";
+};
+
 class TForm1 : public tk::Form {
   public:
     TForm1();
@@ -63,6 +73,29 @@ class TForm1 : public tk::Form {
 
     // Pages.
     void Action12Execute();
+    void Action10Execute();
+    void processes_infoExecute();
+    void mci_deviceExecute();
+    // Copies the active tab's list into the print preview and shows it.
+    void print_buttonClick();
+    void Action11Execute();
+    void Action13Execute();
+    void Action14Execute();
+    void Action15Execute();
+    void Action16Execute();
+    void Action17Execute();
+    void Action18Execute();
+    void windowsinfoExecute();
+    void Action1Execute();
+    void Action2Execute();
+    void Action3Execute();
+    void Action4Execute();
+    void Action5Execute();
+    void Action6Execute();
+    void Action7Execute();
+    void Action8Execute();
+    void Action9Execute();
+    void portsinfoExecute();
 
     // Tabs, About and Exit.
     void FormCreate();
@@ -86,6 +119,22 @@ class TForm1 : public tk::Form {
     bool SystemHasContent = false;
     bool ComponentHasContent = false;
     TCpuPageSources CpuSources;
+    TSummarySources SummarySources;
+    TMciSource MciSource;
+    std::function<void(std::vector<std::wstring>*)> ProcessPaths = ListProcessPaths;
+    // Scratch list of the MCI page: the device value names, each with a blank in front.
+    std::vector<std::wstring> Memotemp;
+    TVideoPageSources VideoSources;
+    TBoardPageSources BoardSources;
+    TPowerPageSources PowerSources;
+    TMemoryPageSources MemorySources;
+    TDrivePageSources DriveSources;
+    TInputPageSources InputSources;
+    TUsbPageSources UsbSources;
+    TMonitorPageSources MonitorSources;
+    TModemPageSources ModemSources;
+    TSoundPageSources SoundSources;
+    TPortsPageSources PortsSources;
 
     std::unique_ptr<tk::PageControl> PageControl1;
     tk::Panel* TabSheet1 = nullptr;

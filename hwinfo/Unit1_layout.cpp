@@ -12,31 +12,33 @@ struct PageButton {
 };
 
 const std::vector<PageButton> SystemButtons = {
-    {L"   System Summary", L"Show System Summary Information", L"Action10", nullptr},
-    {L"   Mainboard", L"Show Mainboard Information  ", L"Action11", nullptr},
+    {L"   System Summary", L"Show System Summary Information", L"Action10",
+     &TForm1::Action10Execute},
+    {L"   Mainboard", L"Show Mainboard Information  ", L"Action11", &TForm1::Action11Execute},
     {L"   CPU", L"Show Processor Information", L"Action12", &TForm1::Action12Execute},
-    {L"   BIOS", L"Show BIOS Information", L"Action13", nullptr},
-    {L"   APM", L"Show APM Information", L"Action14", nullptr},
-    {L"   ACPI", L"Show ACPI Information", L"Action15", nullptr},
-    {L"   Card Bus(es)", L"Show Bus(es) Information", L"Action16", nullptr},
-    {L"   Video Adapter", L"Show Video Adapter Information", L"Action17", nullptr},
-    {L"   Memory", L"", L"Action18", nullptr},
-    {L"   Windows Info", L"", L"windowsinfo", nullptr},
-    {L"   Ports Info", L"", L"portsinfo", nullptr},
-    {L"   MCI Device", L"", L"mci_device", nullptr},
-    {L"   Processes Info", L"", L"processes_info", nullptr},
+    {L"   BIOS", L"Show BIOS Information", L"Action13", &TForm1::Action13Execute},
+    {L"   APM", L"Show APM Information", L"Action14", &TForm1::Action14Execute},
+    {L"   ACPI", L"Show ACPI Information", L"Action15", &TForm1::Action15Execute},
+    {L"   Card Bus(es)", L"Show Bus(es) Information", L"Action16", &TForm1::Action16Execute},
+    {L"   Video Adapter", L"Show Video Adapter Information", L"Action17", &TForm1::Action17Execute},
+    {L"   Memory", L"", L"Action18", &TForm1::Action18Execute},
+    {L"   Windows Info", L"", L"windowsinfo", &TForm1::windowsinfoExecute},
+    {L"   Ports Info", L"", L"portsinfo", &TForm1::portsinfoExecute},
+    {L"   MCI Device", L"", L"mci_device", &TForm1::mci_deviceExecute},
+    {L"   Processes Info", L"", L"processes_info", &TForm1::processes_infoExecute},
 };
 
 const std::vector<PageButton> ComponentButtons = {
-    {L"   Monitor", L"Show Monitor Information", L"Action1", nullptr},
-    {L"   CD-ROM", L"Show CD-ROM Information", L"Action2", nullptr},
-    {L"   Sound Device", L"Show Sound Device Information", L"Action3", nullptr},
-    {L"   Keyboard", L"Show Keyboard  Information", L"Action4", nullptr},
-    {L"   Pointing Device", L"Show Pointing Device Information", L"Action5", nullptr},
-    {L"   Modem", L"Show Modem Information", L"Action6", nullptr},
-    {L"   Storage", L"Show Storage Information", L"Action7", nullptr},
-    {L"   Printer", L"Show Printer Information", L"Action8", nullptr},
-    {L"   USB", L"Show USB Information", L"Action9", nullptr},
+    {L"   Monitor", L"Show Monitor Information", L"Action1", &TForm1::Action1Execute},
+    {L"   CD-ROM", L"Show CD-ROM Information", L"Action2", &TForm1::Action2Execute},
+    {L"   Sound Device", L"Show Sound Device Information", L"Action3", &TForm1::Action3Execute},
+    {L"   Keyboard", L"Show Keyboard  Information", L"Action4", &TForm1::Action4Execute},
+    {L"   Pointing Device", L"Show Pointing Device Information", L"Action5",
+     &TForm1::Action5Execute},
+    {L"   Modem", L"Show Modem Information", L"Action6", &TForm1::Action6Execute},
+    {L"   Storage", L"Show Storage Information", L"Action7", &TForm1::Action7Execute},
+    {L"   Printer", L"Show Printer Information", L"Action8", &TForm1::Action8Execute},
+    {L"   USB", L"Show USB Information", L"Action9", &TForm1::Action9Execute},
 };
 
 const wchar_t* const TabCaptions[] = {L"     System     ", L" Component ", L"    About     ",
@@ -127,6 +129,7 @@ void TForm1::CreatePrintButton() {
     const POINT origin = {205, 479};
     print_button = std::make_unique<tk::Button>(*this, origin.x, origin.y, 90, 30, L" Print.... ");
     print_button->setHint(L"Click to Print this page");
+    print_button->onClick = [this] { print_buttonClick(); };
     SetWindowPos(print_button->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

@@ -1,0 +1,117 @@
+#pragma once
+// Rows of the device pages (drives, input devices, USB, monitor, modem, sound, printer and
+// ports) and the sources they are read from; tests put stand-ins into the sources.
+
+#include "hwinfo/Un_Tambahan.h"
+
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TForm1;
+
+// A string value of a registry key (empty on any failure) and a WMI property of the local
+// machine (empty on failure, "0" when null).
+using TRegTextSource =
+    std::function<std::wstring(HKEY root, const std::wstring& key, const std::wstring& name)>;
+using TWmiTextSource =
+    std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
+
+std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name);
+std::wstring LocalWmiText(const std::wstring& className, const std::wstring& propertyName);
+
+// Byte counts of a volume; nullopt when the drive cannot be read.
+struct TDiskBytes {
+    std::int64_t Total;
+    std::int64_t Free; // available to the caller
+};
+
+struct TClusterFigures {
+    DWORD SectorsPerCluster;
+    DWORD BytesPerSector;
+    DWORD FreeClusters;
+    DWORD TotalClusters;
+};
+
+std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root);
+std::optional<TClusterFigures> ReadClusterFigures(const std::wstring& root);
+
+struct TDrivePageSources {
+    TRegTextSource Registry = RegistryText;
+    std::function<DWORD()> LogicalDrives = [] { return GetLogicalDrives(); };
+    std::function<UINT(const std::wstring& root)> DriveType = [](const std::wstring& root) {
+        return GetDriveTypeW(root.c_str());
+    };
+    std::function<bool(wchar_t letter)> MediumLoaded = DiskInDrive;
+    std::function<std::wstring(wchar_t letter, TVolumeField field)> Volume = GetVolumeField;
+    std::function<std::optional<TDiskBytes>(const std::wstring& root)> DiskBytes = ReadDiskBytes;
+    std::function<std::optional<TClusterFigures>(const std::wstring& root)> Clusters =
+        ReadClusterFigures;
+};
+
+struct TInputPageSources {
+    TRegTextSource Registry = RegistryText;
+    TWmiTextSource Wmi = LocalWmiText;
+    std::function<int()> MouseButtons = [] { return GetSystemMetrics(SM_CMOUSEBUTTONS); };
+};
+
+struct TUsbPageSources {
+    TRegTextSource Registry = RegistryText;
+};
+
+struct TMonitorPageSources {
+    TRegTextSource Registry = RegistryText;
+    TWmiTextSource Wmi = LocalWmiText;
+};
+
+struct TModemPageSources {
+    TRegTextSource Registry = RegistryText;
+};
+
+struct TSoundPageSources {
+    TRegTextSource Registry = RegistryText;
+    TWmiTextSource Wmi = LocalWmiText;
+    std::function<std::wstring()> SystemDir = GetSystemDir;
+};
+
+struct TPortsPageSources {
+    TRegTextSource Registry = RegistryText;
+    TWmiTextSource Wmi = LocalWmiText;
+};
+
+std::vector<TInfoRow> CdromPageRows(const TDrivePageSources& sources);
+std::vector<TInfoRow> StoragePageRows(const TDrivePageSources& sources);
+std::vector<TInfoRow> KeyboardPageRows(const TInputPageSources& sources);
+std::vector<TInfoRow> PointingDevicePageRows(const TInputPageSources& sources);
+std::vector<TInfoRow> UsbPageRows(const TUsbPageSources& sources);
+std::vector<TInfoRow> MonitorPageRows(const TMonitorPageSources& sources);
+std::vector<TInfoRow> ModemPageRows(const TModemPageSources& sources);
+std::vector<TInfoRow> SoundDevicePageRows(const TSoundPageSources& sources);
+std::vector<TInfoRow> PrinterPageRows(const TSoundPageSources& sources);
+std::vector<TInfoRow> PortsPageRows(const TPortsPageSources& sources);
+
+// The USB devices of the registry as the USB page lists them, or as the Ports page does
+// (which also looks at disk instance "0" and drops devices without a description).
+enum class TUsbListing { UsbPage, PortsPage };
+std::vector<TInfoRow> UsbDeviceRows(const TRegTextSource& registry, TUsbListing listing);
+
+// Shared pieces of the device pages.
+extern const std::wstring MachineEnumKey; // SYSTEM\CurrentControlSet\Enum\ (with the "\")
+std::wstring LowerText(const std::wstring& text);
+std::wstring UpperText(const std::wstring& text);
+// Lower case of the system root, "\" and the service's "ImagePath".
+std::wstring ServiceDriverText(const TRegTextSource& registry, const std::wstring& service);
+// A device class instance key: the class key, "\000" and the number in plain decimal.
+std::wstring ClassInstanceKey(const std::wstring& classGuid, int number);
+
+enum class TFirstRow { Selected, NotSelected };
+// Replaces the list's rows; images null leaves the list's small images as they are.
+void ShowPageRows(TForm1& form, tk::ListView& list, tk::ImageList* images,
+                  const std::vector<TInfoRow>& rows, TFirstRow firstRow);

@@ -1,0 +1,19 @@
+#pragma once
+// The executable files of the running processes.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Adds the running processes' executable paths, in the order the system reports them:
+// tool-help snapshot on the 9x platform, process-status functions on the NT platform.
+// Processes that cannot be opened are left out. Does nothing without a list.
+void ListProcessPaths(std::vector<std::wstring>* list);
+
+// The shell's icon for the file's type (the file itself is not read), or nullptr. The
+// caller destroys it.
+HICON GetFileSmallIcon(const std::wstring& path, bool small);
+
+// The part of a path after its last "\" or ":"; the whole path when it has neither.
+std::wstring PathFileName(const std::wstring& path);

@@ -1,0 +1,36 @@
+#include "hwinfo/Unit1.h"
+
+#include "hwinfo/VerInfoRes.h"
+
+namespace {
+
+// The shell's small icon for the file's type in the image list; -1 when there is none.
+int AddFileIcon(tk::ImageList& images, const std::wstring& path) {
+    HICON icon = GetFileSmallIcon(path, true);
+    if (!icon)
+        return -1;
+    const int index = images.addIcon(icon);
+    DestroyIcon(icon);
+    return index;
+}
+
+} // namespace
+
+void TForm1::processes_infoExecute() {
+    TPageFill fill(*this, TInfoTab::System);
+    LV2->clear();
+    ImageList5.create(ImageList5.width(), ImageList5.height());
+    LV2->setSmallImages(&ImageList5);
+    std::vector<std::wstring> paths;
+    ProcessPaths(&paths);
+    for (std::size_t i = 1; i < paths.size(); ++i) {
+        const std::wstring& path = paths[i];
+        TFileVersionRecord version;
+        ReadFileVersionInfo(path, version);
+        TInfoRow nameRow = DataRow(PathFileName(path), version.FileDescription);
+        nameRow.ImageIndex = AddFileIcon(ImageList5, path);
+        AddInfoRow(*LV2, nameRow);
+        AddInfoRow(*LV2, DataRow(L"File Version", version.FileVersion));
+        AddInfoRow(*LV2, DataRow(L"File Path", path));
+    }
+}

@@ -1,0 +1,282 @@
+#include "hwinfo/Unit1.h"
+
+#include "hwinfo/DevicePages.h"
+
+#include "registry/RegHelpers.h"
+
+#include <cstdio>
+
+namespace {
+
+const int InstanceCount = 11;
+const wchar_t* const FloppyPrefix = L"1.44MB 3.5\" (";
+const double BytesPerMB = 1048576.0;
+const double BytesPerGB = 1073741824.0;
+
+class SummaryBuilder {
+  public:
+    explicit SummaryBuilder(const TSummarySources& sources) : src_(sources) {}
+
+    std::vector<TInfoRow> Build() {
+        SystemGroup();
+        ProcessorGroup();
+        MainboardGroup();
+        VideoGroup();
+        PhysicalStorageGroup();
+        LogicalStorageGroup();
+        PeripheralGroup();
+        MultimediaGroup();
+        Group(L"Power Management", 7);
+        Data(L"AC Line Status", L"On Line");
+        rows_.push_back(BlankRow());
+        Group(L"Operating System", 8);
+        Data(L"Windows System", src_.osDescription());
+        rows_.push_back(BlankRow());
+        Group(L"Network Services", 9);
+        for (int n = 0; n < InstanceCount; ++n)
+            DataIfAny(L"Adapter",
+                      Reg(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards\\" +
+                              std::to_wstring(n),
+                          L"Description"));
+        return std::move(rows_);
+    }
+
+  private:
+    std::wstring Reg(const std::wstring& key, const std::wstring& name) const {
+        return src_.registry(key, name);
+    }
+    void Group(const std::wstring& caption, int picture) {
+        rows_.push_back(HeadingRow(caption, picture));
+    }
+    void Data(const std::wstring& caption, const std::wstring& value) {
+        rows_.push_back(DataRow(caption, value));
+    }
+    void DataIfAny(const std::wstring& caption, const std::wstring& value) {
+        if (!value.empty())
+            Data(caption, value);
+    }
+
+    void SystemGroup() {
+        Group(L"System Summary", 0);
+        Data(L"System Name",
+             Reg(L"SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName",
+                 L"ComputerName"));
+        Data(L"User Name",
+             Reg(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"RegisteredOwner"));
+        Data(L"Domain", src_.wmi(L" Win32_ComputerSystem", L"Domain"));
+        Data(L"System Directory", src_.systemDir());
+        rows_.push_back(BlankRow());
+    }
+
+    void ProcessorGroup() {
+        Group(L"Processor", 1);
+        Data(L"Name", RemoveText(L"  ", src_.wmi(L"Win32_Processor", L"Name")));
+        Data(L"Speed", src_.wmi(L"Win32_Processor", L"CurrentClockSpeed") + L" MHz");
+        rows_.push_back(BlankRow());
+    }
+
+    void MainboardGroup() {
+        Group(L"Mainboard", 2);
+        Data(L"Bus(es)", L"AGP PCI IMB USB i2c/SMBus");
+        Data(L"MP Support", L"1 CPU(s)");
+        Data(L"MP APIC", L"Yes");
+        Data(L"System BIOS Version", Reg(L"HARDWARE\\DESCRIPTION\\System", L"SystemBiosVersion"));
+        rows_.push_back(BlankRow());
+    }
+
+    // One row per instance of a device class whose value is the expected text, valued with
+    // the instance's "DriverDesc".
+    void MatchingInstances(const std::wstring& caption, const std::wstring& classId,
+                           const std::wstring& valueName, const std::wstring& expected) {
+        for (int n = 0; n < InstanceCount; ++n) {
+            const std::wstring key = ClassInstanceKey(classId, n);
+            if (Reg(key, valueName) == expected)
+                Data(caption, Reg(key, L"DriverDesc"));
+        }
+    }
+
+    void VideoGroup() {
+        Group(L"Video System", 3);
+        MatchingInstances(L"Monitor", L"{4D36E96E-E325-11CE-BFC1-08002BE10318}", L"DPMS", L"1");
+        const std::wstring device = RemoveText(
+            L"\\Registry\\Machine\\", Reg(L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0"));
+        Data(L"Adapter", Reg(device, L"Device Description"));
+        rows_.push_back(BlankRow());
+    }
+
+    // One row per instance listed under a service's Enum key, valued from the instance's
+    // enum key with the given patterns removed in order.
+    void ServiceInstances(const std::wstring& caption, const std::wstring& service,
+                          const std::wstring& valueName,
+                          const std::vector<std::wstring>& patterns = {}) {
+        const std::wstring enumKey = L"SYSTEM\\CurrentControlSet\\Services\\" + service + L"\\Enum";
+        for (int n = 0; n < InstanceCount; ++n) {
+            const std::wstring instance = Reg(enumKey, std::to_wstring(n));
+            if (instance.empty())
+                continue;
+            std::wstring value = Reg(MachineEnumKey + instance, valueName);
+            for (const std::wstring& pattern : patterns)
+                value = RemoveText(pattern, value);
+            Data(caption, value);
+        }
+    }
+
+    void PhysicalStorageGroup() {
+        Group(L"Physical Storage Device", 4);
+        ServiceInstances(L"Removable Drive", L"Flpydisk", L"DeviceDesc",
+                         {L"@flpydisk.inf,%floppy_devdesc%;"});
+        ServiceInstances(L"Harddisk", L"disk", L"FriendlyName");
+        ServiceInstances(L"CD-ROM/DVD", L"Cdrom", L"FriendlyName");
+        rows_.push_back(BlankRow());
+    }
+
+    void LogicalStorageGroup() {
+        Group(L"Logical Storage Device", 4);
+        for (TInfoRow& row : LogicalDriveRows(src_.drives))
+            rows_.push_back(std::move(row));
+        rows_.push_back(BlankRow());
+    }
+
+    // The first port number named under a device map key, with its prefix removed.
+    std::wstring PortFigure(const std::wstring& key, const std::wstring& valuePrefix,
+                            int firstIndex, const std::wstring& portPrefix) const {
+        for (int k = firstIndex; k < InstanceCount; ++k) {
+            const std::wstring port = Reg(key, valuePrefix + std::to_wstring(k));
+            if (!port.empty())
+                return RemoveText(portPrefix, port);
+        }
+        return L"";
+    }
+
+    void PeripheralGroup() {
+        Group(L"Peripheral", 5);
+        const std::wstring serial =
+            PortFigure(L"HARDWARE\\DEVICEMAP\\SERIALCOMM", L"\\Device\\Serial", 1, L"COM");
+        const std::wstring parallel = PortFigure(L"HARDWARE\\DEVICEMAP\\PARALLEL PORTS",
+                                                 L"\\Device\\Parallel", 0, L"\\DosDevices\\LPT");
+        Data(L"Serial/Parallel Port(s)", serial + L" COM / " + parallel + L" LPT");
+        const std::wstring hub = L"USB Controller/Hub";
+        ServiceInstances(hub, L"usbuhci", L"DeviceDesc",
+                         {L"@usbport.inf,%pci\\ven_1106&dev_3038&cc_0c0300.devicedesc%;"});
+        ServiceInstances(hub, L"usbehci", L"DeviceDesc",
+                         {L"@usbport.inf,%pci\\ven_1106&dev_3104.devicedesc%;"});
+        ServiceInstances(hub, L"usbhub", L"DeviceDesc",
+                         {L"@usbport.inf,%usb\\root_hub20.devicedesc%;",
+                          L"@usbport.inf,%usb\\root_hub.devicedesc%;"});
+        ServiceInstances(hub, L"USBSTOR", L"DeviceDesc");
+        ServiceInstances(L"Infrared Device", L"irsir", L"DeviceDesc");
+        ClassDescriptions(L"Keyboard", L"{4D36E96B-E325-11CE-BFC1-08002BE10318}");
+        ClassDescriptions(L"Mouse", L"{4D36E96F-E325-11CE-BFC1-08002BE10318}");
+        rows_.push_back(BlankRow());
+    }
+
+    void ClassDescriptions(const std::wstring& caption, const std::wstring& classId) {
+        for (int n = 0; n < InstanceCount; ++n)
+            DataIfAny(caption, Reg(ClassInstanceKey(classId, n), L"DriverDesc"));
+    }
+
+    void MultimediaGroup() {
+        Group(L"Multimedia Device(s)", 6);
+        MatchingInstances(L"Device", L"{4D36E96C-E325-11CE-BFC1-08002BE10318}",
+                          L"AssociatedFilters", L"wdmaud,swmidi,redbook");
+        rows_.push_back(BlankRow());
+    }
+
+    const TSummarySources& src_;
+    std::vector<TInfoRow> rows_;
+};
+
+std::wstring TwoDecimals(long long bytes, double unit) {
+    wchar_t text[64];
+    std::swprintf(text, 64, L"%.2f", static_cast<double>(bytes) / unit);
+    return text;
+}
+
+std::wstring DriveCaption(const std::wstring& prefix, wchar_t letter) {
+    return prefix + letter + L":)";
+}
+
+std::wstring RemovableValue(const TDriveSources& drives, wchar_t letter) {
+    return TwoDecimals(drives.diskSize(letter), BytesPerMB) + L" MB (" +
+           TwoDecimals(drives.diskFree(letter), BytesPerMB) + L" MB Free Space) (" +
+           drives.volumeField(letter, TVolumeField::FileSystem) + L")";
+}
+
+std::optional<TInfoRow> DriveRow(const TDriveSources& drives, wchar_t letter) {
+    switch (drives.driveType(letter)) {
+    case DRIVE_REMOVABLE:
+        if (letter == L'A')
+            return DataRow(DriveCaption(FloppyPrefix, letter),
+                           drives.diskInDrive(letter) ? RemovableValue(drives, letter) : L"N/A");
+        return DataRow(DriveCaption(L"REMOVABLE DISK (", letter), RemovableValue(drives, letter));
+    case DRIVE_FIXED:
+        return DataRow(
+            DriveCaption(drives.volumeField(letter, TVolumeField::Label) + L" (", letter),
+            TwoDecimals(drives.diskSize(letter), BytesPerGB) + L" GB (" +
+                TwoDecimals(drives.diskFree(letter), BytesPerGB) + L" GB Free Space) (" +
+                drives.volumeField(letter, TVolumeField::FileSystem) + L")");
+    case DRIVE_CDROM:
+        return DataRow(DriveCaption(L"CD-ROM/DVD (", letter),
+                       drives.diskInDrive(letter)
+                           ? TwoDecimals(drives.diskSize(letter), BytesPerMB) + L" MB  (" +
+                                 drives.volumeField(letter, TVolumeField::FileSystem) + L")"
+                           : L"N/A");
+    default:
+        return std::nullopt;
+    }
+}
+
+// Size or free bytes of the drive's medium, -1 when unreadable; no system error box.
+long long DiskBytes(wchar_t letter, bool freeOnly) {
+    const std::wstring root = std::wstring(1, letter) + L":\\";
+    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    ULARGE_INTEGER available = {}, total = {}, free = {};
+    const BOOL read = GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free);
+    SetErrorMode(oldMode);
+    if (!read)
+        return -1;
+    return static_cast<long long>(freeOnly ? free.QuadPart : total.QuadPart);
+}
+
+} // namespace
+
+TDriveSources::TDriveSources()
+    : driveType([](wchar_t letter) {
+          const std::wstring root = std::wstring(1, letter) + L":\\";
+          return GetDriveTypeW(root.c_str());
+      }),
+      diskSize([](wchar_t letter) { return DiskBytes(letter, false); }),
+      diskFree([](wchar_t letter) { return DiskBytes(letter, true); }) {}
+
+TSummarySources::TSummarySources()
+    : registry([](const std::wstring& key, const std::wstring& name) {
+          return ReadRegString(key, name, HKEY_LOCAL_MACHINE);
+      }),
+      wmi([](const std::wstring& className, const std::wstring& property) {
+          return GetWmiProperty(L"", className, property);
+      }) {}
+
+std::vector<TInfoRow> LogicalDriveRows(const TDriveSources& drives) {
+    std::vector<TInfoRow> rows;
+    const DWORD present = drives.logicalDrives();
+    for (int bit = 0; bit <= 10; ++bit) {
+        if ((present & (1u << bit)) == 0)
+            continue;
+        if (auto row = DriveRow(drives, static_cast<wchar_t>(L'A' + bit)))
+            rows.push_back(std::move(*row));
+    }
+    return rows;
+}
+
+std::vector<TInfoRow> SystemSummaryRows(const TSummarySources& sources) {
+    return SummaryBuilder(sources).Build();
+}
+
+void TForm1::Action10Execute() {
+    TPageFill fill(*this, TInfoTab::System);
+    LV2->clear();
+    LV2->setSmallImages(&ImageList3);
+    const std::vector<TInfoRow> rows = SystemSummaryRows(SummarySources);
+    for (const TInfoRow& row : rows)
+        AddInfoRow(*LV2, row);
+}

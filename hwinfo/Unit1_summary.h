@@ -1,0 +1,38 @@
+#pragma once
+// Sources and rows of the System Summary page.
+
+#include "hwinfo/KelSysInfo.h"
+#include "hwinfo/Un_Tambahan.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Facts of the drives A to K; tests put stand-ins here.
+struct TDriveSources {
+    std::function<DWORD()> logicalDrives = GetLogicalDrives;
+    std::function<UINT(wchar_t letter)> driveType;
+    std::function<bool(wchar_t letter)> diskInDrive = DiskInDrive;
+    // Bytes of the medium, -1 when it cannot be read.
+    std::function<long long(wchar_t letter)> diskSize;
+    std::function<long long(wchar_t letter)> diskFree;
+    std::function<std::wstring(wchar_t letter, TVolumeField field)> volumeField = GetVolumeField;
+    TDriveSources();
+};
+
+// Where the System Summary page reads from; tests put stand-ins here.
+struct TSummarySources {
+    // A string value under HKEY_LOCAL_MACHINE; empty on any failure.
+    std::function<std::wstring(const std::wstring& key, const std::wstring& name)> registry;
+    std::function<std::wstring(const std::wstring& className, const std::wstring& property)> wmi;
+    std::function<std::wstring()> systemDir = GetSystemDir;
+    std::function<std::wstring()> osDescription = TKelOSInfo::OSDescription;
+    TDriveSources drives;
+    TSummarySources();
+};
+
+// The rows of the System Summary page, top to bottom.
+std::vector<TInfoRow> SystemSummaryRows(const TSummarySources& sources);
+
+// One row per drive A to K of a type that is listed (removable, fixed, CD-ROM).
+std::vector<TInfoRow> LogicalDriveRows(const TDriveSources& drives);

@@ -1,0 +1,86 @@
+#pragma once
+// Sources and rows of the System tab's Video Adapter, Mainboard, BIOS, APM, ACPI,
+// Card Bus(es), Memory and Windows Info pages. Each page reads through a small set of
+// source functions so that tests can put stand-ins there.
+
+#include "hwinfo/Un_Tambahan.h"
+
+#include "registry/RegHelpers.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TForm1;
+
+// One property of a WMI class on this machine, by the rules of GetWmiProperty.
+using TWmiSource =
+    std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
+// A string value, by the rules of ReadRegString.
+using TRegStringSource =
+    std::function<std::wstring(const std::wstring& key, const std::wstring& name, HKEY root)>;
+// A REG_DWORD value, by the rules of ReadRegistryInteger.
+using TRegIntegerSource =
+    std::function<std::int32_t(HKEY root, const std::wstring& key, const std::wstring& name)>;
+
+std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName);
+
+struct TVideoPageSources {
+    TWmiSource wmi = LocalWmiProperty;
+    TRegStringSource regString = ReadRegString;
+    TRegIntegerSource regInteger = ReadRegistryInteger;
+};
+
+// The Video Adapter page's 25 rows about the device "\Device\Video0".
+std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources);
+
+// The full path of a driver file from the service's "ImagePath", in lower case (A to Z
+// only): a relative path or one under "\SystemRoot\" is placed under the system root, a
+// drive path (also behind "\??\") stays as it is. Empty when the image path is.
+std::wstring DriverFilePath(const std::wstring& imagePath, const std::wstring& systemRoot);
+
+struct TBoardPageSources {
+    TWmiSource wmi = LocalWmiProperty;
+    TRegStringSource regString = ReadRegString;
+};
+
+// The Mainboard page's 9 rows and the BIOS page's 7 rows.
+std::vector<TInfoRow> MainboardPageRows(const TBoardPageSources& sources);
+std::vector<TInfoRow> BiosPageRows(const TBoardPageSources& sources);
+
+struct TPowerPageSources {
+    TRegStringSource regString = ReadRegString;
+    std::function<bool(const std::wstring& keyPath)> keyExists = RegistryKeyExists;
+};
+
+// The APM page: the power schemes numbered 0 to 10 that have a name, then the power status.
+std::vector<TInfoRow> ApmPageRows(const TPowerPageSources& sources);
+// The ACPI page: its table when the machine has ACPI data, else one "Not Available" row.
+std::vector<TInfoRow> AcpiPageRows(bool hasAcpi);
+std::vector<TInfoRow> CardBusPageRows();
+
+// The figures of the global memory status that the Memory page shows.
+struct TMemoryFigures {
+    std::uint32_t LoadPercent = 0;
+    std::uint64_t TotalPhysical = 0;
+    std::uint64_t AvailablePhysical = 0;
+    std::uint64_t TotalPageFile = 0;
+    std::uint64_t AvailablePageFile = 0;
+};
+
+// The memory status now; all zero when it cannot be read.
+TMemoryFigures ReadMemoryFigures();
+
+struct TMemoryPageSources {
+    std::function<TMemoryFigures()> memory = ReadMemoryFigures;
+    TWmiSource wmi = LocalWmiProperty;
+};
+
+// The Memory page's 9 rows and the Windows Info page's 20 rows.
+std::vector<TInfoRow> MemoryPageRows(const TMemoryFigures& memory, const TWmiSource& wmi);
+std::vector<TInfoRow> WindowsInfoPageRows(const TWmiSource& wmi);
+
+// Puts the rows into the System tab's list, none of them selected. With images the list
+// shows ImageList3; without, it keeps the small images it has.
+void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, bool withImages = true);
