@@ -10,10 +10,6 @@ std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring
     return ReadRegString(key, name, root);
 }
 
-std::wstring LocalWmiText(const std::wstring& className, const std::wstring& propertyName) {
-    return GetWmiProperty(L"", className, propertyName);
-}
-
 std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root) {
     ULARGE_INTEGER freeToCaller, total;
     if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr))

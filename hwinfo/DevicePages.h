@@ -25,7 +25,6 @@ using TWmiTextSource =
     std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
 
 std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name);
-std::wstring LocalWmiText(const std::wstring& className, const std::wstring& propertyName);
 
 // Byte counts of a volume; nullopt when the drive cannot be read.
 struct TDiskBytes {
@@ -58,7 +57,7 @@ struct TDrivePageSources {
 
 struct TInputPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiText;
+    TWmiTextSource Wmi = LocalWmiProperty;
     std::function<int()> MouseButtons = [] { return GetSystemMetrics(SM_CMOUSEBUTTONS); };
 };
 
@@ -68,7 +67,7 @@ struct TUsbPageSources {
 
 struct TMonitorPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiText;
+    TWmiTextSource Wmi = LocalWmiProperty;
 };
 
 struct TModemPageSources {
@@ -77,13 +76,13 @@ struct TModemPageSources {
 
 struct TSoundPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiText;
+    TWmiTextSource Wmi = LocalWmiProperty;
     std::function<std::wstring()> SystemDir = GetSystemDir;
 };
 
 struct TPortsPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiText;
+    TWmiTextSource Wmi = LocalWmiProperty;
 };
 
 std::vector<TInfoRow> CdromPageRows(const TDrivePageSources& sources);

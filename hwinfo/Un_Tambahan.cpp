@@ -188,6 +188,10 @@ std::wstring GetWmiProperty(const std::wstring& server, const std::wstring& clas
     return LastInstanceProperty(instances.Get(), propertyName);
 }
 
+std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName) {
+    return GetWmiProperty(L"", className, propertyName);
+}
+
 std::int32_t ReadRegistryInteger(HKEY root, const std::wstring& keyPath,
                                  const std::wstring& valueName) {
     TRegAccess registry(KEY_READ);

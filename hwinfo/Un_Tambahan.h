@@ -30,6 +30,9 @@ TInfoRow BlankRow();
 std::wstring GetWmiProperty(const std::wstring& server, const std::wstring& className,
                             const std::wstring& propertyName);
 
+// GetWmiProperty on this machine.
+std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName);
+
 // Text of a WMI property value of the given CIM type: strings as they are, numbers in
 // decimal (unsigned 32-bit ones unsigned), floating-point numbers with the user's decimal
 // separator, Booleans "True" or "False", null "0". Values without a text form (arrays)

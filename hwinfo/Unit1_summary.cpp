@@ -252,9 +252,7 @@ TSummarySources::TSummarySources()
     : registry([](const std::wstring& key, const std::wstring& name) {
           return ReadRegString(key, name, HKEY_LOCAL_MACHINE);
       }),
-      wmi([](const std::wstring& className, const std::wstring& property) {
-          return GetWmiProperty(L"", className, property);
-      }) {}
+      wmi(LocalWmiProperty) {}
 
 std::vector<TInfoRow> LogicalDriveRows(const TDriveSources& drives) {
     std::vector<TInfoRow> rows;

@@ -2,10 +2,6 @@
 
 #include "hwinfo/Unit1.h"
 
-std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName) {
-    return GetWmiProperty(L"", className, propertyName);
-}
-
 void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, bool withImages) {
     tk::ListView& list = *form.LV2;
     list.clear();

@@ -24,8 +24,6 @@ using TRegStringSource =
 using TRegIntegerSource =
     std::function<std::int32_t(HKEY root, const std::wstring& key, const std::wstring& name)>;
 
-std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName);
-
 struct TVideoPageSources {
     TWmiSource wmi = LocalWmiProperty;
     TRegStringSource regString = ReadRegString;

@@ -133,6 +133,8 @@ void ListView::refreshItem(int index) {
 }
 
 void ListView::syncCount(bool invalidateAll) {
+    if (updateDepth_ > 0)
+        return;
     const LPARAM flags = LVSICF_NOSCROLL | (invalidateAll ? 0 : LVSICF_NOINVALIDATEALL);
     SendMessageW(handle(), LVM_SETITEMCOUNT, items_.size(), flags);
     if (invalidateAll)
@@ -232,7 +234,7 @@ void ListView::endUpdate() {
     if (updateDepth_ == 0 || --updateDepth_ > 0)
         return;
     SendMessageW(handle(), WM_SETREDRAW, TRUE, 0);
-    invalidate();
+    syncCount(true);
 }
 
 int ListView::focusedRow() const {
@@ -279,6 +281,31 @@ LRESULT ListView::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Control::handleMessage(msg, wParam, lParam);
 }
 
+LRESULT ListView::customDraw(NMLVCUSTOMDRAW& draw) {
+    if (!onCustomDrawSubItem)
+        return CDRF_DODEFAULT;
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        break;
+    default:
+        return CDRF_DODEFAULT;
+    }
+    CellStyle style{font().color, font().bold};
+    const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (draw.iSubItem > 0 && index >= 0 && index < count())
+        app().guard([&] { onCustomDrawSubItem(index, draw.iSubItem, style); });
+    draw.clrText = style.textColor;
+    FontSpec cellFont = font();
+    cellFont.bold = style.bold;
+    cellFont_ = Font::shared(cellFont);
+    SelectObject(draw.nmcd.hdc, cellFont_->handle());
+    return CDRF_NEWFONT;
+}
+
 void ListView::answerDisplayInfo(NMLVDISPINFOW& info) {
     LVITEMW& asked = info.item;
     if (asked.iItem < 0 || asked.iItem >= count())
@@ -305,6 +332,9 @@ bool ListView::reflect(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     switch (header->code) {
     case LVN_GETDISPINFOW:
         answerDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+        return true;
+    case NM_CUSTOMDRAW:
+        result = customDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
         return true;
     case LVN_ITEMCHANGED:
         if (reinterpret_cast<NMLISTVIEW*>(lParam)->uChanged & LVIF_STATE)

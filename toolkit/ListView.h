@@ -18,6 +18,12 @@ struct ListItem {
     int imageIndex = -1;
 };
 
+// How one cell is drawn: text colour and weight.
+struct CellStyle {
+    COLORREF textColor = 0;
+    bool bold = false;
+};
+
 class ListView : public Control {
   public:
     ListView(Control& parent, int x, int y, int width, int height);
@@ -74,6 +80,8 @@ class ListView : public Control {
     std::function<void(int index)> onItemChecked;
     // Newly selected row (-1 when the selection went away).
     std::function<void(int index)> onSelectItem;
+    // Style of a sub-item cell (column 1 on) before it is drawn; starts as the list's font.
+    std::function<void(int index, int subItem, CellStyle& style)> onCustomDrawSubItem;
 
   protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -87,6 +95,7 @@ class ListView : public Control {
     void selectNatively(int index);
     void readSelection();
     void answerDisplayInfo(NMLVDISPINFOW& info);
+    LRESULT customDraw(NMLVCUSTOMDRAW& draw);
     bool clickedCheckBox(LPARAM lParam);
     void toggle(int index);
     void moveSelection(int index);
@@ -97,6 +106,7 @@ class ListView : public Control {
     int itemIndex_ = -1;
     int updateDepth_ = 0;
     bool suppressSelectEvent_ = false;
+    std::shared_ptr<const Font> cellFont_;
 };
 
 } // namespace tk

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 using namespace tk;
 
 namespace {
@@ -212,4 +214,38 @@ TEST_F(ListViewTest, ColumnsCanBeReplaced) {
     EXPECT_EQ(1, list.columnCount());
     HWND header = reinterpret_cast<HWND>(SendMessageW(list.handle(), LVM_GETHEADER, 0, 0));
     EXPECT_EQ(1, static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)));
+}
+
+TEST_F(ListViewTest, CustomDrawColoursTheCellsItIsAskedFor) {
+    std::vector<std::pair<int, int>> asked;
+    list.onCustomDrawSubItem = [&](int index, int subItem, CellStyle& style) {
+        asked.push_back({index, subItem});
+        if (subItem == 1)
+            style = {RGB(255, 0, 0), true};
+    };
+    list.addItem(row(L"caption", {L"WWWWWWWW"}));
+    list.repaint();
+
+    RECT cell{};
+    cell.top = 1;
+    cell.left = LVIR_LABEL;
+    SendMessageW(list.handle(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    HDC dc = GetDC(list.handle());
+    int redPixels = 0;
+    for (int x = cell.left; x < cell.right; ++x)
+        for (int y = cell.top; y < cell.bottom; ++y)
+            redPixels += GetPixel(dc, x, y) == RGB(255, 0, 0);
+    ReleaseDC(list.handle(), dc);
+
+    EXPECT_GT(redPixels, 0);
+    EXPECT_NE(asked.end(), std::find(asked.begin(), asked.end(), std::make_pair(0, 1)));
+}
+
+TEST_F(ListViewTest, RowsAddedDuringAnUpdateAppearAtItsEnd) {
+    list.beginUpdate();
+    list.addItem(row(L"a"));
+    list.addItem(row(L"b"));
+    list.endUpdate();
+    EXPECT_EQ(2, shownCount());
+    EXPECT_EQ(L"b", shownText(1, 0));
 }

@@ -1,0 +1,103 @@
+#include "cleaner/Pictures.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr COLORREF DeepBlue = RGB(16, 52, 112);
+constexpr COLORREF SeaBlue = RGB(38, 132, 200);
+constexpr COLORREF White = RGB(255, 255, 255);
+
+HBITMAP Paint(int width, int height, const std::function<void(tk::Canvas&)>& draw) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    tk::MemoryDc dc(CreateCompatibleDC(nullptr));
+    HGDIOBJ old = SelectObject(dc.get(), bitmap);
+    {
+        tk::Canvas canvas(dc.get());
+        draw(canvas);
+    }
+    SelectObject(dc.get(), old);
+    return bitmap;
+}
+
+void DrawTitle(tk::Canvas& canvas, int x, int y, int titleHeight, COLORREF color) {
+    tk::FontSpec title;
+    title.name = L"Tahoma";
+    title.height = titleHeight;
+    title.bold = true;
+    title.color = color;
+    canvas.setFont(title);
+    canvas.textOut(x, y, L"Tidewell");
+    tk::FontSpec line;
+    line.height = titleHeight * 2 / 5;
+    line.color = color;
+    canvas.setFont(line);
+    canvas.textOut(x + 2, y + titleHeight + 2, L"Registry and Privacy Cleaner");
+}
+
+void DrawIcon(tk::Canvas& canvas, int x, int y, int size) {
+    DrawIconEx(canvas.handle(), x, y, ProgramIcon(), size, size, 0, nullptr, DI_NORMAL);
+}
+
+} // namespace
+
+HICON ProgramIcon() {
+    HICON icon = LoadIconW(tk::app().instance(), L"MAINICON");
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+HBITMAP BannerPicture(int width, int height) {
+    return Paint(width, height, [=](tk::Canvas& canvas) {
+        canvas.gradientFill({0, 0, width, height}, DeepBlue, SeaBlue, false);
+        DrawIcon(canvas, 18, (height - 48) / 2, 48);
+        DrawTitle(canvas, 80, 14, 32, White);
+    });
+}
+
+HBITMAP StatusStripPicture(int width, int height) {
+    return Paint(width, height, [=](tk::Canvas& canvas) {
+        canvas.setBrushColor(StatusStripColor);
+        canvas.fillRect({0, 0, width, height});
+        canvas.setPenColor(White);
+        canvas.moveTo(0, 0);
+        canvas.lineTo(width, 0);
+        canvas.setPenColor(RGB(160, 180, 210));
+        canvas.moveTo(0, height - 1);
+        canvas.lineTo(width, height - 1);
+    });
+}
+
+HBITMAP SplashPicture(int width, int height) {
+    return Paint(width, height, [=](tk::Canvas& canvas) {
+        const int band = height * 3 / 4;
+        canvas.gradientFill({0, 0, width, band}, DeepBlue, SeaBlue, true);
+        canvas.setBrushColor(White);
+        canvas.fillRect({0, band, width, height});
+        DrawIcon(canvas, 24, (band - 48) / 2, 48);
+        DrawTitle(canvas, 88, band / 2 - 28, 36, White);
+    });
+}
+
+HBITMAP AboutPicture(int width, int height) {
+    return Paint(width, height, [=](tk::Canvas& canvas) {
+        canvas.setBrushColor(White);
+        canvas.fillRect({0, 0, width, height});
+        canvas.gradientFill({0, 0, width, 6}, DeepBlue, SeaBlue, false);
+        DrawIcon(canvas, 40, 60, 48);
+        DrawTitle(canvas, 104, 58, 36, DeepBlue);
+    });
+}

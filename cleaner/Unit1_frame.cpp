@@ -1,0 +1,128 @@
+// The frame every scan and remove action of a category runs in: busy cursor, the
+// progress bar's phases, the findings list and the count the action leaves.
+#include "cleaner/Unit1.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Seams.h"
+
+namespace {
+
+struct RootPrefix {
+    const wchar_t* text;
+    HKEY root;
+};
+
+const RootPrefix RootPrefixes[] = {
+    {L"HKCU\\", HKEY_CURRENT_USER},
+    {L"HKLM\\", HKEY_LOCAL_MACHINE},
+    {L"HKCR\\", HKEY_CLASSES_ROOT},
+};
+
+// Paints a scan's new rows every FindingsPaintMs rather than row by row.
+constexpr ULONGLONG FindingsPaintMs = 250;
+
+class PaintBatches {
+  public:
+    PaintBatches(TForm1& form, tk::ListView& list) : form_(form), list_(list) {
+        list_.beginUpdate();
+        form_.ScanningList = &list_;
+        form_.NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    }
+    ~PaintBatches() {
+        form_.ScanningList = nullptr;
+        list_.endUpdate();
+        UpdateWindow(list_.handle());
+    }
+    PaintBatches(const PaintBatches&) = delete;
+    PaintBatches& operator=(const PaintBatches&) = delete;
+
+  private:
+    TForm1& form_;
+    tk::ListView& list_;
+};
+
+} // namespace
+
+TForm1::BusyAction::BusyAction(ctl::TGradProgressBar& bar) : bar_(bar) {
+    tk::app().setCursor(tk::Cursor::HourGlass);
+    bar_.setPosition(0);
+}
+
+TForm1::BusyAction::~BusyAction() {
+    bar_.setPosition(0);
+    tk::app().setCursor(tk::Cursor::Default);
+}
+
+void TForm1::RunScanFrame(tk::ListView& list, const std::vector<FindingColumn>& columns,
+                          const std::function<void()>& walk) {
+    const BusyAction busy(*PB);
+    {
+        const PaintBatches batches(*this, list);
+        list.clear();
+        list.clearColumns();
+        for (const FindingColumn& column : columns)
+            list.addColumn(column.title, column.width);
+        walk();
+    }
+    LastFoundCount = list.count();
+}
+
+void TForm1::AdvanceProgress(int from, int to, unsigned pauseMs) {
+    for (int position = from; position <= to; ++position) {
+        PB->setPosition(position);
+        tk::seams().sleep(pauseMs);
+    }
+}
+
+void TForm1::AddFinding(tk::ListView& list, const std::wstring& caption,
+                        std::vector<std::wstring> subItems) {
+    tk::ListItem item;
+    item.caption = caption;
+    item.subItems = std::move(subItems);
+    item.checked = true;
+    list.addItem(std::move(item));
+    if (&list != ScanningList || GetTickCount64() < NextFindingsPaint)
+        return;
+    list.endUpdate();
+    UpdateWindow(list.handle());
+    list.beginUpdate();
+    NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+}
+
+bool TForm1::IsIgnored(const tk::ListView& ignored, const std::wstring& caption) {
+    for (const tk::ListItem& row : ignored.items())
+        if (row.caption == caption)
+            return true;
+    return false;
+}
+
+void TForm1::RunRemoveFrame(tk::ListView& list,
+                            const std::function<RemoveOutcome(const tk::ListItem&)>& remove) {
+    const BusyAction busy(*PB);
+    LVback->clear();
+    AdvanceProgress(0, 30);
+    for (const tk::ListItem& row : list.items()) {
+        // A row stays while its entry survives; an empty name is never deleted.
+        const bool stays =
+            !row.checked || row.caption.empty() || remove(row) == RemoveOutcome::Survived;
+        if (stays)
+            LVback->addItem(row);
+    }
+    list.clear();
+    AdvanceProgress(30, 100);
+    for (const tk::ListItem& row : LVback->items())
+        list.addItem(row);
+    LastFoundCount = list.count();
+}
+
+bool TForm1::ParseRegistryLocation(const std::wstring& location, HKEY& root, std::wstring& path) {
+    for (const RootPrefix& prefix : RootPrefixes) {
+        const std::wstring text = prefix.text;
+        if (location.compare(0, text.size(), text) != 0)
+            continue;
+        path = location.substr(text.size());
+        root = prefix.root;
+        return !path.empty() && path.back() != L'\\';
+    }
+    return false;
+}

@@ -1,0 +1,696 @@
+// The main window's controls, created from tables, and the binding of their
+// events to the handlers.
+
+#include "cleaner/Unit1.h"
+
+#include "cleaner/Pictures.h"
+
+namespace {
+
+using Handler = void (TForm1::*)();
+template <class T> using Member = std::unique_ptr<T> TForm1::*;
+
+struct Bounds {
+    int x, y, width, height;
+};
+
+// Every page's list or panel fills the page area inside its bevel.
+constexpr Bounds PageBounds = {2, 2, 586, 380};
+// Row of page buttons below the page area.
+constexpr int ButtonRowY = 400;
+constexpr int ButtonHeight = 28;
+constexpr COLORREF SkyBlue = RGB(166, 202, 240);
+
+// Puts a picture beneath the controls that stand on it.
+void SendToBack(tk::Control& control) {
+    SetWindowPos(control.handle(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+template <class T> T& Make(TForm1& form, Member<T> member, tk::Control& parent, Bounds at) {
+    form.*member = std::make_unique<T>(parent, at.x, at.y, at.width, at.height);
+    return *(form.*member);
+}
+
+void Bind(TForm1& form, tk::Control& control, Handler handler) {
+    if (handler)
+        control.onClick = [&form, handler] { (form.*handler)(); };
+}
+
+tk::FontSpec BoldFont() {
+    tk::FontSpec font;
+    font.bold = true;
+    return font;
+}
+
+struct FlatButtonSpec {
+    Member<ctl::TFlatButton> button;
+    const wchar_t* caption;
+    Bounds at;
+    Handler click;
+};
+
+ctl::TFlatButton& MakeFlatButton(TForm1& form, tk::Control& parent, const FlatButtonSpec& entry) {
+    auto& button = Make(form, entry.button, parent, entry.at);
+    button.setCaption(entry.caption);
+    button.setColor(GetSysColor(COLOR_BTNFACE));
+    button.setHoverFont(BoldFont());
+    Bind(form, button, entry.click);
+    return button;
+}
+
+struct GradButtonSpec {
+    Member<ctl::TGradButton> button;
+    const wchar_t* caption;
+    Bounds at;
+    Handler click;
+};
+
+ctl::TGradButton& MakeGradButton(TForm1& form, tk::Control& parent, const GradButtonSpec& entry) {
+    auto& button = Make(form, entry.button, parent, entry.at);
+    button.setColorScheme(ctl::TGradButton::ColorScheme::NeoSky);
+    button.setCaption(entry.caption);
+    Bind(form, button, entry.click);
+    return button;
+}
+
+// A category list: report style, check boxes, whole-row selection, no border.
+tk::ListView& MakeList(TForm1& form, Member<tk::ListView> member, tk::Control& parent, Bounds at,
+                       bool checkBoxes) {
+    auto& list = Make(form, member, parent, at);
+    list.setCheckBoxes(checkBoxes);
+    list.setRowSelect(true);
+    list.setReadOnly(true);
+    list.setBorder(false);
+    return list;
+}
+
+const Member<tk::ListView> CategoryLists[] = {
+    &TForm1::LV,    &TForm1::LV2,    &TForm1::lvsp,       &TForm1::lvue,   &TForm1::lvpc,
+    &TForm1::lvfe,  &TForm1::lvax,   &TForm1::lvvd,       &TForm1::lvco,   &TForm1::lvhis,
+    &TForm1::lvdel, &TForm1::lvbin,  &TForm1::lvadvanced, &TForm1::lvclip, &TForm1::lvdump,
+    &TForm1::lvchk, &TForm1::lvlog,  &TForm1::lvtempie,   &TForm1::lvfont, &TForm1::lvhelp,
+    &TForm1::lvos,  &TForm1::LVback,
+};
+
+// The four buttons under a category page: select-all, ignore, remove checked, refresh.
+struct PageButtonRow {
+    Member<ctl::TGradButton> selectAll;
+    Handler selectAllClick;
+    Member<ctl::TFlatButton> ignore;
+    Handler ignoreClick;
+    Member<ctl::TGradButton> remove;
+    Handler removeClick;
+    Member<ctl::TGradButton> refresh;
+    Handler refreshClick;
+};
+
+const PageButtonRow PageButtonRows[] = {
+    {&TForm1::OBsp1, &TForm1::OBsp1Click, &TForm1::OBsp2, &TForm1::OBsp2Click, &TForm1::OBsp3,
+     &TForm1::OBsp3Click, &TForm1::OBsp4, &TForm1::OBsp4Click},
+    {&TForm1::OBue1, &TForm1::OBue1Click, &TForm1::obue2, &TForm1::obue2Click, &TForm1::OBue3,
+     &TForm1::OBue3Click, &TForm1::OBue4, &TForm1::OBue4Click},
+    {&TForm1::OBpc1, &TForm1::OBpc1Click, &TForm1::obpc2, &TForm1::obpc2Click, &TForm1::OBpc3,
+     &TForm1::OBpc3Click, &TForm1::OBpc4, &TForm1::OBpc4Click},
+    {&TForm1::OBfe1, &TForm1::OBfe1Click, &TForm1::obfe2, &TForm1::obfe2Click, &TForm1::OBfe3,
+     &TForm1::OBfe3Click, &TForm1::OBfe4, &TForm1::OBfe4Click},
+    {&TForm1::OBax1, &TForm1::OBax1Click, &TForm1::obax2, &TForm1::obax2Click, &TForm1::OBax3,
+     &TForm1::OBax3Click, &TForm1::OBax4, &TForm1::OBax4Click},
+    {&TForm1::OBda1, &TForm1::OBda1Click, &TForm1::OBda2, nullptr, &TForm1::OBda3,
+     &TForm1::OBda3Click, &TForm1::OBda4, &TForm1::OBda4Click},
+    {&TForm1::OBvd1, nullptr, &TForm1::obvd2, nullptr, &TForm1::OBvd3, nullptr, &TForm1::OBvd4,
+     &TForm1::OBvd4Click},
+    {&TForm1::OBco1, &TForm1::OBco1Click, &TForm1::obco2, nullptr, &TForm1::OBco3,
+     &TForm1::OBco3Click, &TForm1::OBco4, &TForm1::OBco4Click},
+    {&TForm1::OBhis1, &TForm1::OBhis1Click, &TForm1::obhis2, nullptr, &TForm1::OBhis3,
+     &TForm1::OBhis3Click, &TForm1::OBhis4, &TForm1::OBhis4Click},
+};
+
+struct IgnoredPage {
+    const wchar_t* caption;
+    Member<tk::ListView> list;
+};
+
+const IgnoredPage IgnoredPages[] = {
+    {L"Startup Programs", &TForm1::lvignoredsp}, {L"Uninstaller Bugs", &TForm1::lvignoredue},
+    {L"Recent Documents", &TForm1::lvignoredpc}, {L"Unused Extensions", &TForm1::lvignoredfe},
+    {L"ActiveX and DLLs", &TForm1::lvignoredax}, {L"Registry Analysis", &TForm1::lvignoredda},
+};
+
+struct RemoveIgnoredButton {
+    Member<ctl::TFlatButton> button;
+    Handler click;
+};
+
+const RemoveIgnoredButton RemoveIgnoredButtons[] = {
+    {&TForm1::obremoveignoredsp, &TForm1::obremoveignoredspClick},
+    {&TForm1::obremoveignoredue, &TForm1::obremoveignoredueClick},
+    {&TForm1::obremoveignoredpc, &TForm1::obremoveignoredpcClick},
+    {&TForm1::obremoveignoredfe, &TForm1::obremoveignoredfeClick},
+    {&TForm1::obremoveignoredax, &TForm1::obremoveignoredaxClick},
+};
+
+struct CheckBoxSpec {
+    Member<tk::CheckBox> box;
+    const wchar_t* caption;
+    bool designedChecked;
+    Handler click;
+};
+
+// Settings boxes of the two groups, top to bottom; the hidden "Play Sounds"
+// box stands where "Automatically Create Registry Backups" stands.
+const CheckBoxSpec AdvancedSettings[] = {
+    {&TForm1::CBontop, L"Always on Top", true, &TForm1::CBontopClick},
+    {&TForm1::CBstartup, L"Load on Windows Startup", false, &TForm1::CBstartupClick},
+    {&TForm1::CBautorepair, L"Repair Errors Automatically", true, &TForm1::CBautorepairClick},
+    {&TForm1::CBautoexit, L"Exit Programs When Complete", false, &TForm1::CBautoexitClick},
+    {&TForm1::CBbackup, L"Automatically Create Registry Backups", true, &TForm1::CBbackupClick},
+};
+const CheckBoxSpec SoundSetting = {&TForm1::CBsound, L"Play Sounds", false, &TForm1::CBsoundClick};
+const CheckBoxSpec DisplaySettings[] = {
+    {&TForm1::CBtraymin, L"Show System Tray Icon", true, &TForm1::CBtrayminClick},
+    {&TForm1::CBtaskbar, L"Hide Taskbar When Minimized", true, &TForm1::CBtaskbarClick},
+    {&TForm1::CBsplash, L"Show Startup Splash Screen", false, &TForm1::CBsplashClick},
+};
+
+constexpr int CheckBoxTop = 26;
+constexpr int CheckBoxPitch = 28;
+
+Bounds CheckBoxBounds(int index) {
+    return {20, CheckBoxTop + index * CheckBoxPitch, 420, 20};
+}
+
+// The designed state is set before the handler is bound, so creation writes nothing.
+void MakeCheckBox(TForm1& form, tk::Control& group, const CheckBoxSpec& entry, int index) {
+    auto& box = Make(form, entry.box, group, CheckBoxBounds(index));
+    box.setCaption(entry.caption);
+    box.setColor(GetSysColor(COLOR_WINDOW));
+    box.setChecked(entry.designedChecked);
+    Bind(form, box, entry.click);
+}
+
+struct MenuEntry {
+    const wchar_t* caption;
+    Handler click;
+};
+
+const MenuEntry RegistryPages[] = {
+    {L"Running While Startup", &TForm1::RunningWhileStartup1Click},
+    {L"Uninstaller Bugs", &TForm1::UninstallerBugs1Click},
+    {L"Unused Extensions", &TForm1::UnusedExtensions1Click},
+    {L"Missing ActiveX and DLLs", &TForm1::MissingActiveXandDLLs1Click},
+    {L"Help Files", &TForm1::H1Click},
+    {L"Fonts Registration", &TForm1::FontsRegistra1Click},
+    {L"Virtual Components", &TForm1::VirtualComponent1Click},
+    {L"Obsolete Software", &TForm1::ObseleteSoftware1Click},
+    {L"Progressive Registry Analysis", &TForm1::ProgressiveClick},
+};
+
+const MenuEntry PrivacyPages[] = {
+    {L"Recent Documents", &TForm1::RecentDocuments2Click},
+    {L"Recycle Bin", &TForm1::RecycleBin2Click},
+    {L"Temporary Files", &TForm1::emporaryFiles1Click},
+    {L"Clipboard", &TForm1::Clipboard1Click},
+    {L"Memory Dumps", &TForm1::MemoryDumps1Click},
+    {L"Chkdsk Files", &TForm1::ChkdskFiles2Click},
+    {L"Log Files", &TForm1::LogFiles2Click},
+    {L"Cookies", &TForm1::Cookies1Click},
+    {L"History", &TForm1::History1Click},
+    {L"Temporary IE", &TForm1::emporaryIE1Click},
+    {L"Advanced Privacy Threats Analysis", &TForm1::AdvancedAnalysis1Click},
+};
+
+void AddEntries(TForm1& form, tk::PopupMenu& menu, const MenuEntry* first, const MenuEntry* last) {
+    for (const MenuEntry* entry = first; entry != last; ++entry)
+        menu.addItem(entry->caption, [&form, click = entry->click] { (form.*click)(); });
+}
+
+// Items of the category bar and their handlers, in the order shown.
+struct BarCategory {
+    const wchar_t* caption;
+    std::vector<MenuEntry> items;
+};
+
+const BarCategory BarCategories[] = {
+    {L"Scan",
+     {{L" Registry ", &TForm1::CB1Categories0Items0Click},
+      {L" Privacy Threats", &TForm1::CB1Categories0Items1Click}}},
+    {L"More Options",
+     {{L" Registry Optimizer", &TForm1::CB1Categories1Items3Click},
+      {L" Backups", &TForm1::CB1Categories1Items0Click},
+      {L" About", &TForm1::CB1Categories1Items1Click},
+      {L" Settings", &TForm1::CB1Categories1Items2Click}}},
+};
+
+// An action whose category is not built yet has no handler.
+struct ActionEntry {
+    const wchar_t* name;
+    Handler execute;
+};
+
+const ActionEntry Actions[] = {
+    {L"Startup", &TForm1::StartupExecute},
+    {L"Uninstall", &TForm1::UninstallExecute},
+    {L"FileExt", &TForm1::FileExtExecute},
+    {L"ActiveX", &TForm1::ActiveXExecute},
+    {L"helpfile", &TForm1::helpfileExecute},
+    {L"fontreg", &TForm1::fontregExecute},
+    {L"VirtualDevice", &TForm1::VirtualDeviceExecute},
+    {L"Obsolete", &TForm1::ObsoleteExecute},
+    {L"Privacy", &TForm1::PrivacyExecute},
+    {L"recycle", &TForm1::recycleExecute},
+    {L"temp_files", &TForm1::temp_filesExecute},
+    {L"clip", &TForm1::clipExecute},
+    {L"dump", &TForm1::dumpExecute},
+    {L"chk", &TForm1::chkExecute},
+    {L"log", &TForm1::logExecute},
+    {L"Cookies", &TForm1::CookiesExecute},
+    {L"history", &TForm1::historyExecute},
+    {L"tempie", &TForm1::tempieExecute},
+    {L"advanced", &TForm1::advancedExecute},
+    {L"Deep", &TForm1::DeepExecute},
+    {L"removesp", &TForm1::removespExecute},
+    {L"removeue", &TForm1::removeueExecute},
+    {L"removefe", &TForm1::removefeExecute},
+    {L"removeax", &TForm1::removeaxExecute},
+    {L"removeos", &TForm1::removeosExecute},
+    {L"removepc", &TForm1::removepcExecute},
+    {L"removebin", &TForm1::removebinExecute},
+    {L"removetemp", &TForm1::removetempExecute},
+    {L"removeclip", &TForm1::removeclipExecute},
+    {L"removedump", &TForm1::removedumpExecute},
+    {L"removechk", &TForm1::removechkExecute},
+    {L"removelog", &TForm1::removelogExecute},
+    {L"removeco", &TForm1::removecoExecute},
+    {L"removehis", &TForm1::removehisExecute},
+    {L"removetempie", &TForm1::removetempieExecute},
+    {L"removeadvanced", &TForm1::removeadvancedExecute},
+    {L"removeda", &TForm1::removedaExecute},
+    {L"backupreg", &TForm1::backupregExecute},
+    {L"optimize", &TForm1::optimizeExecute},
+};
+
+// Fixed texts of the Registry Optimizer page.
+struct LabelSpec {
+    const wchar_t* caption;
+    Bounds at;
+};
+
+const std::wstring Rule(96, L'_');
+
+const LabelSpec OptimizerTexts[] = {
+    {L"Optimizing Hive:", {20, 22, 170, 16}},
+    {Rule.c_str(), {20, 66, 520, 16}},
+    {L"Organizing Registry Keys: ", {20, 100, 170, 16}},
+    {Rule.c_str(), {20, 122, 520, 16}},
+    {L"Node:", {20, 156, 170, 16}},
+    {Rule.c_str(), {20, 196, 520, 16}},
+    {L"Node Values:", {20, 230, 170, 16}},
+};
+
+} // namespace
+
+TForm1::TForm1() : tk::Form(L"Tidewell ver 3.6 ", 803, 576) {
+    setBorderStyle(tk::BorderStyle::Single);
+    setClientSize(803, 576);
+    centerOnScreen();
+    setIcon(ProgramIcon());
+    createFrame();
+    createResultsPage();
+    createCategoryLists();
+    createPageButtons();
+    createIgnoredLists();
+    createSettingsPage();
+    createBackupsPage();
+    createAboutPage();
+    createOptimizerPage();
+    createMenusAndTimers();
+    createActions();
+    bindWindowEvents();
+    FormCreate();
+}
+
+// The window goes first, while the controls its destroy handler uses still exist.
+TForm1::~TForm1() {
+    if (handle())
+        DestroyWindow(handle());
+}
+
+void TForm1::createFrame() {
+    Make(*this, &TForm1::ImageBanner, *this, {0, 0, 803, 81}).setPicture(BannerPicture(803, 81));
+    auto& strip = Make(*this, &TForm1::PanelStatus, *this, {0, 81, 803, 32});
+    strip.setBevelOuter(tk::Bevel::None);
+    strip.setColor(StatusStripColor);
+    auto& stripPicture = Make(*this, &TForm1::ImageStatus, strip, {0, 0, 803, 32});
+    stripPicture.setStretch(true);
+    stripPicture.setPicture(StatusStripPicture(803, 32));
+    auto& status = Make(*this, &TForm1::statustext, strip, {10, 9, 270, 16});
+    status.setFont(BoldFont());
+    Make(*this, &TForm1::PB, strip, {285, 6, 233, 20})
+        .setColorScheme(ctl::TGradProgressBar::ColorScheme::Sky);
+    auto& deep = Make(*this, &TForm1::labeldeep, strip, {528, 9, 265, 16});
+    deep.setAutoSize(false);
+    deep.setColor(StatusStripColor);
+    SendToBack(stripPicture);
+
+    auto& work = Make(*this, &TForm1::PanelWork, *this, {0, 113, 803, 463});
+    work.setBevelOuter(tk::Bevel::None);
+    auto& pageArea = Make(*this, &TForm1::Panel10, work, {8, 8, 590, 384});
+    pageArea.setBevelOuter(tk::Bevel::Lowered);
+    pageArea.setBevelWidth(2);
+
+    MakeFlatButton(
+        *this, work,
+        {&TForm1::OBscanpc, L"Back to Main Menu", {625, 8, 168, 26}, &TForm1::OBscanpcClick})
+        .setFont(BoldFont());
+    auto& help = MakeFlatButton(*this, work,
+                                {&TForm1::OBhelp, L"?", {568, 398, 30, 28}, &TForm1::OBhelpClick});
+    help.setHint(L"Help");
+    help.setFont(BoldFont());
+
+    auto& bar = Make(*this, &TForm1::CB1, work, {610, 40, 183, 329});
+    bar.setFont(BoldFont());
+    bar.setButtonHeight(28);
+    bar.setSelectedColor(SkyBlue);
+    for (const BarCategory& category : BarCategories) {
+        const int index = bar.addCategory(category.caption);
+        for (const MenuEntry& item : category.items)
+            bar.addItem(index, item.caption);
+    }
+
+    const Member<ctl::TFlatButton> indicators[] = {&TForm1::obmainerror, &TForm1::obpriv,
+                                                   &TForm1::Oberror};
+    const int indicatorTops[] = {398, 430, 430};
+    for (int i = 0; i < 3; ++i) {
+        auto& indicator = Make(*this, indicators[i], work, {610, indicatorTops[i], 183, 23});
+        indicator.setFont(BoldFont());
+        indicator.setInactiveColor(0);
+        indicator.setEnabled(false);
+    }
+}
+
+void TForm1::createResultsPage() {
+    MakeList(*this, &TForm1::lvall, *Panel10, PageBounds, true);
+    const FlatButtonSpec buttons[] = {
+        {&TForm1::OBall1,
+         L"Unselect All",
+         {8, ButtonRowY, 120, ButtonHeight},
+         &TForm1::OBall1Click},
+        {&TForm1::OBall3,
+         L"Detail Items",
+         {134, ButtonRowY, 120, ButtonHeight},
+         &TForm1::OBall3Click},
+        {&TForm1::OBall2,
+         L"Scan Your PC Now",
+         {260, ButtonRowY, 145, ButtonHeight},
+         &TForm1::OBall2Click},
+        {&TForm1::OBall4,
+         L"Repair Errors Now !",
+         {411, ButtonRowY, 150, ButtonHeight},
+         &TForm1::OBall4Click},
+    };
+    for (const FlatButtonSpec& entry : buttons)
+        MakeFlatButton(*this, *PanelWork, entry).setFont(BoldFont());
+    OBall3->setEnabled(false);
+}
+
+void TForm1::createCategoryLists() {
+    for (const Member<tk::ListView> list : CategoryLists)
+        MakeList(*this, list, *Panel10, PageBounds, true);
+    LVback->hide();
+}
+
+void TForm1::createPageButtons() {
+    constexpr int Width = 132;
+    constexpr int Pitch = 138;
+    for (const PageButtonRow& row : PageButtonRows) {
+        MakeGradButton(*this, *PanelWork,
+                       {row.selectAll,
+                        L"Unselect All",
+                        {8, ButtonRowY, Width, ButtonHeight},
+                        row.selectAllClick});
+        MakeFlatButton(*this, *PanelWork,
+                       {row.ignore,
+                        L"Ignore Items",
+                        {8 + Pitch, ButtonRowY, Width, ButtonHeight},
+                        row.ignoreClick});
+        MakeGradButton(*this, *PanelWork,
+                       {row.remove,
+                        L"Remove Checked Items",
+                        {8 + 2 * Pitch, ButtonRowY, Width, ButtonHeight},
+                        row.removeClick});
+        MakeGradButton(*this, *PanelWork,
+                       {row.refresh,
+                        L"Refresh",
+                        {8 + 3 * Pitch, ButtonRowY, Width, ButtonHeight},
+                        row.refreshClick});
+    }
+}
+
+void TForm1::createIgnoredLists() {
+    auto& pages = Make(*this, &TForm1::pcignored, *Panel10, PageBounds);
+    for (const IgnoredPage& entry : IgnoredPages) {
+        tk::Panel& page = pages.addPage(entry.caption);
+        MakeList(*this, entry.list, page, {0, 0, page.clientWidth(), page.clientHeight()}, true);
+    }
+    for (const RemoveIgnoredButton& entry : RemoveIgnoredButtons)
+        MakeFlatButton(
+            *this, *PanelWork,
+            {entry.button, L"Remove Ignored Key", {8, ButtonRowY, 170, ButtonHeight}, entry.click});
+}
+
+void TForm1::createSettingsPage() {
+    auto& page = Make(*this, &TForm1::paneloption, *Panel10, PageBounds);
+    page.setBevelOuter(tk::Bevel::None);
+    page.setColor(GetSysColor(COLOR_WINDOW));
+    const int advancedCount = static_cast<int>(std::size(AdvancedSettings));
+    const int displayCount = static_cast<int>(std::size(DisplaySettings));
+    auto& advanced = Make(*this, &TForm1::GroupAdvanced, page,
+                          {16, 16, 554, CheckBoxTop + advancedCount * CheckBoxPitch + 4});
+    advanced.setCaption(L"Advanced Settings");
+    auto& display = Make(*this, &TForm1::GroupDisplay, page,
+                         {16, advanced.top() + advanced.height() + 16, 554,
+                          CheckBoxTop + displayCount * CheckBoxPitch + 4});
+    display.setCaption(L"Display Settings");
+    for (auto* group : {&advanced, &display})
+        group->setColor(GetSysColor(COLOR_WINDOW));
+    for (int i = 0; i < advancedCount; ++i)
+        MakeCheckBox(*this, advanced, AdvancedSettings[i], i);
+    MakeCheckBox(*this, advanced, SoundSetting, advancedCount - 1);
+    CBsound->hide();
+    for (int i = 0; i < displayCount; ++i)
+        MakeCheckBox(*this, display, DisplaySettings[i], i);
+}
+
+void TForm1::createBackupsPage() {
+    auto& list = MakeList(*this, &TForm1::LVbackup, *Panel10, PageBounds, false);
+    list.setBorder(true);
+    const GradButtonSpec buttons[] = {
+        {&TForm1::OBbackup,
+         L"Create Backup Now",
+         {8, ButtonRowY, 170, ButtonHeight},
+         &TForm1::OBbackupClick},
+        {&TForm1::OBrestorebackup,
+         L"Restore Selected Backup",
+         {184, ButtonRowY, 190, ButtonHeight},
+         &TForm1::OBrestorebackupClick},
+        {&TForm1::OBdeletebackup,
+         L"Delete Selected",
+         {380, ButtonRowY, 170, ButtonHeight},
+         &TForm1::OBdeletebackupClick},
+    };
+    for (const GradButtonSpec& entry : buttons)
+        MakeGradButton(*this, *PanelWork, entry);
+}
+
+void TForm1::createAboutPage() {
+    auto& background = Make(*this, &TForm1::Panelabout, *Panel10, PageBounds);
+    background.setBevelOuter(tk::Bevel::Raised);
+    const Bounds inner = {12, 12, PageBounds.width - 24, PageBounds.height - 24};
+    auto& box = Make(*this, &TForm1::Panel3, background, inner);
+    box.setBevelOuter(tk::Bevel::Lowered);
+    box.setColor(RGB(255, 255, 255));
+    Make(*this, &TForm1::ImageAbout, box, {1, 1, inner.width - 2, inner.height - 2})
+        .setPicture(AboutPicture(inner.width - 2, inner.height - 2));
+    auto& version =
+        Make(*this, &TForm1::LabelVersion, box, {inner.width - 70, inner.height - 30, 50, 16});
+    version.setCaption(L"3.6");
+    version.setFont(BoldFont());
+    version.setColor(RGB(255, 255, 255));
+    SendToBack(*ImageAbout);
+    const FlatButtonSpec buttons[] = {
+        {&TForm1::OBhomepage,
+         L"Visit Homepage",
+         {8, ButtonRowY, 150, ButtonHeight},
+         &TForm1::OBhomepageClick},
+        {&TForm1::OBproupdate,
+         L"Update Tidecrest",
+         {164, ButtonRowY, 150, ButtonHeight},
+         &TForm1::OBproupdateClick},
+    };
+    for (const FlatButtonSpec& entry : buttons)
+        MakeFlatButton(*this, *PanelWork, entry);
+}
+
+void TForm1::createOptimizerPage() {
+    const RECT inner = Panel3->bounds();
+    auto& page = Make(*this, &TForm1::Panel4, *Panelabout,
+                      {inner.left, inner.top, inner.right - inner.left, inner.bottom - inner.top});
+    page.setBevelOuter(tk::Bevel::Lowered);
+    for (const LabelSpec& text : OptimizerTexts) {
+        OptimizerLabels.push_back(std::make_unique<tk::Label>(
+            page, text.at.x, text.at.y, text.at.width, text.at.height, text.caption));
+        OptimizerLabels.back()->setFont(BoldFont());
+    }
+    Make(*this, &TForm1::PBHive, page, {200, 20, 340, 18});
+    Make(*this, &TForm1::PBNodes, page, {200, 98, 340, 18});
+    const std::pair<Member<ctl::TFocusText>, Bounds> texts[] = {
+        {&TForm1::Hivetext, {20, 46, 520, 17}},
+        {&TForm1::labelnode, {20, 176, 520, 17}},
+        {&TForm1::labelvalues, {20, 250, 520, 17}},
+    };
+    for (const auto& [member, at] : texts) {
+        auto& text = Make(*this, member, page, at);
+        text.setAutoSize(false);
+        text.setColor(page.color());
+    }
+    MakeGradButton(*this, *PanelWork,
+                   {&TForm1::OBoptimize,
+                    L"Optimize Now",
+                    {8, ButtonRowY, 150, ButtonHeight},
+                    &TForm1::OBoptimizeClick});
+}
+
+void TForm1::createMenusAndTimers() {
+    AddEntries(*this, pabregistry, std::begin(RegistryPages), std::end(RegistryPages));
+    AddEntries(*this, pabprivacy, std::begin(PrivacyPages), std::end(PrivacyPages));
+    PopupMenu1.addItem(L"Show Window", [this] { ShowWindow1Click(); });
+    PopupMenu1.addSeparator();
+    PopupMenu1.addItem(L"Exit Tidecrest", [this] { Exit1Click(); });
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Timer3.onTimer = [this] { Timer3Timer(); };
+    Timer4.onTimer = [this] { Timer4Timer(); };
+}
+
+void TForm1::createActions() {
+    for (const ActionEntry& entry : Actions) {
+        tk::Action& action = ActionManager1.add(entry.name);
+        if (entry.execute)
+            action.onExecute = [this, execute = entry.execute] { (this->*execute)(); };
+    }
+}
+
+void TForm1::bindWindowEvents() {
+    onCloseQuery = [this](bool& allowClose) {
+        allowClose = !DeferExitWhileFlowRuns(ExitRequest::Close);
+    };
+    onClose = [this] { FormClose(); };
+    onDestroy = [this] { FormDestroy(); };
+    onMessage = [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (msg != TrayCallbackMessage)
+            return false;
+        result = 0;
+        return TrayIconMessage(wParam, lParam);
+    };
+    CB1->onButtonClick = [this](int category, int item) {
+        (this->*BarCategories[category].items.at(item).click)();
+    };
+    lvall->onSelectItem = [this](int index) { lvallSelectItem(index); };
+    lvall->onDoubleClick = [this] { lvallDblClick(); };
+    lvall->onCustomDrawSubItem = [this](int item, int subItem, tk::CellStyle& style) {
+        lvallCustomDrawSubItem(item, subItem, style);
+    };
+}
+
+std::vector<tk::Control*> TForm1::pageControls() const {
+    return {
+        // Lists.
+        LV.get(),
+        LV2.get(),
+        lvsp.get(),
+        lvue.get(),
+        lvpc.get(),
+        lvfe.get(),
+        lvax.get(),
+        lvall.get(),
+        lvvd.get(),
+        lvco.get(),
+        lvhis.get(),
+        lvdel.get(),
+        lvbin.get(),
+        lvadvanced.get(),
+        lvclip.get(),
+        lvdump.get(),
+        lvchk.get(),
+        lvlog.get(),
+        lvtempie.get(),
+        lvfont.get(),
+        lvhelp.get(),
+        lvos.get(),
+        // Results page buttons.
+        OBall1.get(),
+        OBall2.get(),
+        OBall3.get(),
+        OBall4.get(),
+        // Category page buttons.
+        OBsp1.get(),
+        OBsp2.get(),
+        OBsp3.get(),
+        OBsp4.get(),
+        OBue1.get(),
+        obue2.get(),
+        OBue3.get(),
+        OBue4.get(),
+        OBpc1.get(),
+        obpc2.get(),
+        OBpc3.get(),
+        OBpc4.get(),
+        OBfe1.get(),
+        obfe2.get(),
+        OBfe3.get(),
+        OBfe4.get(),
+        OBax1.get(),
+        obax2.get(),
+        OBax3.get(),
+        OBax4.get(),
+        OBda1.get(),
+        OBda2.get(),
+        OBda3.get(),
+        OBda4.get(),
+        OBvd1.get(),
+        obvd2.get(),
+        OBvd3.get(),
+        OBvd4.get(),
+        OBco1.get(),
+        obco2.get(),
+        OBco3.get(),
+        OBco4.get(),
+        OBhis1.get(),
+        obhis2.get(),
+        OBhis3.get(),
+        OBhis4.get(),
+        // Ignored items.
+        pcignored.get(),
+        obremoveignoredsp.get(),
+        obremoveignoredue.get(),
+        obremoveignoredpc.get(),
+        obremoveignoredfe.get(),
+        obremoveignoredax.get(),
+        // About page buttons.
+        OBhomepage.get(),
+        OBproupdate.get(),
+        // Indicators.
+        Oberror.get(),
+        obpriv.get(),
+        obmainerror.get(),
+        // Other pages.
+        paneloption.get(),
+        Panelabout.get(),
+        LVbackup.get(),
+        OBbackup.get(),
+        OBrestorebackup.get(),
+        OBdeletebackup.get(),
+        OBoptimize.get(),
+        Panel4.get(),
+    };
+}

@@ -1,0 +1,167 @@
+// The buttons under the category pages: select or unselect all, remove the
+// checked findings, refresh. The shared set acts on the page of PrivacyPageType.
+#include "cleaner/Unit1.h"
+
+#include "toolkit/Application.h"
+
+#include <iterator>
+
+namespace {
+
+struct Removal {
+    const wchar_t* action;
+    const wchar_t* removingText;
+    const wchar_t* removedText;
+};
+
+// Removals of the shared buttons, by PrivacyPageType 1 to 10; the fonts and help
+// pages (11 and 12) have none.
+const Removal SharedRemovals[] = {
+    {L"removehis", L"  Status : Repairing History", L"  Status : Repaired History"},
+    {L"removetemp", L"  Status : Repairing Temporary Files",
+     L"  Status : Repaired Temporary files"},
+    {L"removebin", L"  Status : Repairing Recycle Bin", L"  Status : Repaired Recycle Bin"},
+    {L"removeos", L"  Status : Repairing Obsolete Software",
+     L"  Status : Repaired Obsolete Software"},
+    {L"removeclip", L"  Status : Repairing Clipboard", L"  Status : Repaired Clipboard"},
+    {L"removedump", L"  Status : Repairing Memory Dump", L"  Status : Repaired Memory Dump"},
+    {L"removechk", L"  Status : Repairing Chkdsk Files", L"  Status : Repaired Chkdsk Files"},
+    {L"removelog", L"  Status : Repairing Log Files", L"  Status : Repaired Log Files"},
+    {L"removetempie", L"  Status : Repairing Temporary IE", L"  Status : Repaired Temporary IE"},
+    {L"removeadvanced", L"  Status : Repairing Privacy Threats",
+     L"  Status : Repaired Privacy Threats"},
+};
+
+constexpr int SharedRemovalCount = static_cast<int>(std::size(SharedRemovals));
+
+// Checks every row, or unchecks every row when the button reads "Unselect All";
+// returns whether the rows are now checked.
+bool ToggleSelectAll(tk::Control& button, tk::ListView& list) {
+    const bool check = button.caption() != L"Unselect All";
+    for (int row = 0; row < list.count(); ++row)
+        list.setChecked(row, check);
+    button.setCaption(check ? L"Unselect All" : L"Select All");
+    return check;
+}
+
+// Removes the checked findings of a results row's category, then shows the count
+// left on the page and in the results row.
+void RemoveChecked(TForm1& form, int row, const Removal& removal) {
+    const TForm1::FlowGuard flow(form);
+    tk::Action* remove = form.BuiltAction(removal.action);
+    if (!flow.acquired() || !remove)
+        return;
+    form.statustext->setCaption(removal.removingText);
+    tk::app().processMessages();
+    remove->execute();
+    const int count = form.CategoryCount(row);
+    form.ShowPageCount(count, false);
+    form.statustext->setCaption(removal.removedText);
+    form.lvall->setSubItem(row, 0, std::to_wstring(count));
+}
+
+} // namespace
+
+void TForm1::OBsp1Click() {
+    ToggleSelectAll(*OBsp1, *lvsp);
+}
+void TForm1::OBue1Click() {
+    ToggleSelectAll(*OBue1, *lvue);
+}
+void TForm1::OBpc1Click() {
+    ToggleSelectAll(*OBpc1, *lvpc);
+}
+void TForm1::OBfe1Click() {
+    ToggleSelectAll(*OBfe1, *lvfe);
+}
+void TForm1::OBax1Click() {
+    ToggleSelectAll(*OBax1, *lvax);
+}
+void TForm1::OBda1Click() {
+    ToggleSelectAll(*OBda1, *LV2);
+}
+void TForm1::OBco1Click() {
+    ToggleSelectAll(*OBco1, *lvco);
+}
+
+void TForm1::OBsp3Click() {
+    RemoveChecked(*this, 1,
+                  {L"removesp", L"Status : Repairing Startup Programs",
+                   L"Status : Repaired Startup Programs"});
+}
+
+void TForm1::OBue3Click() {
+    RemoveChecked(*this, 2,
+                  {L"removeue", L"Status : Repairing Uninstalls", L"Status : Repaired Uninstalls"});
+}
+
+void TForm1::OBfe3Click() {
+    RemoveChecked(*this, 3,
+                  {L"removefe", L"Status : Repairing File Associations",
+                   L"Status : Repaired File Associations"});
+}
+
+void TForm1::OBax3Click() {
+    RemoveChecked(
+        *this, 4,
+        {L"removeax", L"Status : Repairing DLLs/ActiveX", L"Status : Repaired DLLs/ActiveX"});
+}
+
+void TForm1::OBpc3Click() {
+    RemoveChecked(*this, 9,
+                  {L"removepc", L"Status : Repairing Recent Documents",
+                   L"Status : Repaired Recent Documents"});
+}
+
+void TForm1::OBco3Click() {
+    RemoveChecked(*this, 16,
+                  {L"removeco", L"  Status : Repairing Cookies", L"  Status : Repaired Cookies"});
+}
+
+void TForm1::OBda3Click() {
+    RemoveChecked(*this, 20,
+                  {L"removeda", L"Status : Repairing Invalid Filepaths ",
+                   L"Status : Repaired Invalid Filepaths"});
+}
+
+void TForm1::OBsp4Click() {
+    RefreshCategoryPage(1);
+}
+void TForm1::OBue4Click() {
+    RefreshCategoryPage(2);
+}
+void TForm1::OBfe4Click() {
+    RefreshCategoryPage(3);
+}
+void TForm1::OBax4Click() {
+    RefreshCategoryPage(4);
+}
+void TForm1::OBvd4Click() {
+    RefreshCategoryPage(7);
+}
+void TForm1::OBpc4Click() {
+    RefreshCategoryPage(9);
+}
+void TForm1::OBco4Click() {
+    RefreshCategoryPage(16);
+}
+void TForm1::OBda4Click() {
+    RefreshCategoryPage(20);
+}
+
+void TForm1::OBhis1Click() {
+    const int row = SharedPageRow(PrivacyPageType);
+    if (row != 0)
+        SelectAllState[PrivacyPageType] = ToggleSelectAll(*OBhis1, CategoryList(row));
+}
+
+void TForm1::OBhis3Click() {
+    if (PrivacyPageType >= 1 && PrivacyPageType <= SharedRemovalCount)
+        RemoveChecked(*this, SharedPageRow(PrivacyPageType), SharedRemovals[PrivacyPageType - 1]);
+}
+
+void TForm1::OBhis4Click() {
+    const int row = SharedPageRow(PrivacyPageType);
+    if (row != 0)
+        RefreshCategoryPage(row);
+}

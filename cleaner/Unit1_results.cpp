@@ -1,0 +1,249 @@
+// The results page: scan all, repair all, select all and "Back to Main Menu".
+#include "cleaner/Unit1.h"
+
+#include "toolkit/Application.h"
+
+#include <cwchar>
+
+namespace {
+
+// What a category row runs and says; the texts follow "Status : ".
+struct CategoryRow {
+    const wchar_t* scanAction;
+    const wchar_t* scanningText;
+    const wchar_t* scannedText;
+    const wchar_t* removeAction; // nullptr: the category has none
+    const wchar_t* repairingText;
+    const wchar_t* repairedText;
+};
+
+constexpr int FirstCategoryRow = 1;
+constexpr int LastCategoryRow = 20;
+constexpr int HelpFilesRow = 5;
+constexpr int FontsRow = 6;
+constexpr int ProgressiveRow = 20;
+
+// Rows 1 to 20.
+const CategoryRow CategoryRows[] = {
+    {L"Startup", L"Scanning Startup Programs", L"Scanned Startup Programs", L"removesp",
+     L"Repairing Startup Programs", L"Repaired Startup Programs"},
+    {L"Uninstall", L"Scanning Uninstaller Bugs", L"Scanned Uninstaller Bugs", L"removeue",
+     L"Repairing Uninstaller Bugs", L"Repaired Uninstaller Bugs"},
+    {L"FileExt", L"Scanning Unused Extensions", L"Scanned Unused Extensions", L"removefe",
+     L"Repairing Unused Extensions", L"Repaired Unused Extensions"},
+    {L"ActiveX", L"Scanning ActiveX and DLLs", L"Scanned ActiveX and DLLs", L"removeax",
+     L"Repairing Missing ActiveX and DLLs", L"Repaired Missing ActiveX and DLLs"},
+    {L"helpfile", L"Scanning Help Files", L"Scanned Help Files", nullptr, L"Repairing Help Files",
+     L"Repaired Help Files"},
+    {L"fontreg", L"Scanning Fonts Registration", L"Scanned Fonts Registration", nullptr,
+     L"Repairing Fonts Registration", L"Repaired Fonts Registration"},
+    {L"VirtualDevice", L"Scanning Virtual Components", L"Scanned Virtual Components", nullptr,
+     L"Repairing Virtual Components", L"Repaired Virtual Components"},
+    {L"Obsolete", L"Scanning Obsolete Software", L"Scanned Obsolete Software", L"removeos",
+     L"Repairing Obsolete Software", L"Repaired Obsolete Software"},
+    {L"Privacy", L"Scanning Recent Documents", L"Scanned Recent Documents", L"removepc",
+     L"Repairing Recent Documents", L"Repaired Recent Documents"},
+    {L"recycle", L"Scanning Recycle Bin", L"Scanned Recycle Bin", L"removebin",
+     L"Repairing Recycle Bin", L"Repaired Recycle Bin"},
+    {L"temp_files", L"Scanning Temporary Files", L"Scanned Temporary Files", L"removetemp",
+     L"Repairing Temporary Files", L"Repaired Temporary Files"},
+    {L"clip", L"Scanning Clipboard", L"Scanned Clipboard", L"removeclip", L"Repairing Clipboard",
+     L"Repaired Clipboard"},
+    {L"dump", L"Scanning Memory Dumps", L"Scanned Memory Dumps", L"removedump",
+     L"Repairing Memory Dumps", L"Repaired Memory Dumps"},
+    {L"chk", L"Scanning Chkdsk Files", L"Scanned Chkdsk Files", L"removechk",
+     L"Repairing Chkdsk Files", L"Repaired Chkdsk Files"},
+    {L"log", L"Scanning Log Files", L"Scanned Log Files", L"removelog", L"Repairing Log Files",
+     L"Repaired Log Files"},
+    {L"Cookies", L"Scanning Cookies", L"Scanned Cookies", L"removeco", L"Repairing Cookies",
+     L"Repaired Cookies"},
+    {L"history", L"Scanning History", L"Scanned History", L"removehis", L"Repairing History",
+     L"Repaired History"},
+    {L"tempie", L"Scanning Temporary IE", L"Scanned Temporary IE", L"removetempie",
+     L"Repairing Temporary IE", L"Repaired Temporary IE"},
+    {L"advanced", L"Advanced Privacy Threats Analyzing", L"Advanced Analyzing Completed",
+     L"removeadvanced", L"Repairing Privacy Threats", L"Repaired Privacy Threats"},
+    {L"Deep", L"Progressive Registry Analyzing", L"Progressive Analyzing Completed", L"removeda",
+     L"Repairing Registry", L"Repaired Registry"},
+};
+
+const CategoryRow& RowInfo(int row) {
+    return CategoryRows[row - FirstCategoryRow];
+}
+
+bool IsRegistryRow(int row) {
+    return row <= 8 || row == ProgressiveRow;
+}
+
+void SetStatus(TForm1& form, const std::wstring& step) {
+    form.statustext->setCaption(L"Status : " + step);
+}
+
+void SetCount(TForm1& form, int row, int count) {
+    form.lvall->setSubItem(row, 0, std::to_wstring(count));
+}
+
+int CountOf(const TForm1& form, int row) {
+    return std::wcstol(form.lvall->subItem(row, 0).c_str(), nullptr, 10);
+}
+
+struct Totals {
+    int errors = 0;
+    int privacy = 0;
+};
+
+Totals ReadTotals(const TForm1& form) {
+    Totals totals;
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
+        (IsRegistryRow(row) ? totals.errors : totals.privacy) += CountOf(form, row);
+    return totals;
+}
+
+void ShowIndicator(ctl::TFlatButton& indicator, tk::Timer& timer, int total,
+                   const std::wstring& noneText, const std::wstring& foundWords) {
+    if (total == 0) {
+        indicator.setInactiveColor(0);
+        indicator.setCaption(noneText);
+        timer.setEnabled(false);
+    } else {
+        indicator.setInactiveColor(255);
+        indicator.setCaption(std::to_wstring(total) + foundWords);
+        timer.setEnabled(true);
+    }
+    indicator.show();
+}
+
+void ShowTotals(TForm1& form) {
+    const Totals totals = ReadTotals(form);
+    ShowIndicator(*form.obpriv, form.Timer3, totals.privacy, L"No Privacy Threats Found",
+                  L" Privacy Threats Found");
+    ShowIndicator(*form.obmainerror, form.Timer4, totals.errors, L"No Errors Found",
+                  L" Errors Found");
+}
+
+void RecountRows(TForm1& form) {
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
+        SetCount(form, row, form.CategoryCount(row));
+}
+
+void ScanRow(TForm1& form, int row) {
+    const CategoryRow& info = RowInfo(row);
+    tk::Action* scan = form.BuiltAction(info.scanAction);
+    if (!scan)
+        return;
+    SetStatus(form, info.scanningText);
+    tk::app().processMessages();
+    scan->execute();
+    form.CategoryScanned[row] = true;
+    const bool countsNothing = row == HelpFilesRow || row == FontsRow;
+    SetCount(form, row, countsNothing ? 0 : form.LastFoundCount);
+    SetStatus(form, info.scannedText);
+}
+
+void RepairRow(TForm1& form, int row) {
+    const CategoryRow& info = RowInfo(row);
+    tk::Action* remove = info.removeAction ? form.BuiltAction(info.removeAction) : nullptr;
+    if (info.removeAction && !remove)
+        return;
+    SetStatus(form, info.repairingText);
+    tk::app().processMessages();
+    if (remove) {
+        remove->execute();
+        SetCount(form, row, form.LastFoundCount);
+    } else {
+        SetCount(form, row, form.CategoryList(row).count());
+    }
+    SetStatus(form, info.repairedText);
+}
+
+// Backs up the registry when row 0 asks for it; false when the backup failed.
+bool BackUpWhenAsked(TForm1& form) {
+    if (!form.lvall->checked(0))
+        return true;
+    SetStatus(form, L"Backing up Registry");
+    tk::app().processMessages();
+    if (!form.CreateRegistryBackup())
+        return false;
+    SetStatus(form, L"Created Backup");
+    return true;
+}
+
+void RepairAll(TForm1& form) {
+    RecountRows(form);
+    const Totals totals = ReadTotals(form);
+    if (totals.errors == 0 && totals.privacy == 0)
+        return;
+    form.obmainerror->hide();
+    form.obpriv->hide();
+    if (!BackUpWhenAsked(form)) {
+        SetStatus(form, L"Repair Cancelled");
+        ShowTotals(form);
+        return;
+    }
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
+        if (form.lvall->checked(row))
+            RepairRow(form, row);
+    SetStatus(form, L"Repair Complete");
+    ShowTotals(form);
+    if (ReadSetting(L"autoclose") == L"1")
+        tk::app().terminate();
+}
+
+void ScanAll(TForm1& form) {
+    form.obpriv->hide();
+    form.Oberror->hide();
+    form.obmainerror->hide();
+    form.lvall->setSubItem(0, 0, L"");
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
+        SetCount(form, row, 0);
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
+        if (form.lvall->checked(row))
+            ScanRow(form, row);
+    SetStatus(form, L"Complete Scan Your PC");
+    ShowTotals(form);
+    const std::wstring autoRepair = ReadSetting(L"autorepair");
+    tk::app().processMessages();
+    if (autoRepair == L"1")
+        RepairAll(form);
+}
+
+} // namespace
+
+void TForm1::OBall2Click() {
+    const FlowGuard flow(*this);
+    if (flow.acquired())
+        ScanAll(*this);
+}
+
+void TForm1::OBall4Click() {
+    const FlowGuard flow(*this);
+    if (flow.acquired())
+        RepairAll(*this);
+}
+
+// The count column in bold red, the group column in black.
+void TForm1::lvallCustomDrawSubItem(int, int subItem, tk::CellStyle& style) {
+    if (subItem == 1)
+        style = {RGB(255, 0, 0), true};
+    else if (subItem == 2)
+        style.textColor = RGB(0, 0, 0);
+}
+
+void TForm1::OBall1Click() {
+    const bool check = OBall1->caption() != L"Unselect All";
+    for (int row = 0; row < lvall->count(); ++row)
+        lvall->setChecked(row, check);
+    OBall1->setCaption(check ? L"Unselect All" : L"Select All");
+}
+
+void TForm1::OBscanpcClick() {
+    HiddenLV();
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             OBall1.get(), OBall2.get(), OBall3.get(), OBall4.get(), OBhelp.get(), lvall.get()})
+        control->show();
+    const std::wstring autoBackup = ReadSetting(L"autobackup");
+    if (autoBackup == L"1" || autoBackup == L"0")
+        lvall->setChecked(0, autoBackup == L"1");
+    RecountRows(*this);
+    ShowTotals(*this);
+}

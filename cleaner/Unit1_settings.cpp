@@ -1,0 +1,110 @@
+// The settings page's check boxes, the start-with-Windows entry, and what the
+// main window stores when it closes and when it is destroyed.
+
+#include "cleaner/Unit1.h"
+
+#include "cleaner/ProgramFolder.h"
+#include "registry/RegHelpers.h"
+
+namespace {
+
+const wchar_t SettingsKey[] = L"Software\\Tidewell";
+const wchar_t RunKey[] = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t StartupValueName[] = L"Tidewell";
+
+} // namespace
+
+std::wstring ReadSetting(const std::wstring& name) {
+    return ReadRegString(SettingsKey, name, HKEY_CURRENT_USER);
+}
+
+void WriteSetting(const std::wstring& name, bool on) {
+    WriteRegValue(HKEY_CURRENT_USER, std::wstring(L"\\") + SettingsKey, name,
+                  std::wstring(on ? L"1" : L"0"), RegDataKind::String);
+}
+
+std::wstring StartupEntryCommand() {
+    return ProgramFolder() + L"velloran.exe";
+}
+
+void WriteStartupEntry() {
+    WriteRegValue(HKEY_CURRENT_USER, RunKey, StartupValueName, StartupEntryCommand(),
+                  RegDataKind::String);
+}
+
+// Opens the Run key without creating it; nothing happens when it does not open.
+void DeleteStartupEntry() {
+    TRegAccess registry;
+    registry.SetRootKey(HKEY_CURRENT_USER);
+    if (registry.OpenKey(RunKey, false))
+        registry.DeleteValue(StartupValueName);
+}
+
+void TForm1::CBontopClick() {
+    setTopmost(CBontop->checked());
+    WriteSetting(L"alwaysontop", CBontop->checked());
+}
+
+void TForm1::CBstartupClick() {
+    WriteSetting(L"loadwithwin", CBstartup->checked());
+    if (CBstartup->checked())
+        WriteStartupEntry();
+    else
+        DeleteStartupEntry();
+}
+
+void TForm1::CBautorepairClick() {
+    WriteSetting(L"autorepair", CBautorepair->checked());
+}
+
+void TForm1::CBautoexitClick() {
+    WriteSetting(L"autoclose", CBautoexit->checked());
+}
+
+void TForm1::CBsoundClick() {
+    WriteSetting(L"playsounds", CBsound->checked());
+}
+
+void TForm1::CBbackupClick() {
+    WriteSetting(L"autobackup", CBbackup->checked());
+}
+
+void TForm1::CBtaskbarClick() {
+    WriteSetting(L"taskbarstatus", CBtaskbar->checked());
+}
+
+void TForm1::CBtrayminClick() {
+    WriteSetting(L"trayminimize", CBtraymin->checked());
+    applyTrayIcon(CBtraymin->checked());
+}
+
+void TForm1::CBsplashClick() {
+    WriteSetting(L"showsplash", CBsplash->checked());
+}
+
+// The tray icon and the box that only matters while it is shown.
+void TForm1::applyTrayIcon(bool on) {
+    CBtaskbar->setEnabled(on);
+    Shell_NotifyIconW(on ? NIM_ADD : NIM_DELETE, &TrayIconData);
+}
+
+void TForm1::CB1Categories1Items2Click() {
+    HiddenLV();
+    paneloption->show();
+}
+
+void TForm1::FormClose() {
+    WriteSetting(L"autoscan", false);
+}
+
+void TForm1::FormDestroy() {
+    Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
+    const std::wstring loadWithWindows = ReadSetting(L"loadwithwin");
+    if (loadWithWindows == L"1") {
+        CBstartup->setChecked(true);
+        WriteStartupEntry();
+    } else if (loadWithWindows == L"0") {
+        CBstartup->setChecked(false);
+        DeleteStartupEntry();
+    }
+}

@@ -1,0 +1,181 @@
+#include "cleaner/privacy/AdvancedTraces.h"
+
+#include "cleaner/Unit1.h"
+#include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
+
+namespace {
+
+const std::vector<TForm1::FindingColumn> TraceColumns{
+    {L"File Names", 180}, {L"Repair Report", 180}, {L"Detail Info", 220}, {L"Path Location", 360}};
+
+enum class Take { All, AllButMruList, Only };
+
+// One key whose values are traces. only names the single value taken with Take::Only.
+struct Place {
+    HKEY root;
+    const wchar_t* rootText;
+    const wchar_t* path;
+    Take take;
+    const wchar_t* only;
+    const wchar_t* label;
+};
+
+const wchar_t ExplorerMrus[] = L"Explorer MRUs";
+const wchar_t LastDownload[] = L"Last Download Location";
+
+const Place TypedUrls{
+    HKEY_CURRENT_USER, L"HKCU", L"\\Software\\Microsoft\\Internet Explorer\\TypedURLs",
+    Take::All,         nullptr, L"Recently Typed URLs"};
+const Place RunMru{
+    HKEY_CURRENT_USER, L"HKCU", L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU",
+    Take::All,         nullptr, L"Recently Typed in Run Menu"};
+const Place DownloadFolder{
+    HKEY_CURRENT_USER,     L"HKCU",     L"\\Software\\Microsoft\\Internet Explorer", Take::Only,
+    L"Download Directory", LastDownload};
+const Place SaveFolder{
+    HKEY_CURRENT_USER, L"HKCU",           L"\\Software\\Microsoft\\Internet Explorer\\Main",
+    Take::Only,        L"Save Directory", LastDownload};
+const wchar_t SearchMruPath[] = L"\\Software\\Microsoft\\Search Assistant\\ACMru\\";
+const wchar_t SearchMruLabel[] = L"Recently Typed in Search Menu";
+const Place OpenSaveMru{HKEY_CURRENT_USER,
+                        L"HKCU",
+                        L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\"
+                        L"OpenSaveMRU",
+                        Take::AllButMruList,
+                        nullptr,
+                        ExplorerMrus};
+const Place NetworkDriveMru{HKEY_CURRENT_USER,
+                            L"HKCU",
+                            L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map "
+                            L"Network Drive MRU",
+                            Take::AllButMruList,
+                            nullptr,
+                            ExplorerMrus};
+const Place ComputerDescriptions{
+    HKEY_CURRENT_USER,
+    L"HKCU",
+    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComputerDescriptions",
+    Take::AllButMruList,
+    nullptr,
+    ExplorerMrus};
+const Place UserDirect3D{
+    HKEY_CURRENT_USER, L"HKCU", L"\\Software\\Microsoft\\Direct3D\\MostRecentApplication",
+    Take::Only,        L"Name", ExplorerMrus};
+const Place MachineDirect3D{
+    HKEY_LOCAL_MACHINE, L"HKLM", L"\\Software\\Microsoft\\Direct3D\\MostRecentApplication",
+    Take::Only,         L"Name", ExplorerMrus};
+const Place MachineDirectDraw{
+    HKEY_LOCAL_MACHINE, L"HKLM", L"\\Software\\Microsoft\\DirectDraw\\MostRecentApplication",
+    Take::Only,         L"Name", ExplorerMrus};
+
+constexpr int LocationColumn = 2;
+
+bool Takes(const Place& place, const std::wstring& name) {
+    switch (place.take) {
+    case Take::AllButMruList:
+        return name != L"MRUList";
+    case Take::Only:
+        return name == place.only;
+    case Take::All:
+        break;
+    }
+    return true;
+}
+
+// Names of the values (listing kind false) or subkeys (true) of a key; empty when the
+// key cannot be opened with full access.
+void ListNames(std::vector<std::wstring>& list, HKEY root, const std::wstring& path, bool subkeys) {
+    list.clear();
+    TRegAccess registry;
+    registry.SetRootKey(root);
+    if (!registry.OpenKey(path, false))
+        return;
+    if (subkeys)
+        registry.GetKeyNames(list);
+    else
+        registry.GetValueNames(list);
+}
+
+void AddTraces(TForm1& form, const Place& place, const std::wstring& path) {
+    ListNames(form.Memo1, place.root, path, false);
+    const std::wstring location = std::wstring(place.rootText) + path;
+    for (const std::wstring& entry : form.Memo1) {
+        const std::wstring name = entry.substr(1);
+        if (!Takes(place, name))
+            continue;
+        form.AddFinding(*form.lvadvanced, name,
+                        {place.label, ReadRegString(path.substr(1), name, place.root), location});
+    }
+}
+
+void AddSearchTraces(TForm1& form) {
+    ListNames(form.Memo2, HKEY_CURRENT_USER, SearchMruPath, true);
+    for (const std::wstring& entry : form.Memo2)
+        AddTraces(form, {HKEY_CURRENT_USER, L"HKCU", nullptr, Take::All, nullptr, SearchMruLabel},
+                  SearchMruPath + entry.substr(1) + L"\\");
+}
+
+void AddPlace(TForm1& form, const Place& place) {
+    AddTraces(form, place, place.path);
+}
+
+bool SplitLocation(const std::wstring& location, HKEY& root, std::wstring& path) {
+    const std::pair<const wchar_t*, HKEY> roots[] = {{L"HKCU\\", HKEY_CURRENT_USER},
+                                                     {L"HKLM\\", HKEY_LOCAL_MACHINE}};
+    for (const auto& [prefix, key] : roots)
+        if (location.compare(0, 5, prefix) == 0) {
+            root = key;
+            path = location.substr(4);
+            return path.size() > 1;
+        }
+    return false;
+}
+
+// Deletes the value under the root its location names; the row stays while the value does.
+TForm1::RemoveOutcome DeleteTrace(const tk::ListItem& row) {
+    using Outcome = TForm1::RemoveOutcome;
+    HKEY root = nullptr;
+    std::wstring path;
+    if (row.subItems.size() <= LocationColumn ||
+        !SplitLocation(row.subItems[LocationColumn], root, path))
+        return Outcome::Survived;
+    TRegAccess registry;
+    registry.SetRootKey(root);
+    if (!registry.OpenKey(path, false))
+        return Outcome::NoLongerFound;
+    registry.DeleteValue(row.caption);
+    return registry.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
+}
+
+} // namespace
+
+void TForm1::advancedExecute() {
+    RunScanFrame(*lvadvanced, TraceColumns, [this] {
+        AdvanceProgress(0, 10);
+        AddPlace(*this, TypedUrls);
+        AdvanceProgress(10, 20);
+        AddPlace(*this, RunMru);
+        AdvanceProgress(20, 30);
+        AddPlace(*this, DownloadFolder);
+        AddPlace(*this, SaveFolder);
+        AdvanceProgress(30, 40);
+        AddSearchTraces(*this);
+        AdvanceProgress(40, 50);
+        AddPlace(*this, OpenSaveMru);
+        AdvanceProgress(50, 60);
+        AddPlace(*this, NetworkDriveMru);
+        AdvanceProgress(60, 70);
+        AddPlace(*this, ComputerDescriptions);
+        AdvanceProgress(70, 80);
+        AddPlace(*this, UserDirect3D);
+        AdvanceProgress(80, 90);
+        AddPlace(*this, MachineDirect3D);
+        AddPlace(*this, MachineDirectDraw);
+        AdvanceProgress(90, 100);
+    });
+}
+
+void TForm1::removeadvancedExecute() {
+    RunRemoveFrame(*lvadvanced, DeleteTrace);
+}

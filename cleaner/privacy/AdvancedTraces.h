@@ -1,0 +1,3 @@
+#pragma once
+// Advanced privacy traces: registry values in which the system and the browser remember
+// what the user typed, opened, saved or ran recently.

@@ -1,0 +1,169 @@
+#include "cleaner/privacy/Clipboard.h"
+
+#include "cleaner/Unit1.h"
+#include "toolkit/Application.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+const std::vector<TForm1::FindingColumn> ClipColumns{
+    {L"Filename", 250}, {L"Repair Report", 100}, {L"Detail Info", 150}};
+
+constexpr UINT DroppedNameLength = MAX_PATH + 1;
+constexpr std::size_t DetailColumn = 1;
+
+const wchar_t TextDetail[] = L"Text File in Clipboard";
+const wchar_t PictureDetail[] = L"Image File in Clipboard";
+const wchar_t FileDetail[] = L"Path File in Clipboard";
+
+// The clipboard, open for the life of the object; throws when another program holds it.
+class OpenedClipboard {
+  public:
+    explicit OpenedClipboard(HWND owner) {
+        if (!OpenClipboard(owner))
+            throw tk::Error(L"Cannot open clipboard");
+    }
+    ~OpenedClipboard() { CloseClipboard(); }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+};
+
+// The clipboard's text up to its terminating zero, never beyond its memory block; empty
+// when it cannot be locked.
+std::wstring ClipboardText() {
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (!text)
+        return {};
+    const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+    std::wstring copy(text, wcsnlen(text, capacity));
+    GlobalUnlock(data);
+    return copy;
+}
+
+std::vector<std::wstring> DroppedFiles() {
+    const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    if (!drop)
+        return {};
+    std::vector<std::wstring> files;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        wchar_t name[DroppedNameLength] = {};
+        DragQueryFileW(drop, index, name, DroppedNameLength);
+        files.push_back(name);
+    }
+    return files;
+}
+
+// What the clipboard keeps for its unchecked rows when it is cleared.
+struct KeptContents {
+    bool text = false;
+    bool picture = false;
+    std::vector<std::wstring> files;
+};
+
+KeptContents UncheckedContents(const tk::ListView& list) {
+    KeptContents kept;
+    for (const tk::ListItem& row : list.items()) {
+        if (row.checked || row.subItems.size() <= DetailColumn)
+            continue;
+        const std::wstring& detail = row.subItems[DetailColumn];
+        if (detail == TextDetail)
+            kept.text = true;
+        else if (detail == PictureDetail)
+            kept.picture = true;
+        else if (detail == FileDetail)
+            kept.files.push_back(row.caption);
+    }
+    return kept;
+}
+
+HGLOBAL GlobalCopy(const void* data, std::size_t size) {
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    void* target = memory ? GlobalLock(memory) : nullptr;
+    if (!target)
+        return memory;
+    std::memcpy(target, data, size);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+void PutData(UINT format, HANDLE data) {
+    if (data && !SetClipboardData(format, data))
+        GlobalFree(data);
+}
+
+void PutText(const std::wstring& text) {
+    PutData(CF_UNICODETEXT, GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+}
+
+void PutFiles(const std::vector<std::wstring>& files) {
+    std::vector<BYTE> block(sizeof(DROPFILES));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::memcpy(block.data(), &header, sizeof header);
+    for (const std::wstring& file : files) {
+        const auto* bytes = reinterpret_cast<const BYTE*>(file.c_str());
+        block.insert(block.end(), bytes, bytes + (file.size() + 1) * sizeof(wchar_t));
+    }
+    block.resize(block.size() + sizeof(wchar_t), 0);
+    PutData(CF_HDROP, GlobalCopy(block.data(), block.size()));
+}
+
+// Clears the open clipboard, then puts back the contents of the unchecked rows.
+void ClearCheckedContents(const tk::ListView& list) {
+    const KeptContents kept = UncheckedContents(list);
+    const std::wstring text = kept.text ? ClipboardText() : std::wstring();
+    const HANDLE picture =
+        kept.picture ? CopyImage(GetClipboardData(CF_BITMAP), IMAGE_BITMAP, 0, 0, 0) : nullptr;
+    EmptyClipboard();
+    if (kept.text)
+        PutText(text);
+    if (picture && !SetClipboardData(CF_BITMAP, picture))
+        DeleteObject(picture);
+    if (!kept.files.empty())
+        PutFiles(kept.files);
+}
+
+} // namespace
+
+void TForm1::clipExecute() {
+    RunScanFrame(*lvclip, ClipColumns, [this] {
+        {
+            const OpenedClipboard clipboard(handle());
+            if (IsClipboardFormatAvailable(CF_UNICODETEXT))
+                AddFinding(*lvclip, ClipboardText(), {L"Remove", TextDetail});
+            if (IsClipboardFormatAvailable(CF_BITMAP))
+                AddFinding(*lvclip, L"Image File", {L"Remove", PictureDetail});
+        }
+        {
+            const OpenedClipboard clipboard(handle());
+            for (const std::wstring& file : DroppedFiles())
+                AddFinding(*lvclip, file, {L"Remove", FileDetail});
+        }
+        AdvanceProgress(0, 100);
+    });
+}
+
+// The contents of the checked rows leave the clipboard; those of the unchecked rows stay.
+void TForm1::removeclipExecute() {
+    std::vector<tk::ListItem> kept;
+    for (const tk::ListItem& row : lvclip->items())
+        if (!row.checked)
+            kept.push_back(row);
+    if (kept.size() != lvclip->items().size()) {
+        const OpenedClipboard clipboard(handle());
+        ClearCheckedContents(*lvclip);
+    }
+    lvclip->clear();
+    for (tk::ListItem& row : kept)
+        lvclip->addItem(std::move(row));
+    LastFoundCount = lvclip->count();
+    PB->setPosition(0);
+    tk::app().setCursor(tk::Cursor::Default);
+}

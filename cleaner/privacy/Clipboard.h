@@ -1,0 +1,2 @@
+#pragma once
+// Clipboard: the text, picture and copied files the clipboard holds.

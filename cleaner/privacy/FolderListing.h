@@ -1,0 +1,25 @@
+#pragma once
+// Folder listing by mask into name lists, and the version of a file.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Clears the list, then adds blank + folder + name for every entry that the search for
+// folder + mask reports (hidden and system files and matching sub-folders included), in
+// search order. Folder and mask are joined as they stand.
+void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
+                     const std::wstring& mask);
+
+// A name-list entry without the blank in front of it.
+inline std::wstring ListedName(const std::wstring& entry) {
+    return entry.empty() ? entry : entry.substr(1);
+}
+
+// True for a drive ("C:\...") or network ("\\server\...") path: a folder value that is
+// empty or relative would make a search run in the current drive or folder.
+bool IsFullFolderPath(const std::wstring& folder);
+
+// The most significant double word of the file's version (major version in the high 16
+// bits, minor in the low 16 bits); 0 when the file has no version resource or a step fails.
+std::uint64_t GetFileVersionMS(const std::wstring& fileName);

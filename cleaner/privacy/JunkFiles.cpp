@@ -1,0 +1,153 @@
+// Temporary files, memory dumps, chkdsk fragments and log files: files that only take
+// space, found in fixed folders of the system by mask.
+#include "cleaner/privacy/JunkFiles.h"
+
+#include "cleaner/privacy/FolderListing.h"
+#include "cleaner/privacy/RecentDocuments.h"
+#include "registry/RegHelpers.h"
+
+namespace {
+
+const wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+enum class Base { SystemRoot, LocalSettings, SystemDrive };
+
+// One folder searched by one mask. The folder is the base folder followed by the
+// sub-folder text. skipped names a path below the system root never listed; a search
+// with requireLowerLog keeps only paths holding "log".
+struct Search {
+    Base base;
+    const wchar_t* subFolder;
+    const wchar_t* mask;
+    const wchar_t* skipped = nullptr;
+    bool requireLowerLog = false;
+};
+
+const Search TemporarySearches[] = {
+    {Base::SystemRoot, L"\\Temp\\", L"*.tmp"},
+    {Base::LocalSettings, L"\\Temp\\", L"*.tmp"},
+};
+
+const Search DumpSearches[] = {
+    {Base::SystemRoot, L"\\", L"memory.dmp"},
+    {Base::SystemRoot, L"\\MiniDump\\", L"*.dmp"},
+};
+
+const Search ChkdskSearches[] = {
+    {Base::SystemDrive, L"", L"File*.chk"},
+};
+
+const Search LogSearches[] = {
+    {Base::SystemRoot, L"\\system32\\wbem\\Logs\\", L"*.log"},
+    {Base::SystemRoot, L"\\system32\\wbem\\Logs\\", L"*.lo_"},
+    {Base::SystemRoot, L"\\", L"*.log", L"\\WindowsUpdate.log"},
+    {Base::SystemRoot, L"\\", L"*log.txt", nullptr, true},
+    {Base::SystemRoot, L"\\Debug\\", L"*.log", L"\\Debug\\PASSWD.LOG"},
+    {Base::SystemRoot, L"\\Debug\\UserMode\\", L"*.log"},
+    {Base::SystemRoot, L"\\Debug\\UserMode\\", L"*.bak"},
+    {Base::SystemRoot, L"\\security\\logs\\", L"*.log"},
+    {Base::SystemRoot, L"\\security\\logs\\", L"*.old"},
+};
+
+const wchar_t TemporaryDetail[] = L"All items listed in History Folder";
+const wchar_t JunkDetail[] = L"All items listed in Temporary Folder";
+
+struct BaseFolders {
+    std::wstring systemRoot;
+    std::wstring localSettings;
+};
+
+BaseFolders ReadBaseFolders() {
+    return {ReadRegString(NtCurrentVersionKey, L"SystemRoot", HKEY_LOCAL_MACHINE),
+            ReadRegString(ShellFoldersKey, L"Local Settings", HKEY_CURRENT_USER)};
+}
+
+std::wstring BaseFolder(const BaseFolders& folders, Base base) {
+    switch (base) {
+    case Base::LocalSettings:
+        return folders.localSettings;
+    case Base::SystemDrive:
+        return SystemDrivePrefixOf(folders.systemRoot);
+    case Base::SystemRoot:
+        break;
+    }
+    return folders.systemRoot;
+}
+
+bool Keeps(const Search& search, const std::wstring& systemRoot, const std::wstring& path) {
+    if (search.skipped && path == systemRoot + search.skipped)
+        return false;
+    return !search.requireLowerLog || path.find(L"log") != std::wstring::npos;
+}
+
+// Full paths of the matches of every search, in search order. A search whose base folder
+// reads empty or relative is left out: it would run in the current drive or folder.
+std::vector<std::wstring> CollectPaths(TForm1& form, const Search* first, const Search* last,
+                                       bool bareNames) {
+    const BaseFolders folders = ReadBaseFolders();
+    std::vector<std::wstring> collected;
+    for (const Search* search = first; search != last; ++search) {
+        const std::wstring base = BaseFolder(folders, search->base);
+        const std::wstring folder = base + search->subFolder;
+        form.ListBox1.clear();
+        if (base.empty() || !IsFullFolderPath(folder))
+            continue;
+        if (bareNames)
+            TForm1::ListFolderFiles(form.ListBox1, folder, search->mask);
+        else
+            ListFolderPaths(form.ListBox1, folder, search->mask);
+        for (const std::wstring& path : ListedPaths(form.ListBox1, folder, bareNames))
+            if (Keeps(*search, folders.systemRoot, path))
+                collected.push_back(path);
+    }
+    return collected;
+}
+
+template <std::size_t N>
+void ScanJunk(TForm1& form, tk::ListView& list, const Search (&searches)[N], const wchar_t* detail,
+              bool bareNames = false) {
+    form.RunScanFrame(list, FileListColumns, [&] {
+        for (const std::wstring& path : CollectPaths(form, searches, searches + N, bareNames))
+            AddFileFinding(form, list, path, detail);
+        form.AdvanceProgress(0, 100);
+    });
+}
+
+} // namespace
+
+std::vector<std::wstring> ListedPaths(const std::vector<std::wstring>& listing,
+                                      const std::wstring& folder, bool bareNames) {
+    std::vector<std::wstring> paths;
+    for (const std::wstring& entry : listing) {
+        const std::wstring path = (bareNames ? folder : std::wstring()) + ListedName(entry);
+        if (path != folder + L"." && path != folder + L"..")
+            paths.push_back(path);
+    }
+    return paths;
+}
+
+void TForm1::temp_filesExecute() {
+    ScanJunk(*this, *lvdel, TemporarySearches, TemporaryDetail, true);
+}
+void TForm1::dumpExecute() {
+    ScanJunk(*this, *lvdump, DumpSearches, JunkDetail);
+}
+void TForm1::chkExecute() {
+    ScanJunk(*this, *lvchk, ChkdskSearches, JunkDetail);
+}
+void TForm1::logExecute() {
+    ScanJunk(*this, *lvlog, LogSearches, JunkDetail);
+}
+
+void TForm1::removetempExecute() {
+    RemoveFileFindings(*this, *lvdel);
+}
+void TForm1::removedumpExecute() {
+    RemoveFileFindings(*this, *lvdump);
+}
+void TForm1::removechkExecute() {
+    RemoveFileFindings(*this, *lvchk);
+}
+void TForm1::removelogExecute() {
+    RemoveFileFindings(*this, *lvlog);
+}

@@ -1,0 +1,150 @@
+// Recent documents: the shortcuts of the user's recent-documents folder.
+#include "cleaner/privacy/RecentDocuments.h"
+
+#include "cleaner/privacy/FolderListing.h"
+#include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
+
+#include <stdexcept>
+
+const wchar_t ShellFoldersKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+const std::vector<TForm1::FindingColumn> FileListColumns{{L"File Names", 180},
+                                                         {L"Repair Report", 100},
+                                                         {L"Detail Info", 220},
+                                                         {L"Path Location", 250},
+                                                         {L"Size", 100}};
+
+namespace {
+
+constexpr int FolderColumn = 2;
+
+struct SizeUnit {
+    long long bytes;
+    const wchar_t* label;
+};
+
+const SizeUnit SizeUnits[] = {
+    {1073741824LL, L" GB"},
+    {1048576LL, L" MB"},
+    {1024LL, L" KB"},
+};
+
+long long ParseWholeNumber(const std::wstring& text) {
+    const tk::Error notANumber(L"'" + text + L"' is not a valid integer value");
+    std::size_t used = 0;
+    long long value = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (const std::logic_error&) {
+        throw notANumber;
+    }
+    if (used != text.size() || iswspace(text.front()))
+        throw notANumber;
+    return value;
+}
+
+// n / unit rounded to two decimals, with a point.
+std::wstring TwoDecimals(long long n, long long unit) {
+    const unsigned long long magnitude =
+        n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    const unsigned long long divisor = static_cast<unsigned long long>(unit);
+    const unsigned long long rest = magnitude % divisor;
+    const unsigned long long hundredths =
+        magnitude / divisor * 100 + (rest * 200 + divisor) / (2 * divisor);
+    const unsigned long long fraction = hundredths % 100;
+    return (n < 0 ? L"-" : L"") + std::to_wstring(hundredths / 100) + L"." +
+           (fraction < 10 ? L"0" : L"") + std::to_wstring(fraction);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    full.resize(length < needed ? length : 0);
+    return full;
+}
+
+std::wstring FileNameOf(const std::wstring& path) {
+    return path.substr(path.find_last_of(L'\\') + 1);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L'\\');
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+bool EntryExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Only a plain file name inside a full folder is deleted.
+TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
+    using Outcome = TForm1::RemoveOutcome;
+    const std::wstring folder =
+        row.subItems.size() > FolderColumn ? row.subItems[FolderColumn] : std::wstring();
+    const std::wstring& name = row.caption;
+    const bool plainName =
+        name.find_first_of(L"\\/") == std::wstring::npos && name != L"." && name != L"..";
+    if (!IsFullFolderPath(folder) || folder.back() != L'\\' || !plainName)
+        return Outcome::Survived;
+    const std::wstring path = folder + name;
+    DeleteFileW(path.c_str());
+    return EntryExists(path) ? Outcome::Survived : Outcome::Removed;
+}
+
+} // namespace
+
+std::wstring GetFileSizeText(const std::wstring& path) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(FullPath(path).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return L"-1";
+    FindClose(search);
+    const unsigned long long size =
+        (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    return std::to_wstring(size);
+}
+
+std::wstring FormatSizeText(const std::wstring& text) {
+    const long long n = ParseWholeNumber(text);
+    for (const SizeUnit& unit : SizeUnits)
+        if (n / unit.bytes != 0)
+            return TwoDecimals(n, unit.bytes) + unit.label;
+    return std::to_wstring(n) + L" bytes";
+}
+
+void AddFileFinding(TForm1& form, tk::ListView& list, const std::wstring& path,
+                    const std::wstring& detail) {
+    form.AddFinding(list, FileNameOf(path),
+                    {L"Remove", detail, FolderOf(path), FormatSizeText(GetFileSizeText(path))});
+}
+
+void RemoveFileFindings(TForm1& form, tk::ListView& list) {
+    form.RunRemoveFrame(list, DeleteFileRow);
+}
+
+void TForm1::PrivacyExecute() {
+    RunScanFrame(*lvpc, FileListColumns, [this] {
+        const std::wstring recent = ReadRegString(ShellFoldersKey, L"Recent", HKEY_CURRENT_USER);
+        ListBox1.clear();
+        ListBox3.clear();
+        if (IsFullFolderPath(recent + L"\\"))
+            ListFolderFiles(ListBox3, recent + L"\\", L"*.lnk");
+        for (const std::wstring& entry : ListBox3)
+            ListBox1.push_back(L" " + recent + L"\\" + ListedName(entry));
+        for (const std::wstring& entry : ListBox1) {
+            const std::wstring path = ListedName(entry);
+            if (!IsIgnored(*lvignoredpc, FileNameOf(path)))
+                AddFileFinding(*this, *lvpc, path, L"All items listed in Recent Documents");
+        }
+        AdvanceProgress(0, 100);
+    });
+}
+
+void TForm1::removepcExecute() {
+    RemoveFileFindings(*this, *lvpc);
+}

@@ -1,0 +1,115 @@
+// ActiveX and DLLs: class identifiers whose in-process server file exists under none
+// of the places the stored path may stand for.
+#include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
+#include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
+
+namespace {
+
+const std::wstring ClassesPath = L"\\CLSID";
+const wchar_t* const ClassesLocation = L"HKCR\\CLSID";
+
+const std::vector<TForm1::FindingColumn> ActiveXColumns{{L"Error Items", 200},
+                                                        {L"Repair Report", 150},
+                                                        {L"Detail Info", 200},
+                                                        {L"Registry Location", 150}};
+
+const wchar_t* const MissingReport = L"Missing Path(Removable)";
+
+constexpr std::size_t DetailColumn = 1;
+
+// Folders the stored paths may be relative to.
+struct ServerFolders {
+    std::wstring programFiles;
+    std::wstring systemRoot;
+    std::wstring commonFiles;
+};
+
+std::wstring ServerKeyPath(const std::wstring& classId) {
+    return L"CLSID\\" + classId + L"\\InprocServer32";
+}
+
+bool FileHasAge(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The text with its environment variables expanded, in any letter case.
+std::wstring ExpandedVariables(const std::wstring& text) {
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    std::wstring expanded(size, L'\0');
+    if (size == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size) != size)
+        return text;
+    expanded.resize(size - 1);
+    return expanded;
+}
+
+// The server file exists in one of the forms the stored path may stand for.
+bool ServerExists(const std::wstring& server, const ServerFolders& folders) {
+    const std::wstring unquoted = RemoveText(L"\"", server);
+    const std::wstring candidates[] = {
+        unquoted,
+        folders.programFiles + RemoveText(L"%ProgramFiles%", server),
+        folders.systemRoot + RemoveText(L"%SystemRoot%", server),
+        folders.systemRoot + RemoveText(L"%systemroot%", server),
+        server,
+        folders.systemRoot + L"\\system32\\" + server,
+        folders.systemRoot + RemoveText(L"%windir%", server),
+        folders.systemRoot + RemoveText(L"%Systemroot%", server),
+        folders.systemRoot + RemoveText(L"%Windir%", server),
+        folders.programFiles + RemoveText(L"%programFiles%", server),
+        folders.commonFiles + RemoveText(L"%CommonProgramFiles%", server),
+        ExpandedVariables(unquoted),
+    };
+    for (const std::wstring& candidate : candidates)
+        if (FileHasAge(candidate))
+            return true;
+    return false;
+}
+
+// The stored server path of a class identifier whose key opens; empty when there is
+// none to judge.
+std::wstring ServerPath(const std::wstring& classId) {
+    TRegAccess server;
+    server.SetRootKey(HKEY_CLASSES_ROOT);
+    if (!server.OpenKey(L"\\" + ServerKeyPath(classId), false))
+        return {};
+    return ReadRegString(ServerKeyPath(classId), L"", HKEY_CLASSES_ROOT);
+}
+
+bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,
+                      std::wstring& server) {
+    server = ServerPath(classId);
+    return !server.empty() && !ServerExists(server, folders);
+}
+
+} // namespace
+
+void TForm1::ActiveXExecute() {
+    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir};
+    RunScanFrame(*lvax, ActiveXColumns, [this, &folders] {
+        AdvanceProgress(0, 30);
+        ListSubkeys(HKEY_CLASSES_ROOT, ClassesPath, Memo1);
+        std::wstring server;
+        for (const std::wstring& entry : Memo1) {
+            const std::wstring classId = entry.substr(1);
+            if (!HasMissingServer(classId, folders, server) || IsIgnored(*lvignoredax, server))
+                continue;
+            AddFinding(*lvax, server, {MissingReport, classId, ClassesLocation});
+            StepPerFinding(*this);
+        }
+        AdvanceProgress(70, 100);
+    });
+}
+
+void TForm1::removeaxExecute() {
+    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir};
+    RunRemoveFrame(*lvax, [&folders](const tk::ListItem& row) {
+        return RemoveKeyFinding(HKEY_CLASSES_ROOT, ClassesPath, RowSubItem(row, DetailColumn),
+                                [&folders](const std::wstring& classId) {
+                                    std::wstring server;
+                                    return HasMissingServer(classId, folders, server);
+                                });
+    });
+}

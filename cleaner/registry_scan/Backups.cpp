@@ -1,0 +1,345 @@
+#include "cleaner/registry_scan/Backups.h"
+
+#include "cleaner/Unit1.h"
+#include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
+#include "toolkit/MessageBox.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// How long an export or import of the whole registry may take.
+constexpr DWORD RegistryEditorTimeoutMs = 10 * 60 * 1000;
+
+const std::wstring BackupExtension = L".reg";
+
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The pieces of the text between the delimiters, without the blank SplitText adds.
+std::vector<std::wstring> Pieces(const std::wstring& text, wchar_t delimiter) {
+    std::vector<std::wstring> pieces;
+    SplitText(text, delimiter, pieces);
+    for (std::wstring& piece : pieces)
+        piece.erase(0, 1);
+    return pieces;
+}
+
+bool ParseNumber(const std::wstring& text, WORD& number) {
+    if (text.empty() || text.size() > 4)
+        return false;
+    unsigned value = 0;
+    for (const wchar_t digit : text) {
+        if (digit < L'0' || digit > L'9')
+            return false;
+        value = value * 10 + (digit - L'0');
+    }
+    number = static_cast<WORD>(value);
+    return true;
+}
+
+// Three numbers joined by "-".
+bool ParseTriple(const std::wstring& text, WORD& first, WORD& second, WORD& third) {
+    const std::vector<std::wstring> numbers = Pieces(text, L'-');
+    return numbers.size() == 3 && ParseNumber(numbers[0], first) &&
+           ParseNumber(numbers[1], second) && ParseNumber(numbers[2], third);
+}
+
+bool IsValidMoment(SYSTEMTIME moment) {
+    FILETIME unused;
+    return moment.wHour < 24 && moment.wMinute < 60 && moment.wSecond < 60 &&
+           SystemTimeToFileTime(&moment, &unused);
+}
+
+std::string StartOfFile(const std::wstring& path, std::size_t size) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    std::string bytes(size, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
+}
+
+// The leading text of the file: UTF-16 after a little-endian byte order mark, otherwise
+// 8-bit text (a UTF-8 byte order mark skipped).
+std::wstring LeadingText(const std::string& bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        std::memcpy(text.data(), bytes.data() + 2, text.size() * sizeof(wchar_t));
+        return text;
+    }
+    const std::size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    return std::wstring(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(start, bytes.size())),
+                        bytes.end());
+}
+
+bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::wstring WindowsFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
+    return std::wstring(buffer, length < MAX_PATH ? length : 0);
+}
+
+// Waits for the process to end, letting the window messages run meanwhile.
+bool WaitLettingMessagesRun(HANDLE process, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            return false;
+        const DWORD remaining = static_cast<DWORD>(deadline - now);
+        // Once the application is ending no message is handled any more.
+        if (tk::app().terminated())
+            return WaitForSingleObject(process, remaining) == WAIT_OBJECT_0;
+        const DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, remaining, QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0)
+            return true;
+        if (result != WAIT_OBJECT_0 + 1)
+            return false;
+        tk::app().processMessages();
+    }
+}
+
+} // namespace
+
+std::wstring BackupFileName(const SYSTEMTIME& moment) {
+    return L"Backup_" + std::to_wstring(moment.wHour) + L"-" + std::to_wstring(moment.wMinute) +
+           L"-" + std::to_wstring(moment.wSecond) + L"_" + std::to_wstring(moment.wDay) + L"-" +
+           std::to_wstring(moment.wMonth) + L"-" + std::to_wstring(moment.wYear) + BackupExtension;
+}
+
+std::wstring FreeBackupFileName(const std::wstring& folder, const SYSTEMTIME& moment) {
+    const std::wstring name = BackupFileName(moment);
+    const std::wstring stem = name.substr(0, name.size() - BackupExtension.size());
+    std::wstring candidate = name;
+    for (int number = 2; FileExists(folder + L"\\" + candidate); ++number)
+        candidate = stem + L"_" + std::to_wstring(number) + BackupExtension;
+    return candidate;
+}
+
+bool ParseBackupFileName(const std::wstring& name, SYSTEMTIME& moment) {
+    const std::vector<std::wstring> pieces = Pieces(name, L'_');
+    if (pieces.size() < 3)
+        return false;
+    SYSTEMTIME parsed{};
+    if (!ParseTriple(RemoveText(BackupExtension, pieces[2]), parsed.wDay, parsed.wMonth,
+                     parsed.wYear) ||
+        !ParseTriple(pieces[1], parsed.wHour, parsed.wMinute, parsed.wSecond) ||
+        !IsValidMoment(parsed))
+        return false;
+    moment = parsed;
+    return true;
+}
+
+std::wstring ShortDateText(const SYSTEMTIME& moment) {
+    wchar_t buffer[128];
+    const int length =
+        GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, buffer, 128);
+    return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
+}
+
+std::wstring LongTimeText(const SYSTEMTIME& moment) {
+    wchar_t buffer[128];
+    const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &moment, nullptr, buffer, 128);
+    return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
+}
+
+bool IsRegistryExport(const std::wstring& path) {
+    const std::wstring text = LeadingText(StartOfFile(path, 128));
+    return StartsWith(text, L"REGEDIT4") ||
+           StartsWith(text, L"Windows Registry Editor Version 5.00");
+}
+
+bool RegistryEditorRun::start(const std::wstring& arguments, const std::wstring& workingFolder) {
+    std::wstring commandLine = Quoted(WindowsFolder() + L"\\regedit.exe") + L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.c_str(), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    process_.reset(process.hProcess);
+    return true;
+}
+
+bool RegistryEditorRun::wait() {
+    if (!process_)
+        return false;
+    const HANDLE process = process_.get();
+    if (!WaitLettingMessagesRun(process, RegistryEditorTimeoutMs)) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, INFINITE);
+        return false;
+    }
+    DWORD exitCode = 1;
+    return GetExitCodeProcess(process, &exitCode) && exitCode == 0;
+}
+
+bool RunRegistryEditor(const std::wstring& arguments, const std::wstring& workingFolder) {
+    RegistryEditorRun editor;
+    return editor.start(arguments, workingFolder) && editor.wait();
+}
+
+std::wstring Quoted(const std::wstring& text) {
+    return L"\"" + text + L"\"";
+}
+
+namespace {
+
+constexpr unsigned BackupStepMs = 150;
+constexpr unsigned DeleteStepMs = 50;
+
+std::wstring BackupsFolder(const TForm1& form) {
+    return form.ProgramFilesDir + L"\\Tidewell\\Backups";
+}
+
+void ShowMessage(const std::wstring& text, UINT flags = MB_OK) {
+    tk::messageBox(text, tk::app().title(), flags);
+}
+
+int RowNamed(const tk::ListView& list, const std::wstring& name) {
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row).caption == name)
+            return row;
+    return -1;
+}
+
+// A row for the backup file; a name that names no moment gets empty date and time.
+void AddBackupRow(tk::ListView& list, const std::wstring& name) {
+    tk::ListItem item;
+    item.caption = name;
+    SYSTEMTIME moment;
+    item.subItems = ParseBackupFileName(name, moment)
+                        ? std::vector<std::wstring>{ShortDateText(moment), LongTimeText(moment)}
+                        : std::vector<std::wstring>{L"", L""};
+    list.addItem(std::move(item));
+}
+
+// The "*.reg" files of the folder in the order the file system gives them.
+std::vector<std::wstring> BackupFiles(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\*.reg").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+// Runs the work on the selected backup as a flow; without a selection it only asks
+// for one.
+void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstring&)>& work) {
+    const TForm1::FlowGuard flow(form);
+    if (!flow.acquired())
+        return;
+    const int selected = form.LVbackup->itemIndex();
+    if (selected < 0)
+        ShowMessage(L"Please select backup file");
+    else
+        work(form.LVbackup->item(selected).caption);
+}
+
+// Runs the step under the busy cursor, lets messages run once and sweeps PB from 0 to
+// 100; returns what the step returned.
+bool RunBusyStep(TForm1& form, unsigned pauseMs, const std::function<bool()>& step) {
+    const TForm1::BusyAction busy(*form.PB);
+    const bool done = step();
+    tk::app().processMessages();
+    form.AdvanceProgress(0, 100, pauseMs);
+    return done;
+}
+
+bool ImportBackup(const std::wstring& folder, const std::wstring& name) {
+    const std::wstring path = folder + L"\\" + name;
+    return IsRegistryExport(path) && RunRegistryEditor(L"/s " + Quoted(path), folder);
+}
+
+} // namespace
+
+bool TForm1::CreateRegistryBackup() {
+    const BusyAction busy(*PB);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const std::wstring folder = BackupsFolder(*this);
+    const std::wstring name = FreeBackupFileName(folder, now);
+    const std::wstring path = folder + L"\\" + name;
+    RegistryEditorRun editor;
+    const bool started = editor.start(L"/e " + Quoted(path), folder);
+    AdvanceProgress(0, 70, BackupStepMs);
+    if (!started || !editor.wait() || !IsRegistryExport(path)) {
+        DeleteFileW(path.c_str());
+        ShowMessage(L"The registry backup could not be created.", MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    if (RowNamed(*LVbackup, name) < 0)
+        AddBackupRow(*LVbackup, name);
+    LVbackup->repaint();
+    AdvanceProgress(70, 100, BackupStepMs);
+    return true;
+}
+
+void TForm1::backupregExecute() {
+    CreateRegistryBackup();
+}
+
+void TForm1::OBbackupClick() {
+    const FlowGuard flow(*this);
+    if (flow.acquired())
+        ActionManager1.execute(L"backupreg");
+}
+
+void TForm1::CB1Categories1Items0Click() {
+    HiddenLV();
+    LVbackup->clear();
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             LVbackup.get(), OBbackup.get(), OBrestorebackup.get(), OBdeletebackup.get()})
+        control->show();
+    for (const std::wstring& name : BackupFiles(BackupsFolder(*this)))
+        AddBackupRow(*LVbackup, name);
+}
+
+void TForm1::OBrestorebackupClick() {
+    WithSelectedBackup(*this, [this](const std::wstring& name) {
+        const bool restored = RunBusyStep(*this, BackupStepMs, [&] {
+            setTopmost(false);
+            return ImportBackup(BackupsFolder(*this), name);
+        });
+        const std::wstring alwaysOnTop = ReadSetting(L"alwaysontop");
+        if (alwaysOnTop == L"1")
+            setTopmost(true);
+        if (alwaysOnTop == L"1" || alwaysOnTop == L"0")
+            CBontop->setChecked(alwaysOnTop == L"1");
+        if (!restored)
+            ShowMessage(L"The registry backup could not be restored.", MB_OK | MB_ICONWARNING);
+    });
+}
+
+void TForm1::OBdeletebackupClick() {
+    WithSelectedBackup(*this, [this](const std::wstring& name) {
+        const std::wstring path = BackupsFolder(*this) + L"\\" + name;
+        const bool deleted = RunBusyStep(
+            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || !FileExists(path); });
+        if (!deleted) {
+            ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
+            return;
+        }
+        const int row = RowNamed(*LVbackup, name);
+        if (row >= 0)
+            LVbackup->deleteItem(row);
+    });
+}

@@ -1,0 +1,284 @@
+#include "cleaner/registry_scan/DeepAnalysis.h"
+
+#include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/Startup.h"
+#include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
+
+#include <initializer_list>
+
+namespace {
+
+const std::vector<TForm1::FindingColumn> DeepColumns{{L"Error Items", 200},
+                                                     {L"Repair Report", 200},
+                                                     {L"Detail Info", 150},
+                                                     {L"Registry Location", 250}};
+
+const wchar_t MissingReport[] = L"Missing Path(Removable)";
+const wchar_t DefaultValueName[] = L"(Default)";
+
+constexpr int DetailColumn = 1;
+constexpr int LocationColumn = 2;
+
+constexpr int WalkStartProgress = 10;
+constexpr int WalkEndProgress = 80;
+
+std::wstring FirstPiece(const std::wstring& text, wchar_t delimiter) {
+    return text.substr(0, text.find(delimiter));
+}
+
+std::wstring PathPiece(const std::wstring& text) {
+    return FirstPiece(FirstPiece(text, L','), L'/');
+}
+
+bool BeginsWith(const std::wstring& text, const std::wstring& prefix) {
+    return !prefix.empty() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The prefix first found at the start or after one leading character such as a quote.
+bool NearStart(const std::wstring& text, const std::wstring& prefix) {
+    return !prefix.empty() && text.find(prefix) <= 1;
+}
+
+std::wstring RemoveAll(std::wstring text, std::initializer_list<const wchar_t*> patterns) {
+    for (const wchar_t* pattern : patterns)
+        text = RemoveText(pattern, text);
+    return text;
+}
+
+// Strips the options and placeholders of a command and one trailing backslash.
+std::wstring CommandCleaned(const std::wstring& text) {
+    const std::wstring stripped =
+        RemoveAll(text, {L"-nodefault -nologo", L"--one-instance --playlist-enqueue \"%1\"",
+                         L"--no-playlist-enqueue \"%1\"", L"\"%1\" %*", L"\"%1\"", L"%1", L";"});
+    return RemoveAll(stripped + L"\\\\\\", {L"\\\\\\\\", L"\\\\\\", L"\""});
+}
+
+std::wstring MachineLevel3Candidate(const std::wstring& data, const std::wstring& prefix) {
+    if (!NearStart(data, prefix))
+        return {};
+    return FirstPiece(RemoveAll(data, {L"\",0", L"\"", L"@"}), L',');
+}
+
+std::wstring Level4Candidate(const std::wstring& data, const std::wstring& prefix) {
+    const std::wstring text = RemoveText(L"$(BDS)\\lib;", data);
+    if (!BeginsWith(text, prefix))
+        return {};
+    return PathPiece(RemoveText(L"-nodefault -nologo", text));
+}
+
+std::wstring Level5Candidate(const std::wstring& data, const std::vector<std::wstring>& keyNames,
+                             const std::wstring& prefix) {
+    if (keyNames[3] == L"Uninstall")
+        return {};
+    const std::wstring text = RemoveText(L"n;1;", data);
+    return NearStart(text, prefix) ? PathPiece(CommandCleaned(text)) : std::wstring();
+}
+
+// Present unless the system says it is not there; a path it refuses to look at counts as
+// present.
+bool NamesNothing(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD error = GetLastError();
+    return error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION;
+}
+
+std::wstring Joined(const std::vector<std::wstring>& names) {
+    std::wstring path;
+    for (const std::wstring& name : names)
+        path += (path.empty() ? L"" : L"\\") + name;
+    return path;
+}
+
+std::vector<std::wstring> Unprefixed(std::vector<std::wstring> names) {
+    for (std::wstring& name : names)
+        name.erase(0, 1);
+    return names;
+}
+
+struct KeyNames {
+    std::vector<std::wstring> values;
+    std::vector<std::wstring> subkeys;
+};
+
+// The value names and, when wanted, the subkey names of a key; none when it cannot be
+// opened.
+KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys) {
+    KeyNames names;
+    TRegAccess registry(KEY_READ);
+    registry.SetRootKey(root);
+    if (!registry.OpenKey(path, false))
+        return names;
+    registry.GetValueNames(names.values);
+    if (withSubkeys)
+        registry.GetKeyNames(names.subkeys);
+    names.values = Unprefixed(std::move(names.values));
+    names.subkeys = Unprefixed(std::move(names.subkeys));
+    return names;
+}
+
+// Depth first through one branch, the values of a key before its subkeys, letting
+// pending messages run once per key.
+class DeepWalk {
+  public:
+    DeepWalk(TForm1& form, const DeepBranch& branch)
+        : form_(form), branch_(branch), drivePrefix_(form.SystemDrivePrefix) {}
+
+    void run() {
+        const KeyNames top = ReadKeyNames(branch_.root, L"\\" + branch_.key, true);
+        for (const std::wstring& name : top.subkeys) {
+            walkKey({name});
+            if (form_.PB->position() < branch_.progressCap)
+                form_.PB->setPosition(form_.PB->position() + 1);
+        }
+    }
+
+  private:
+    void walkKey(const std::vector<std::wstring>& keyNames) {
+        tk::app().processMessages();
+        const std::wstring path = Joined(keyNames);
+        const std::wstring location = branch_.location + L"\\" + path;
+        form_.labeldeep->setCaption(location);
+        const bool deeper = static_cast<int>(keyNames.size()) < branch_.depth;
+        const KeyNames names =
+            ReadKeyNames(branch_.root, L"\\" + branch_.key + L"\\" + path, deeper);
+        for (const std::wstring& name : names.values)
+            testValue(keyNames, path, location, name);
+        for (const std::wstring& subkey : names.subkeys) {
+            std::vector<std::wstring> next = keyNames;
+            next.push_back(subkey);
+            walkKey(next);
+        }
+    }
+
+    void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& path,
+                   const std::wstring& location, const std::wstring& name) {
+        const std::wstring data = ReadRegString(branch_.key + L"\\" + path, name, branch_.root);
+        const std::wstring candidate =
+            DeepCandidatePath(data, keyNames, branch_.rules, drivePrefix_);
+        if (IsMissingDeepPath(data, candidate))
+            form_.AddFinding(*form_.LV2, candidate,
+                             {MissingReport, name.empty() ? DefaultValueName : name, location});
+    }
+
+    TForm1& form_;
+    const DeepBranch& branch_;
+    const std::wstring drivePrefix_;
+};
+
+// The branch holding a finding's location, with the key path below the branch key split
+// into its names; nullptr for a location outside every branch.
+const DeepBranch* BranchOf(const std::vector<DeepBranch>& branches, const std::wstring& location,
+                           std::vector<std::wstring>& keyNames) {
+    for (const DeepBranch& branch : branches) {
+        const std::wstring start = branch.location + L"\\";
+        if (location.compare(0, start.size(), start) != 0)
+            continue;
+        // The added backslash makes a trailing one show as an empty name.
+        std::vector<std::wstring> pieces;
+        SplitText(location.substr(start.size()) + L"\\", L'\\', pieces);
+        keyNames = Unprefixed(std::move(pieces));
+        for (const std::wstring& name : keyNames)
+            if (name.empty())
+                return nullptr;
+        const int level = static_cast<int>(keyNames.size());
+        return level >= 1 && level <= branch.depth ? &branch : nullptr;
+    }
+    return nullptr;
+}
+
+// Deletes the value of a finding that still stands as the scan found it; a default
+// value is emptied, never deleted.
+TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
+                                    const std::wstring& drivePrefix, const tk::ListItem& row) {
+    using Outcome = TForm1::RemoveOutcome;
+    if (row.subItems.size() <= LocationColumn)
+        return Outcome::Survived;
+    std::vector<std::wstring> keyNames;
+    const DeepBranch* branch = BranchOf(branches, row.subItems[LocationColumn], keyNames);
+    if (!branch)
+        return Outcome::Survived;
+    const std::wstring path = branch->key + L"\\" + Joined(keyNames);
+    const std::wstring detail = row.subItems[DetailColumn];
+    const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
+    const std::wstring data = ReadRegString(path, name, branch->root);
+    if (DeepCandidatePath(data, keyNames, branch->rules, drivePrefix) != row.caption ||
+        !IsMissingDeepPath(data, row.caption))
+        return Outcome::NoLongerFound;
+    TRegAccess writer(KEY_SET_VALUE | KEY_QUERY_VALUE);
+    writer.SetRootKey(branch->root);
+    if (!writer.OpenKey(L"\\" + path, false))
+        return Outcome::Survived;
+    if (!name.empty()) {
+        writer.DeleteValue(name);
+        return writer.ValueExists(name) ? Outcome::Survived : Outcome::Removed;
+    }
+    try {
+        writer.WriteString(name, L"");
+    } catch (const ERegAccessError&) {
+        return Outcome::Survived;
+    }
+    return Outcome::Removed;
+}
+
+} // namespace
+
+std::vector<DeepBranch> DeepBranches() {
+    return {{HKEY_LOCAL_MACHINE, L"SOFTWARE", L"HKLM\\SOFTWARE", 4, DeepRules::Machine, 60},
+            {HKEY_CURRENT_USER, L"SOFTWARE", L"HKCU\\SOFTWARE", 5, DeepRules::User, 80}};
+}
+
+std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
+                               DeepRules rules, const std::wstring& drivePrefix) {
+    switch (keyNames.size()) {
+    case 1:
+        return BeginsWith(data, drivePrefix) ? data : std::wstring();
+    case 2: {
+        const std::wstring text = RemoveText(L"file://", data);
+        return BeginsWith(text, drivePrefix) ? FirstPiece(text, L',') : std::wstring();
+    }
+    case 3:
+        if (rules == DeepRules::Machine)
+            return MachineLevel3Candidate(data, drivePrefix);
+        return BeginsWith(data, drivePrefix) ? FirstPiece(data, L',') : std::wstring();
+    case 4:
+        return Level4Candidate(data, drivePrefix);
+    case 5:
+        return Level5Candidate(data, keyNames, drivePrefix);
+    default:
+        return {};
+    }
+}
+
+bool IsMissingDeepPath(const std::wstring& data, const std::wstring& candidate) {
+    return !candidate.empty() && NamesNothing(candidate) && NamesNothing(data) &&
+           NamesNothing(FirstPiece(data, L',')) && ProbeCommandLine(candidate) == 1;
+}
+
+void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {
+    form.RunScanFrame(*form.LV2, DeepColumns, [&form, &branches] {
+        form.labeldeep->show();
+        form.AdvanceProgress(0, WalkStartProgress);
+        for (const DeepBranch& branch : branches)
+            DeepWalk(form, branch).run();
+        form.AdvanceProgress(WalkEndProgress, 100);
+        form.labeldeep->hide();
+    });
+}
+
+void RemoveDeepFindings(TForm1& form, const std::vector<DeepBranch>& branches) {
+    const std::wstring drivePrefix = form.SystemDrivePrefix;
+    form.RunRemoveFrame(*form.LV2, [&branches, &drivePrefix](const tk::ListItem& row) {
+        return RemoveFinding(branches, drivePrefix, row);
+    });
+}
+
+void TForm1::DeepExecute() {
+    RunDeepAnalysis(*this, DeepBranches());
+}
+
+void TForm1::removedaExecute() {
+    RemoveDeepFindings(*this, DeepBranches());
+}

@@ -1,0 +1,61 @@
+// Unused file extensions: extensions recorded by the shell for the current user that
+// have neither an "OpenWithProgids" subkey nor a class key of their own.
+#include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
+#include "registry/RegAccess.h"
+
+namespace {
+
+const std::wstring FileExtsPath =
+    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+const wchar_t* const FileExtsLocation =
+    L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+
+const std::vector<TForm1::FindingColumn> ExtensionColumns{{L"Error Items", 100},
+                                                          {L"Repair Report", 200},
+                                                          {L"Detail Info", 150},
+                                                          {L"Registry Location", 150}};
+
+const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
+const wchar_t* const EmptyKeyDetail = L"Empty Key";
+
+bool HasOpenWithList(const std::wstring& extension) {
+    TRegAccess user;
+    user.SetRootKey(HKEY_CURRENT_USER);
+    // A FileExts key that cannot be opened judges nothing.
+    return !user.OpenKey(FileExtsPath, false) ||
+           user.KeyExists(FileExtsPath + L"\\" + extension + L"\\OpenWithProgids");
+}
+
+bool HasClassKey(const std::wstring& extension) {
+    TRegAccess classes(KEY_READ);
+    classes.SetRootKey(HKEY_CLASSES_ROOT);
+    return classes.KeyExists(L"\\" + extension);
+}
+
+bool IsUnused(const std::wstring& extension) {
+    return !HasOpenWithList(extension) && !HasClassKey(extension);
+}
+
+TForm1::RemoveOutcome RemoveExtension(const tk::ListItem& row) {
+    return RemoveKeyFinding(HKEY_CURRENT_USER, FileExtsPath, row.caption, IsUnused);
+}
+
+} // namespace
+
+void TForm1::FileExtExecute() {
+    RunScanFrame(*lvfe, ExtensionColumns, [this] {
+        AdvanceProgress(0, 30);
+        ListSubkeys(HKEY_CURRENT_USER, FileExtsPath, Memo1);
+        for (const std::wstring& entry : Memo1) {
+            const std::wstring extension = entry.substr(1);
+            if (IsUnused(extension) && !IsIgnored(*lvignoredfe, extension))
+                AddFinding(*lvfe, extension, {UnusedReport, EmptyKeyDetail, FileExtsLocation});
+        }
+        AdvanceProgress(60, 100);
+    });
+}
+
+void TForm1::removefeExecute() {
+    RunRemoveFrame(*lvfe, RemoveExtension);
+}

@@ -1,0 +1,205 @@
+// The ignore lists of the category pages: "Ignore Items" moves the selected finding
+// into the category's ignored list and appends it to the category's file; "Remove
+// Ignored Key" takes the selected ignored entry out of both again.
+#include "cleaner/registry_scan/IgnoreLists.h"
+
+#include "cleaner/Unit1.h"
+#include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
+#include "toolkit/Handles.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+template <class T> using Member = std::unique_ptr<T> TForm1::*;
+
+constexpr std::size_t LocationColumn = 2;
+
+std::wstring LastErrorText() {
+    wchar_t buffer[512];
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, GetLastError(), 0, buffer, ARRAYSIZE(buffer), nullptr);
+    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n'))
+        --length;
+    return std::wstring(buffer, length);
+}
+
+tk::Error FileError(const wchar_t* doing, const std::wstring& path) {
+    return tk::Error(L"I/O error " + std::wstring(doing) + L" \"" + path + L"\": " +
+                     LastErrorText());
+}
+
+// The text as one line: its line breaks become blanks.
+std::wstring OneLine(std::wstring text) {
+    std::replace_if(
+        text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+    return text;
+}
+
+std::string EightBit(const std::wstring& text) {
+    const int length = static_cast<int>(text.size());
+    std::string bytes(
+        WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, bytes.data(),
+                        static_cast<int>(bytes.size()), nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring Wide(const std::string& bytes) {
+    const int length = static_cast<int>(bytes.size());
+    std::wstring text(MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(),
+                        static_cast<int>(text.size()));
+    return text;
+}
+
+void WriteBytes(const std::wstring& path, DWORD access, DWORD disposition,
+                const std::string& bytes) {
+    tk::KernelHandle file(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file ||
+        !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size())
+        throw FileError(L"writing", path);
+}
+
+// The whole file; throws when it cannot be read.
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    if (!file)
+        throw FileError(L"reading", path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Replaces the file by a new one with the bytes, so that a failed write loses nothing.
+void ReplaceBytes(const std::wstring& path, const std::string& bytes) {
+    const std::wstring fresh = path + L".new";
+    WriteBytes(fresh, GENERIC_WRITE, CREATE_ALWAYS, bytes);
+    if (!MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        const tk::Error error = FileError(L"writing", path);
+        DeleteFileW(fresh.c_str());
+        throw error;
+    }
+}
+
+using Entry = std::pair<std::wstring, std::wstring>;
+
+// Caption and location as the reader takes them from a line: the first two fields
+// between "=" signs.
+Entry EntryOfLine(const std::wstring& line) {
+    std::vector<std::wstring> fields;
+    SplitText(line, L'=', fields);
+    const auto field = [&fields](std::size_t index) {
+        return index < fields.size() ? fields[index].substr(1) : std::wstring();
+    };
+    return {field(0), field(1)};
+}
+
+struct IgnoreCategory {
+    Member<tk::ListView> findings;
+    Member<tk::ListView> ignored;
+    const wchar_t* fileName;
+};
+
+const IgnoreCategory StartupIgnores{&TForm1::lvsp, &TForm1::lvignoredsp, L"Datasp.dat"};
+const IgnoreCategory UninstallIgnores{&TForm1::lvue, &TForm1::lvignoredue, L"Dataue.dat"};
+const IgnoreCategory DocumentIgnores{&TForm1::lvpc, &TForm1::lvignoredpc, L"Datapc.dat"};
+const IgnoreCategory ExtensionIgnores{&TForm1::lvfe, &TForm1::lvignoredfe, L"Datafe.dat"};
+const IgnoreCategory ActiveXIgnores{&TForm1::lvax, &TForm1::lvignoredax, L"Dataax.dat"};
+
+std::wstring IgnoreFilePath(const TForm1& form, const IgnoreCategory& category) {
+    return form.ProgramFilesDir + L"\\Tidecrest\\" + category.fileName;
+}
+
+// The row is written to the file first: a finding whose entry could not be stored
+// stays where it was.
+void IgnoreSelected(TForm1& form, const IgnoreCategory& category) {
+    tk::ListView& findings = *(form.*category.findings);
+    const int selected = findings.itemIndex();
+    if (selected < 0 || selected >= findings.count())
+        return;
+    tk::ListItem entry;
+    entry.caption = findings.item(selected).caption;
+    entry.subItems = {findings.subItem(selected, LocationColumn)};
+    entry.checked = true;
+    AppendIgnoreEntry(IgnoreFilePath(form, category), entry.caption, entry.subItems[0]);
+    (form.*category.ignored)->addItem(std::move(entry));
+    findings.deleteItem(selected);
+}
+
+void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
+    tk::ListView& ignored = *(form.*category.ignored);
+    const int selected = ignored.itemIndex();
+    if (selected < 0 || selected >= ignored.count())
+        return;
+    const std::wstring path = IgnoreFilePath(form, category);
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        RemoveIgnoreEntry(path, ignored.item(selected).caption, ignored.subItem(selected, 0));
+    ignored.deleteItem(selected);
+}
+
+} // namespace
+
+void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
+                       const std::wstring& location) {
+    WriteBytes(path, FILE_APPEND_DATA, OPEN_ALWAYS,
+               EightBit(OneLine(caption + L"=" + location)) + "\r\n");
+}
+
+bool RemoveIgnoreEntry(const std::wstring& path, const std::wstring& caption,
+                       const std::wstring& location) {
+    const std::string bytes = ReadBytes(path);
+    const Entry wanted{OneLine(caption), OneLine(location)};
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        std::string line = bytes.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::size_t next = std::min(end + 1, bytes.size());
+        // An empty line ends what is read back; it is never an entry.
+        if (!line.empty() && EntryOfLine(Wide(line)) == wanted) {
+            ReplaceBytes(path, bytes.substr(0, at) + bytes.substr(next));
+            return true;
+        }
+        at = next;
+    }
+    return false;
+}
+
+void TForm1::OBsp2Click() {
+    IgnoreSelected(*this, StartupIgnores);
+}
+void TForm1::obue2Click() {
+    IgnoreSelected(*this, UninstallIgnores);
+}
+void TForm1::obpc2Click() {
+    IgnoreSelected(*this, DocumentIgnores);
+}
+void TForm1::obfe2Click() {
+    IgnoreSelected(*this, ExtensionIgnores);
+}
+void TForm1::obax2Click() {
+    IgnoreSelected(*this, ActiveXIgnores);
+}
+
+void TForm1::obremoveignoredspClick() {
+    ForgetSelected(*this, StartupIgnores);
+}
+void TForm1::obremoveignoredueClick() {
+    ForgetSelected(*this, UninstallIgnores);
+}
+void TForm1::obremoveignoredpcClick() {
+    ForgetSelected(*this, DocumentIgnores);
+}
+void TForm1::obremoveignoredfeClick() {
+    ForgetSelected(*this, ExtensionIgnores);
+}
+void TForm1::obremoveignoredaxClick() {
+    ForgetSelected(*this, ActiveXIgnores);
+}

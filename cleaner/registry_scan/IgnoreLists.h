@@ -1,0 +1,17 @@
+#pragma once
+// Ignore-list files: one line per ignored finding, its caption, "=" and its location,
+// in 8-bit text with CR LF line ends.
+
+#include <string>
+
+// Appends one entry to the file, creating the file when it does not exist. Line breaks
+// inside the texts are stored as blanks so that the entry stays one line. Throws
+// tk::Error when the file cannot be opened or written.
+void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
+                       const std::wstring& location);
+
+// Takes out of the file the first line that reads back as the entry; the other lines
+// stay as they are. False when the file holds no such line. Throws tk::Error when the
+// file cannot be read or written.
+bool RemoveIgnoreEntry(const std::wstring& path, const std::wstring& caption,
+                       const std::wstring& location);

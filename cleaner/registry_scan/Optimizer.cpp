@@ -1,0 +1,144 @@
+#include "cleaner/registry_scan/Optimizer.h"
+
+#include "cleaner/Unit1.h"
+#include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
+#include "toolkit/Action.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+constexpr int OptimizerDepth = 4;
+// Keys of these levels move the hive bar; deeper ones show only their path.
+constexpr int HiveBarLevels = 2;
+constexpr int FullBar = 10;
+
+const wchar_t WindowsKey[] = L"\\SOFTWARE\\Microsoft\\Windows";
+
+// Names of the subkeys or the values of a key, without their leading blank; none when
+// the key cannot be opened.
+std::vector<std::wstring> NamesOf(HKEY root, const std::wstring& path, bool subkeys) {
+    std::vector<std::wstring> names;
+    TRegAccess registry(KEY_READ);
+    registry.SetRootKey(root);
+    if (!registry.OpenKey(path, false))
+        return names;
+    if (subkeys)
+        registry.GetKeyNames(names);
+    else
+        registry.GetValueNames(names);
+    for (std::wstring& name : names)
+        name.erase(0, 1);
+    return names;
+}
+
+void WalkSubkeys(HKEY root, const std::wstring& base, const std::wstring& parent, int level,
+                 const OptimizerVisitor& visitor) {
+    const std::wstring parentKey = parent.empty() ? base : base + L"\\" + parent;
+    const std::vector<std::wstring> keys = NamesOf(root, parentKey, true);
+    const int keyCount = static_cast<int>(keys.size());
+    for (int index = 0; index < keyCount; ++index) {
+        const std::wstring path = parent.empty() ? keys[index] : parent + L"\\" + keys[index];
+        visitor.key(path, level, index, keyCount);
+        const std::vector<std::wstring> values = NamesOf(root, base + L"\\" + path, false);
+        const int valueCount = static_cast<int>(values.size());
+        for (int value = 0; value < valueCount; ++value)
+            visitor.value(values[value], value, valueCount);
+        if (level < OptimizerDepth)
+            WalkSubkeys(root, base, path, level + 1, visitor);
+    }
+}
+
+void ShowOnBar(tk::ProgressBar& bar, int max, int position) {
+    bar.setMax(max);
+    bar.setPosition(position);
+}
+
+bool IsVista(const std::wstring& productName) {
+    for (const wchar_t* word : {L"Vista", L"VISTA", L"vista"})
+        if (productName.find(word) != std::wstring::npos)
+            return true;
+    return false;
+}
+
+void StartHive(TForm1& form, const OptimizerHive& hive) {
+    form.PBNodes->setPosition(0);
+    form.PBHive->setPosition(0);
+    form.Hivetext->setCaption(hive.hiveText);
+    form.labeldeep->setCaption(hive.hiveText);
+    form.labeldeep->show();
+}
+
+void EndWalk(TForm1& form) {
+    ShowOnBar(*form.PBHive, FullBar, FullBar);
+    ShowOnBar(*form.PBNodes, FullBar, FullBar);
+    form.Hivetext->setCaption(L"Optimize Complete: Two Hives Completed");
+    form.labelnode->setCaption(L"");
+    form.labelvalues->setCaption(L"Scan Complete...");
+    form.labeldeep->hide();
+}
+
+} // namespace
+
+std::vector<OptimizerHive> OptimizerHives(const std::wstring& productName) {
+    std::vector<OptimizerHive> hives{{HKEY_CURRENT_USER, WindowsKey,
+                                      L"HKCU\\SOFTWARE\\Microsoft\\Windows\\",
+                                      L"Current Hives: 1 of 2 - HKEY_CURRENT_USER"}};
+    if (!IsVista(productName))
+        hives.push_back({HKEY_LOCAL_MACHINE, WindowsKey, L"HKLM\\SOFTWARE\\Microsoft\\Windows\\",
+                         L"Current Hives: 2 of 2 - HKEY_LOCAL_MACHINE"});
+    return hives;
+}
+
+void WalkOptimizerHive(HKEY root, const std::wstring& base, const OptimizerVisitor& visitor) {
+    WalkSubkeys(root, base, L"", 1, visitor);
+}
+
+OptimizerVisitor OptimizerPageVisitor(TForm1& form, const std::wstring& prefix) {
+    return {[&form, prefix](const std::wstring& path, int level, int index, int count) {
+                form.labelnode->setCaption(prefix + path);
+                if (level <= HiveBarLevels)
+                    ShowOnBar(*form.PBHive, count - 1, index);
+            },
+            [&form](const std::wstring& name, int index, int count) {
+                form.labelvalues->setCaption(name);
+                ShowOnBar(*form.PBNodes, count - 1, index);
+            }};
+}
+
+void RunOptimizer(TForm1& form, const std::vector<OptimizerHive>& hives) {
+    tk::app().setCursor(tk::Cursor::HourGlass);
+    form.labelnode->show();
+    form.labelvalues->show();
+    for (const OptimizerHive& hive : hives) {
+        StartHive(form, hive);
+        WalkOptimizerHive(hive.root, hive.base, OptimizerPageVisitor(form, hive.prefix));
+    }
+    tk::app().setCursor(tk::Cursor::Default);
+    EndWalk(form);
+}
+
+void TForm1::CB1Categories1Items3Click() {
+    HiddenLV();
+    Panelabout->show();
+    Panel3->hide();
+    for (tk::Control* control :
+         std::initializer_list<tk::Control*>{Panel4.get(), OBhelp.get(), OBoptimize.get()})
+        control->show();
+}
+
+void TForm1::OBoptimizeClick() {
+    const FlowGuard flow(*this);
+    if (!flow.acquired())
+        return;
+    statustext->setCaption(L"  Status : Running Optimizer");
+    tk::app().processMessages();
+    ActionManager1.execute(L"optimize");
+    statustext->setCaption(L"  Status : Optimizing System Complete");
+}
+
+void TForm1::optimizeExecute() {
+    RunOptimizer(*this,
+                 OptimizerHives(ReadRegString(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                                              L"ProductName", HKEY_LOCAL_MACHINE)));
+}

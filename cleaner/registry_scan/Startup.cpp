@@ -1,0 +1,308 @@
+#include "cleaner/registry_scan/Startup.h"
+
+#include "cleaner/Unit1.h"
+#include "registry/RegAccess.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool IsBlank(wchar_t character) {
+    return character == L' ' || character == L'\t';
+}
+
+std::wstring ExpandEnvironment(const std::wstring& text) {
+    if (text.find(L'%') == std::wstring::npos)
+        return text;
+    std::wstring expanded(text.size() + 256, L'\0');
+    for (;;) {
+        const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), expanded.data(),
+                                                       static_cast<DWORD>(expanded.size()));
+        if (needed == 0)
+            return text;
+        if (needed <= expanded.size()) {
+            expanded.resize(needed - 1);
+            return expanded;
+        }
+        expanded.resize(needed);
+    }
+}
+
+std::wstring Trimmed(const std::wstring& text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+// The program names CreateProcess would try for the command line, in its order: the
+// quoted part, or every blank-separated prefix from the shortest to the whole line.
+std::vector<std::wstring> ProgramCandidates(const std::wstring& commandLine) {
+    const std::wstring line = Trimmed(commandLine);
+    if (line.empty())
+        return {};
+    if (line.front() == L'"') {
+        const std::size_t closing = line.find(L'"', 1);
+        return {line.substr(1, closing == std::wstring::npos ? std::wstring::npos : closing - 1)};
+    }
+    std::vector<std::wstring> candidates;
+    for (std::size_t at = 1; at < line.size(); ++at)
+        if (IsBlank(line[at]) && !IsBlank(line[at - 1]))
+            candidates.push_back(line.substr(0, at));
+    candidates.push_back(line);
+    return candidates;
+}
+
+bool IsSeparator(wchar_t character) {
+    return character == L'\\' || character == L'/';
+}
+
+// A drive-letter, UNC or rooted path: used as it stands, without searching.
+bool IsFullPath(const std::wstring& name) {
+    return (name.size() >= 2 && name[1] == L':') || (!name.empty() && IsSeparator(name[0]));
+}
+
+// ".\name" or "..\name": only the current folder applies.
+bool IsCurrentFolderRelative(const std::wstring& name) {
+    return (name.size() >= 2 && name[0] == L'.' && IsSeparator(name[1])) ||
+           (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsSeparator(name[2]));
+}
+
+bool HasExtension(const std::wstring& name) {
+    const std::size_t dot = name.find_last_of(L'.');
+    const std::size_t separator = name.find_last_of(L"\\/");
+    return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
+}
+
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+}
+
+template <class Getter> std::wstring SystemText(Getter get) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = get(text.data(), static_cast<UINT>(text.size()));
+        if (length < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.resize(length + 1);
+    }
+}
+
+void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders) {
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t end = list.find(L';', start);
+        if (end == std::wstring::npos)
+            end = list.size();
+        std::wstring folder = list.substr(start, end - start);
+        if (folder.size() >= 2 && folder.front() == L'"' && folder.back() == L'"')
+            folder = folder.substr(1, folder.size() - 2);
+        if (!folder.empty())
+            folders.push_back(folder);
+        start = end + 1;
+    }
+}
+
+// The folders CreateProcess searches for a bare program name, in its order.
+std::vector<std::wstring> SearchFolders() {
+    const std::wstring windowsFolder =
+        SystemText([](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
+    std::vector<std::wstring> folders{
+        FolderOf(SystemText([](wchar_t* buffer, UINT size) {
+            return static_cast<UINT>(GetModuleFileNameW(nullptr, buffer, size));
+        })),
+        SystemText([](wchar_t* buffer, UINT size) {
+            return static_cast<UINT>(GetCurrentDirectoryW(size, buffer));
+        }),
+        SystemText([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }),
+        windowsFolder + L"\\System", windowsFolder};
+    AppendPathList(SystemText([](wchar_t* buffer, UINT size) {
+                       return static_cast<UINT>(GetEnvironmentVariableW(L"PATH", buffer, size));
+                   }),
+                   folders);
+    return folders;
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    if (folder.empty() || IsSeparator(folder.back()))
+        return folder + name;
+    return folder + L"\\" + name;
+}
+
+bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFolders) {
+    if (name.empty())
+        return false;
+    if (!HasExtension(name))
+        name += L".exe";
+    if (IsFullPath(name))
+        return IsFile(name);
+    if (IsCurrentFolderRelative(name))
+        return IsFile(name);
+    for (const std::wstring& folder : searchFolders)
+        if (IsFile(JoinPath(folder, name)))
+            return true;
+    return false;
+}
+
+// The text of string data (REG_SZ or REG_EXPAND_SZ), cut at its first zero character;
+// empty for data of other kinds.
+std::wstring StringData(DWORD type, const wchar_t* data, DWORD size) {
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        return {};
+    const std::wstring text(data, size / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
+}
+
+bool NeedsSearch(const std::vector<std::wstring>& candidates) {
+    for (const std::wstring& candidate : candidates)
+        if (!IsFullPath(candidate) && !IsCurrentFolderRelative(candidate))
+            return true;
+    return false;
+}
+
+} // namespace
+
+int ProbeCommandLine(const std::wstring& commandLine) {
+    const std::vector<std::wstring> candidates = ProgramCandidates(ExpandEnvironment(commandLine));
+    const std::vector<std::wstring> folders =
+        NeedsSearch(candidates) ? SearchFolders() : std::vector<std::wstring>();
+    for (const std::wstring& candidate : candidates)
+        if (ProgramExists(candidate, folders))
+            return 0;
+    return 1;
+}
+
+std::wstring ReadWholeString(HKEY key, const std::wstring& name) {
+    std::vector<wchar_t> buffer(512);
+    for (;;) {
+        DWORD type = REG_NONE;
+        DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+        const LSTATUS result = RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                                                reinterpret_cast<BYTE*>(buffer.data()), &size);
+        if (result == ERROR_MORE_DATA) {
+            buffer.resize(size / sizeof(wchar_t) + 1);
+            continue;
+        }
+        return result == ERROR_SUCCESS ? StringData(type, buffer.data(), size) : std::wstring();
+    }
+}
+
+void ForEachValue(HKEY key,
+                  const std::function<void(const std::wstring&, const std::wstring&)>& visit) {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &longestName, &largestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return;
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<wchar_t> data(largestData / sizeof(wchar_t) + 1);
+    for (DWORD index = 0;;) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        DWORD type = REG_NONE;
+        const LSTATUS result = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(data.data()), &size);
+        if (result == ERROR_MORE_DATA) {
+            // The value grew since the key was measured.
+            name.resize(name.size() * 2);
+            data.resize(std::max<std::size_t>(data.size() * 2, size / sizeof(wchar_t) + 1));
+            continue;
+        }
+        if (result != ERROR_SUCCESS)
+            return;
+        ++index;
+        visit(std::wstring(name.data(), nameLength), StringData(type, data.data(), size));
+    }
+}
+
+namespace {
+
+struct RunKey {
+    HKEY root;
+    const wchar_t* path;
+    const wchar_t* location;
+};
+
+const RunKey UserRun{HKEY_CURRENT_USER, L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+const RunKey UserRunOnce{HKEY_CURRENT_USER,
+                         L"\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                         L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce"};
+const RunKey MachineRun{HKEY_LOCAL_MACHINE, L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                        L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+
+const std::vector<TForm1::FindingColumn> StartupColumns{{L"Error Items", 200},
+                                                        {L"Repair Report", 200},
+                                                        {L"Detail Info", 250},
+                                                        {L"Registry Location", 250}};
+
+const wchar_t* const MissingReport = L"Missing Startup Application(Remove)";
+
+constexpr int LocationColumn = 2;
+
+// A command that names no program that could be started; an empty command (an empty or
+// unreadable value) is no finding.
+bool IsBrokenCommand(const std::wstring& command) {
+    return !command.empty() && ProbeCommandLine(command) == 1;
+}
+
+void ScanRunKey(TForm1& form, const RunKey& runKey) {
+    TRegAccess registry(KEY_READ);
+    registry.SetRootKey(runKey.root);
+    if (!registry.OpenKey(runKey.path, false))
+        return;
+    ForEachValue(registry.CurrentKey(), [&](const std::wstring& name, const std::wstring& command) {
+        if (IsBrokenCommand(command) && !TForm1::IsIgnored(*form.lvignoredsp, name))
+            form.AddFinding(*form.lvsp, name, {MissingReport, command, runKey.location});
+    });
+}
+
+TForm1::RemoveOutcome RemoveEntry(const tk::ListItem& row) {
+    using Outcome = TForm1::RemoveOutcome;
+    HKEY root = nullptr;
+    std::wstring path;
+    const std::wstring location =
+        row.subItems.size() > LocationColumn ? row.subItems[LocationColumn] : std::wstring();
+    if (!TForm1::ParseRegistryLocation(location, root, path))
+        return Outcome::Survived;
+    TRegAccess reader(KEY_QUERY_VALUE);
+    reader.SetRootKey(root);
+    if (!reader.OpenKey(L"\\" + path, false) ||
+        !IsBrokenCommand(ReadWholeString(reader.CurrentKey(), row.caption)))
+        return Outcome::NoLongerFound;
+    TRegAccess writer(KEY_SET_VALUE);
+    writer.SetRootKey(root);
+    if (writer.OpenKey(L"\\" + path, false))
+        writer.DeleteValue(row.caption);
+    return reader.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
+}
+
+} // namespace
+
+void TForm1::StartupExecute() {
+    RunScanFrame(*lvsp, StartupColumns, [this] {
+        AdvanceProgress(0, 30);
+        ScanRunKey(*this, UserRun);
+        AdvanceProgress(30, 60);
+        ScanRunKey(*this, UserRunOnce);
+        AdvanceProgress(60, 80);
+        ScanRunKey(*this, MachineRun);
+        AdvanceProgress(80, 100);
+    });
+}
+
+void TForm1::removespExecute() {
+    RunRemoveFrame(*lvsp, RemoveEntry);
+}

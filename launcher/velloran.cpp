@@ -1,0 +1,16 @@
+// Start-with-Windows launcher: starts Tidewell.exe from the launcher's own folder.
+#include "cleaner/ProgramFolder.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const std::wstring folder = ProgramFolder();
+    std::wstring commandLine = L"\"" + folder + L"Tidewell.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
+        return 1;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}

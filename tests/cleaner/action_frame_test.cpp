@@ -1,0 +1,124 @@
+#include "form_test.h"
+
+#include <map>
+
+namespace {
+
+using Outcome = TForm1::RemoveOutcome;
+
+class SerialActionFrame : public scantest::FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        tk::seams().sleep = [this](unsigned ms) { pauses.push_back(ms); };
+        list = form->lvue.get();
+    }
+
+    void addRow(const std::wstring& caption, bool checked) {
+        form->AddFinding(*list, caption, {L"report", L"detail", L"HKCU\\Software\\x"});
+        list->setChecked(list->count() - 1, checked);
+    }
+    std::vector<std::wstring> captions() const {
+        std::vector<std::wstring> result;
+        for (const tk::ListItem& row : list->items())
+            result.push_back(row.caption);
+        return result;
+    }
+    // Removes with the given outcome per caption, recording what it was asked to delete.
+    void remove(const std::map<std::wstring, Outcome>& outcomes) {
+        form->RunRemoveFrame(*list, [&](const tk::ListItem& row) {
+            deleted.push_back(row.caption);
+            const auto found = outcomes.find(row.caption);
+            return found == outcomes.end() ? Outcome::Removed : found->second;
+        });
+    }
+
+    tk::ListView* list = nullptr;
+    std::vector<unsigned> pauses;
+    std::vector<std::wstring> deleted;
+};
+
+TEST_F(SerialActionFrame, EmptyScanKeepsItsColumnsAndCountsZero) {
+    addRow(L"old", true);
+    form->LastFoundCount = 7;
+    form->RunScanFrame(*list, {{L"Error Items", 200}, {L"Repair Report", 200}},
+                       [&] { form->AdvanceProgress(0, 30); });
+    EXPECT_EQ(0, list->count());
+    EXPECT_EQ(2, list->columnCount());
+    EXPECT_EQ(0, form->LastFoundCount);
+    EXPECT_EQ(std::vector<unsigned>(31, 30), pauses);
+    EXPECT_EQ(0, form->PB->position());
+    EXPECT_EQ(tk::Cursor::Default, tk::app().cursor());
+}
+
+TEST_F(SerialActionFrame, NothingCheckedKeepsTheRowsInOrder) {
+    addRow(L"a", false);
+    addRow(L"b=c", false);
+    addRow(L"d", false);
+    remove({});
+    EXPECT_TRUE(deleted.empty());
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b=c", L"d"}), captions());
+    for (int row = 0; row < list->count(); ++row)
+        EXPECT_FALSE(list->checked(row));
+    EXPECT_EQ(3, form->LastFoundCount);
+    EXPECT_EQ(102u, pauses.size());
+}
+
+TEST_F(SerialActionFrame, CheckedRowsGoAndUncheckedStay) {
+    addRow(L"a", true);
+    addRow(L"b", false);
+    addRow(L"c", true);
+    remove({});
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"c"}), deleted);
+    EXPECT_EQ((std::vector<std::wstring>{L"b"}), captions());
+    EXPECT_EQ(1, form->LastFoundCount);
+}
+
+TEST_F(SerialActionFrame, FailedDeletionKeepsItsRowChecked) {
+    addRow(L"a", true);
+    addRow(L"stuck", true);
+    addRow(L"c", false);
+    remove({{L"stuck", Outcome::Survived}});
+    EXPECT_EQ((std::vector<std::wstring>{L"stuck", L"c"}), captions());
+    EXPECT_TRUE(list->checked(0));
+    EXPECT_FALSE(list->checked(1));
+    EXPECT_EQ(2, form->LastFoundCount);
+}
+
+TEST_F(SerialActionFrame, FindingThatNoLongerQualifiesLeavesTheList) {
+    addRow(L"fixed meanwhile", true);
+    remove({{L"fixed meanwhile", Outcome::NoLongerFound}});
+    EXPECT_EQ(0, list->count());
+    EXPECT_EQ(0, form->LastFoundCount);
+}
+
+TEST_F(SerialActionFrame, EmptyNameIsNeverDeleted) {
+    addRow(L"", true);
+    addRow(L"a", true);
+    remove({});
+    EXPECT_EQ((std::vector<std::wstring>{L"a"}), deleted);
+    EXPECT_EQ((std::vector<std::wstring>{L""}), captions());
+}
+
+TEST(ParseRegistryLocation, SplitsTheRootFromTheKey) {
+    HKEY root = nullptr;
+    std::wstring path;
+    ASSERT_TRUE(TForm1::ParseRegistryLocation(L"HKCU\\Software\\Run", root, path));
+    EXPECT_EQ(HKEY_CURRENT_USER, root);
+    EXPECT_EQ(L"Software\\Run", path);
+    ASSERT_TRUE(TForm1::ParseRegistryLocation(L"HKLM\\Software\\Run", root, path));
+    EXPECT_EQ(HKEY_LOCAL_MACHINE, root);
+    ASSERT_TRUE(TForm1::ParseRegistryLocation(L"HKCR\\.txt", root, path));
+    EXPECT_EQ(HKEY_CLASSES_ROOT, root);
+}
+
+TEST(ParseRegistryLocation, RefusesOtherRootsAndEmptyKeyNames) {
+    HKEY root = nullptr;
+    std::wstring path;
+    EXPECT_FALSE(TForm1::ParseRegistryLocation(L"HKU\\x", root, path));
+    EXPECT_FALSE(TForm1::ParseRegistryLocation(L"HKCU\\", root, path));
+    EXPECT_FALSE(TForm1::ParseRegistryLocation(L"HKCU\\Software\\", root, path));
+    EXPECT_FALSE(TForm1::ParseRegistryLocation(L"", root, path));
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "form_test.h"
+#include "registry_findings_support.h"
+
+using regtest::CaptionIs;
+using regtest::DetailIs;
+using regtest::Rows;
+
+namespace {
+
+const wchar_t MissingServer[] = L"C:\\NoSuchFolder\\gone.dll";
+
+class SerialActiveX : public scantest::FormTest {
+  protected:
+    // A new class identifier whose in-process server is the given path; returns the
+    // identifier.
+    std::wstring classId(const std::wstring& server, DWORD type = REG_SZ) {
+        const std::wstring id = L"{" + scantest::UniqueName(L"TwAx") + L"}";
+        keys.add(HKEY_CLASSES_ROOT, L"CLSID\\" + id);
+        const std::wstring serverKey = L"CLSID\\" + id + L"\\InprocServer32";
+        RegCloseKey(scantest::OpenKey(HKEY_CLASSES_ROOT, serverKey));
+        if (!server.empty())
+            scantest::SetString(HKEY_CLASSES_ROOT, serverKey, L"", server, type);
+        return id;
+    }
+    static bool classExists(const std::wstring& id) {
+        return regtest::KeyExists(HKEY_CLASSES_ROOT, L"CLSID\\" + id);
+    }
+    std::size_t rowsFor(const std::wstring& id) const {
+        return Rows(*form->lvax, DetailIs(id)).size();
+    }
+
+    regtest::SeededKeys keys;
+};
+
+TEST_F(SerialActiveX, MissingServerIsAFindingCaptionedByItsPath) {
+    const std::wstring id = classId(MissingServer);
+    form->ActiveXExecute();
+    const std::vector<tk::ListItem> rows = Rows(*form->lvax, DetailIs(id));
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ(MissingServer, rows[0].caption);
+    EXPECT_TRUE(rows[0].checked);
+    EXPECT_EQ((std::vector<std::wstring>{L"Missing Path(Removable)", id, L"HKCR\\CLSID"}),
+              rows[0].subItems);
+    EXPECT_EQ(form->lvax->count(), form->LastFoundCount);
+}
+
+TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
+    scantest::TempFolder folder(L"Tw ActiveX");
+    const std::wstring server = folder.write(L"here.dll");
+    const std::vector<std::wstring> present{
+        classId(server),
+        classId(L"\"" + server + L"\""),
+        classId(L"ole32.dll"),
+        classId(L"%SystemRoot%\\system32\\ole32.dll", REG_EXPAND_SZ),
+        classId(L"%windir%\\system32\\ole32.dll", REG_EXPAND_SZ),
+    };
+    const std::wstring noValue = classId(L"");
+    form->ActiveXExecute();
+    for (const std::wstring& id : present)
+        EXPECT_EQ(0u, rowsFor(id)) << id;
+    EXPECT_EQ(0u, rowsFor(noValue));
+}
+
+TEST_F(SerialActiveX, ProgramFilesVariableIsFoundInAnyLetterCase) {
+    const std::wstring folderName = scantest::UniqueName(L"TwAxProgram");
+    const std::wstring folder = form->ProgramFilesDir + L"\\" + folderName;
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    std::ofstream((folder + L"\\x.dll").c_str()) << "x";
+    const std::wstring proper = classId(L"%ProgramFiles%\\" + folderName + L"\\x.dll");
+    const std::wstring lower = classId(L"%programfiles%\\" + folderName + L"\\x.dll");
+    const std::wstring gone = classId(L"%programfiles%\\" + folderName + L"\\gone.dll");
+    form->ActiveXExecute();
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(0u, rowsFor(proper));
+    EXPECT_EQ(0u, rowsFor(lower));
+    EXPECT_EQ(1u, rowsFor(gone));
+}
+
+TEST_F(SerialActiveX, IgnoringAPathHidesEveryClassWithIt) {
+    const std::wstring path = L"C:\\NoSuchFolder\\" + scantest::UniqueName(L"shared") + L".dll";
+    const std::wstring first = classId(path);
+    const std::wstring second = classId(path);
+    form->ActiveXExecute();
+    EXPECT_EQ(2u, Rows(*form->lvax, CaptionIs(path)).size());
+    form->lvignoredax->addItem({path, {L"HKCR\\CLSID"}, true});
+    form->ActiveXExecute();
+    EXPECT_EQ(0u, rowsFor(first));
+    EXPECT_EQ(0u, rowsFor(second));
+}
+
+TEST_F(SerialActiveX, RemovesTheWholeClassKeyOfCheckedRowsOnly) {
+    const std::wstring removed = classId(MissingServer);
+    const std::wstring kept = classId(MissingServer);
+    form->ActiveXExecute();
+    regtest::CheckOnly(*form->lvax, DetailIs(removed));
+    form->removeaxExecute();
+    EXPECT_FALSE(classExists(removed));
+    EXPECT_TRUE(classExists(kept));
+    EXPECT_EQ(0u, rowsFor(removed));
+    const std::vector<tk::ListItem> left = Rows(*form->lvax, DetailIs(kept));
+    ASSERT_EQ(1u, left.size());
+    EXPECT_FALSE(left[0].checked);
+}
+
+TEST_F(SerialActiveX, ClassWhoseServerReturnedIsKept) {
+    scantest::TempFolder folder;
+    const std::wstring server = folder.file(L"late.dll");
+    const std::wstring id = classId(server);
+    form->ActiveXExecute();
+    ASSERT_EQ(1u, rowsFor(id));
+    folder.write(L"late.dll");
+    regtest::CheckOnly(*form->lvax, DetailIs(id));
+    form->removeaxExecute();
+    EXPECT_TRUE(classExists(id));
+    EXPECT_EQ(0u, rowsFor(id));
+}
+
+TEST_F(SerialActiveX, RowWithoutClassIdentifierDeletesNothing) {
+    classId(MissingServer);
+    form->lvax->clear();
+    form->AddFinding(*form->lvax, MissingServer, {L"Missing Path(Removable)", L"", L"HKCR\\CLSID"});
+    form->removeaxExecute();
+    EXPECT_TRUE(regtest::KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
+    EXPECT_TRUE(keys.first().exists());
+    EXPECT_EQ(1, form->lvax->count());
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "privacy_test_support.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+using privacytest::Captions;
+using privacytest::CheckOnly;
+
+namespace {
+
+HGLOBAL GlobalBytes(const void* data, std::size_t size) {
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), data, size);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+HGLOBAL DropList(const std::vector<std::wstring>& files) {
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    std::vector<BYTE> block(reinterpret_cast<BYTE*>(&header),
+                            reinterpret_cast<BYTE*>(&header) + sizeof header);
+    for (const std::wstring& file : files) {
+        const auto* bytes = reinterpret_cast<const BYTE*>(file.c_str());
+        block.insert(block.end(), bytes, bytes + (file.size() + 1) * sizeof(wchar_t));
+    }
+    block.resize(block.size() + sizeof(wchar_t), 0);
+    return GlobalBytes(block.data(), block.size());
+}
+
+HBITMAP Picture() {
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 4);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+struct Contents {
+    std::wstring text;
+    bool picture = false;
+    std::vector<std::wstring> files;
+};
+
+// Replaces what the clipboard holds.
+void SetClipboard(const Contents& contents) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (!contents.text.empty())
+        SetClipboardData(CF_UNICODETEXT, GlobalBytes(contents.text.c_str(),
+                                                     (contents.text.size() + 1) * sizeof(wchar_t)));
+    if (contents.picture)
+        SetClipboardData(CF_BITMAP, Picture());
+    if (!contents.files.empty())
+        SetClipboardData(CF_HDROP, DropList(contents.files));
+    CloseClipboard();
+}
+
+bool Offers(UINT format) {
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
+
+const wchar_t FileA[] = L"C:\\users\\Public\\a file.txt";
+const wchar_t FileB[] = L"C:\\users\\Public\\b.doc";
+
+class Clipboard : public privacytest::PrivacyTest {
+  protected:
+    void TearDown() override {
+        SetClipboard({});
+        privacytest::PrivacyTest::TearDown();
+    }
+};
+
+TEST_F(Clipboard, EmptyClipboardGivesNoRows) {
+    SetClipboard({});
+    form->clipExecute();
+    EXPECT_EQ(0, form->lvclip->count());
+    EXPECT_EQ(3, form->lvclip->columnCount());
+    EXPECT_EQ(0, form->LastFoundCount);
+}
+
+TEST_F(Clipboard, TextPictureAndFilesInThatOrder) {
+    SetClipboard({L"secret text", true, {FileA, FileB}});
+    form->clipExecute();
+    EXPECT_EQ((std::vector<std::wstring>{L"secret text", L"Image File", FileA, FileB}),
+              Captions(*form->lvclip));
+    EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"Text File in Clipboard"}),
+              form->lvclip->item(0).subItems);
+    EXPECT_EQ(L"Image File in Clipboard", form->lvclip->item(1).subItems.at(1));
+    EXPECT_EQ(L"Path File in Clipboard", form->lvclip->item(2).subItems.at(1));
+    EXPECT_EQ(4, form->LastFoundCount);
+}
+
+TEST_F(Clipboard, LongTextIsOneRow) {
+    const std::wstring text(100000, L'z');
+    SetClipboard({text, false, {}});
+    form->clipExecute();
+    ASSERT_EQ(1, form->lvclip->count());
+    EXPECT_EQ(text, form->lvclip->item(0).caption);
+}
+
+TEST_F(Clipboard, AllCheckedClearsTheClipboard) {
+    SetClipboard({L"text", true, {FileA}});
+    form->clipExecute();
+    form->removeclipExecute();
+    EXPECT_FALSE(Offers(CF_UNICODETEXT));
+    EXPECT_FALSE(Offers(CF_BITMAP));
+    EXPECT_FALSE(Offers(CF_HDROP));
+    EXPECT_EQ(0, form->lvclip->count());
+    EXPECT_EQ(0, form->LastFoundCount);
+}
+
+TEST_F(Clipboard, NothingCheckedKeepsTheClipboard) {
+    SetClipboard({L"text", false, {}});
+    form->clipExecute();
+    CheckOnly(*form->lvclip, {});
+    form->removeclipExecute();
+    EXPECT_TRUE(Offers(CF_UNICODETEXT));
+    EXPECT_EQ(1, form->LastFoundCount);
+}
+
+TEST_F(Clipboard, UncheckedContentsStay) {
+    SetClipboard({L"kept text", true, {FileA, FileB}});
+    form->clipExecute();
+    CheckOnly(*form->lvclip, {L"Image File", FileA});
+    form->removeclipExecute();
+    EXPECT_EQ((std::vector<std::wstring>{L"kept text", FileB}), Captions(*form->lvclip));
+    EXPECT_EQ(2, form->LastFoundCount);
+    EXPECT_FALSE(Offers(CF_BITMAP));
+    form->clipExecute();
+    EXPECT_EQ((std::vector<std::wstring>{L"kept text", FileB}), Captions(*form->lvclip));
+}
+
+} // namespace

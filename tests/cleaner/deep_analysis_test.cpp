@@ -1,0 +1,237 @@
+#include "cleaner/registry_scan/DeepAnalysis.h"
+#include "tidewell_fixture.h"
+
+using scantest::SetString;
+using scantest::ValueExists;
+
+namespace {
+
+const wchar_t Report[] = L"Missing Path(Removable)";
+
+std::wstring Candidate(const std::wstring& data, std::vector<std::wstring> keys,
+                       DeepRules rules = DeepRules::User) {
+    return DeepCandidatePath(data, keys, rules, L"C:\\");
+}
+
+TEST(DeepRulesTest, LevelsOneAndTwoCutDifferently) {
+    EXPECT_EQ(L"C:\\Missing\\app.exe,0", Candidate(L"C:\\Missing\\app.exe,0", {L"a"}));
+    EXPECT_EQ(L"C:\\Missing\\app.exe", Candidate(L"C:\\Missing\\app.exe,0", {L"a", L"b"}));
+    EXPECT_EQ(L"C:\\x\\page.htm", Candidate(L"file://C:\\x\\page.htm", {L"a", L"b"}));
+    EXPECT_EQ(L"", Candidate(L"file://C:\\x\\page.htm", {L"a"}));
+}
+
+TEST(DeepRulesTest, QuotedValueIsTestedOnlyByTheMachineAtLevelThree) {
+    const std::wstring quoted = L"\"C:\\Tools\\tool.exe\",0";
+    const std::vector<std::wstring> keys{L"a", L"b", L"c"};
+    EXPECT_EQ(L"C:\\Tools\\tool.exe", Candidate(quoted, keys, DeepRules::Machine));
+    EXPECT_EQ(L"", Candidate(quoted, keys, DeepRules::User));
+    EXPECT_EQ(L"C:\\Tools\\tool.exe",
+              Candidate(L"@C:\\Tools\\tool.exe,2", keys, DeepRules::Machine));
+}
+
+TEST(DeepRulesTest, LevelFourDropsLibraryPrefixOptionsAndSwitches) {
+    const std::vector<std::wstring> keys{L"a", L"b", L"c", L"d"};
+    EXPECT_EQ(L"C:\\Lib\\x", Candidate(L"$(BDS)\\lib;C:\\Lib\\x,y", keys));
+    EXPECT_EQ(L"C:\\Bin\\c.exe ", Candidate(L"C:\\Bin\\c.exe -nodefault -nologo/q", keys));
+}
+
+TEST(DeepRulesTest, LevelFiveCleansCommandsAndSkipsUninstallKeys) {
+    const std::vector<std::wstring> keys{L"a", L"b", L"c", L"d", L"e"};
+    EXPECT_EQ(L"C:\\Apps\\player.exe ",
+              Candidate(L"C:\\Apps\\player.exe --one-instance --playlist-enqueue \"%1\"", keys));
+    EXPECT_EQ(L"C:\\Apps\\viewer.exe ", Candidate(L"\"C:\\Apps\\viewer.exe\" \"%1\" %*", keys));
+    EXPECT_EQ(L"C:\\Apps\\Data", Candidate(L"n;1;C:\\Apps\\Data\\", keys));
+    EXPECT_EQ(L"", Candidate(L"C:\\Apps\\player.exe", {L"a", L"b", L"c", L"Uninstall", L"e"}));
+    EXPECT_EQ(L"C:\\Apps\\player.exe",
+              Candidate(L"C:\\Apps\\player.exe", {L"a", L"b", L"c", L"uninstall", L"e"}));
+}
+
+TEST(DeepRulesTest, OtherDrivesNetworkPathsAndDeeperKeysAreNotTested) {
+    EXPECT_EQ(L"", Candidate(L"D:\\Missing\\app.exe", {L"a"}));
+    EXPECT_EQ(L"", Candidate(L"\\\\server\\share\\app.exe", {L"a", L"b"}));
+    EXPECT_EQ(L"", Candidate(L"C:\\x", {L"a", L"b", L"c", L"d", L"e", L"f"}));
+    EXPECT_EQ(L"", DeepCandidatePath(L"C:\\x", {L"a"}, DeepRules::User, L""));
+}
+
+class SerialDeepAnalysis : public twtest::TidewellTest {
+  protected:
+    void SetUp() override {
+        TidewellTest::SetUp();
+        form = std::make_unique<TForm1>();
+        form->SystemDrivePrefix = L"C:\\";
+    }
+    void TearDown() override {
+        form.reset();
+        RegDeleteTreeW(HKEY_CURRENT_USER, base.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, base.c_str());
+        TidewellTest::TearDown();
+    }
+
+    DeepBranch branch(DeepRules rules = DeepRules::User, int depth = 5) const {
+        return {HKEY_CURRENT_USER, base, L"HKCU\\" + base, depth, rules, 80};
+    }
+    void seed(const std::wstring& path, const std::wstring& name, const std::wstring& data) {
+        SetString(HKEY_CURRENT_USER, base + L"\\" + path, name, data);
+    }
+    bool exists(const std::wstring& path, const std::wstring& name) const {
+        return ValueExists(HKEY_CURRENT_USER, base + L"\\" + path, name);
+    }
+    std::wstring location(const std::wstring& path) const {
+        return L"HKCU\\" + base + L"\\" + path;
+    }
+    void scan(DeepRules rules = DeepRules::User, int depth = 5) {
+        RunDeepAnalysis(*form, {branch(rules, depth)});
+    }
+    void remove() { RemoveDeepFindings(*form, {branch()}); }
+    std::vector<std::wstring> captions() const {
+        std::vector<std::wstring> texts;
+        for (const tk::ListItem& row : form->LV2->items())
+            texts.push_back(row.caption);
+        return texts;
+    }
+    void checkOnly(const std::vector<std::wstring>& wanted) {
+        for (int row = 0; row < form->LV2->count(); ++row)
+            form->LV2->setChecked(row, std::find(wanted.begin(), wanted.end(),
+                                                 form->LV2->item(row).caption) != wanted.end());
+    }
+
+    const std::wstring base = L"Software\\TwTest\\" + scantest::UniqueName(L"Deep");
+    const std::wstring missing = L"C:\\" + scantest::UniqueName(L"TwGone");
+    scantest::TempFolder folder{L"TwDeep"};
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(SerialDeepAnalysis, MissingPathsAreFindingsInWalkOrder) {
+    seed(L"A", L"one", missing + L"\\a.exe");
+    seed(L"A\\B", L"", L"file://" + missing + L"\\page.htm");
+    seed(L"A\\B\\C\\D\\E", L"player", missing + L"\\player.exe /play");
+    seed(L"Z", L"icon", missing + L"\\z.exe,0");
+    scan();
+    EXPECT_EQ(4, form->LV2->columnCount());
+    ASSERT_EQ((std::vector<std::wstring>{missing + L"\\a.exe", missing + L"\\page.htm",
+                                         missing + L"\\player.exe ", missing + L"\\z.exe,0"}),
+              captions());
+    const tk::ListItem& defaultRow = form->LV2->item(1);
+    EXPECT_TRUE(defaultRow.checked);
+    EXPECT_EQ((std::vector<std::wstring>{Report, L"(Default)", location(L"A\\B")}),
+              defaultRow.subItems);
+    EXPECT_EQ(location(L"A\\B\\C\\D\\E"), form->LV2->item(2).subItems.at(2));
+    EXPECT_EQ(4, form->LastFoundCount);
+    EXPECT_FALSE(form->labeldeep->visible());
+    EXPECT_EQ(location(L"Z"), form->labeldeep->caption());
+    EXPECT_EQ(0, form->PB->position());
+}
+
+// Records what the scan shows when a posted message gets its turn.
+struct PumpProbe {
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != WM_APP)
+            return DefWindowProcW(window, message, wParam, lParam);
+        seenDuringWalk = form->labeldeep->visible() && form->PB->position() >= 10;
+        return 0;
+    }
+    static inline TForm1* form = nullptr;
+    static inline bool seenDuringWalk = false;
+};
+
+TEST_F(SerialDeepAnalysis, PendingMessagesRunDuringTheWalk) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = PumpProbe::Procedure;
+    windowClass.lpszClassName = L"TwDeepPumpProbe";
+    RegisterClassW(&windowClass);
+    const HWND probe = CreateWindowW(L"TwDeepPumpProbe", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     nullptr, nullptr);
+    PumpProbe::form = form.get();
+    seed(L"A", L"value", L"text");
+    PostMessageW(probe, WM_APP, 0, 0);
+    scan();
+    EXPECT_TRUE(PumpProbe::seenDuringWalk);
+    DestroyWindow(probe);
+}
+
+TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
+    const std::wstring file = folder.write(L"app.exe");
+    const std::wstring commaFolder = folder.path() + L"\\My, Tools";
+    CreateDirectoryW(commaFolder.c_str(), nullptr);
+    seed(L"A", L"file", file);
+    seed(L"A", L"icon", file + L",0");
+    seed(L"A\\B", L"folder", folder.path());
+    seed(L"A\\B", L"comma", commaFolder);
+    seed(L"A\\B\\C\\D\\E", L"slash", folder.path() + L"\\");
+    seed(L"A\\B\\C\\D\\E", L"quoted", L"\"" + file + L"\" \"%1\"");
+    seed(L"A\\B", L"other drive", L"Q:\\Nothing\\here.exe");
+    seed(L"A\\B\\C", L"command", file + L" -a -r");
+    scan();
+    EXPECT_EQ(0, form->LV2->count());
+    EXPECT_EQ(0, form->LastFoundCount);
+}
+
+TEST_F(SerialDeepAnalysis, WalkStopsAtTheBranchDepth) {
+    seed(L"A\\B\\C\\D\\E\\F", L"deep", missing);
+    seed(L"A\\B\\C\\D\\E", L"fifth", missing);
+    scan(DeepRules::Machine, 4);
+    EXPECT_EQ(0, form->LV2->count());
+    scan();
+    EXPECT_EQ(std::vector<std::wstring>{missing}, captions());
+}
+
+TEST_F(SerialDeepAnalysis, UninstallKeysAtLevelFourHideLevelFiveValues) {
+    seed(L"A\\B\\C\\Uninstall\\E", L"gone", missing);
+    scan();
+    EXPECT_EQ(0, form->LV2->count());
+}
+
+TEST_F(SerialDeepAnalysis, RemovingDeletesExactlyTheCheckedValues) {
+    seed(L"A", L"first", missing + L"\\1.exe");
+    seed(L"A", L"second", missing + L"\\2.exe");
+    seed(L"A", L"kept", L"D:\\elsewhere");
+    seed(L"A\\B", L"", missing + L"\\3.exe");
+    seed(L"A\\B", L"sibling", L"text");
+    scan();
+    ASSERT_EQ(3, form->LV2->count());
+    checkOnly({missing + L"\\1.exe", missing + L"\\3.exe"});
+    remove();
+    EXPECT_FALSE(exists(L"A", L"first"));
+    EXPECT_TRUE(exists(L"A", L"second"));
+    EXPECT_TRUE(exists(L"A", L"kept"));
+    EXPECT_TRUE(exists(L"A\\B", L""));
+    EXPECT_EQ(L"", ReadRegString(base + L"\\A\\B", L"", HKEY_CURRENT_USER));
+    EXPECT_TRUE(exists(L"A\\B", L"sibling"));
+    EXPECT_EQ(std::vector<std::wstring>{missing + L"\\2.exe"}, captions());
+    EXPECT_FALSE(form->LV2->item(0).checked);
+    EXPECT_EQ(1, form->LastFoundCount);
+}
+
+TEST_F(SerialDeepAnalysis, ValueChangedSinceTheScanIsNotDeleted) {
+    const std::wstring file = folder.write(L"now.exe");
+    seed(L"A", L"changed", missing);
+    seed(L"A", L"gone", missing + L"\\x");
+    scan();
+    ASSERT_EQ(2, form->LV2->count());
+    seed(L"A", L"changed", file);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, (base + L"\\A").c_str(), L"gone");
+    remove();
+    EXPECT_EQ(file, ReadRegString(base + L"\\A", L"changed", HKEY_CURRENT_USER));
+    EXPECT_EQ(0, form->LV2->count());
+}
+
+TEST_F(SerialDeepAnalysis, RowsOutsideTheWalkedBranchesAreKept) {
+    seed(L"A", L"value", missing);
+    tk::ListItem row;
+    row.caption = missing;
+    row.subItems = {Report, L"value", L"HKCU\\Software\\TwTest\\Elsewhere\\A"};
+    row.checked = true;
+    form->LV2->addItem(row);
+    row.subItems[2] = location(L"");
+    form->LV2->addItem(row);
+    remove();
+    EXPECT_TRUE(exists(L"A", L"value"));
+    EXPECT_EQ(2, form->LV2->count());
+}
+
+TEST_F(SerialDeepAnalysis, ActionsAreBuilt) {
+    EXPECT_NE(nullptr, form->BuiltAction(L"Deep"));
+    EXPECT_NE(nullptr, form->BuiltAction(L"removeda"));
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#include "cleaner/Unit1.h"
+
+#include "scan_test_support.h"
+#include "toolkit/Application.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class IgnoreListFile : public ::testing::Test {
+  protected:
+    std::wstring write(const std::string& bytes) { return folder.write(L"Data.dat", bytes); }
+    void load(const std::wstring& path) { LoadIgnoreList(path, list, scratch); }
+
+    scantest::TempFolder folder{L"TwIgnore"};
+    tk::Form window{L"ignored", 400, 300};
+    tk::ListView list{window, 0, 0, 400, 300};
+    std::vector<std::wstring> scratch{L" left over"};
+};
+
+std::string Lines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i)
+        text += "Entry" + std::to_string(i) + "=HKLM\\Key" + std::to_string(i) + "\r\n";
+    return text;
+}
+
+} // namespace
+
+TEST_F(IgnoreListFile, EachLineBecomesACheckedRowOfCaptionAndLocation) {
+    load(write("Run1=HKCU\\Software\\Run\r\nApp=C:\\Docs\\\r\n"));
+    ASSERT_EQ(2, list.count());
+    EXPECT_EQ(L"Run1", list.item(0).caption);
+    EXPECT_EQ(std::vector<std::wstring>{L"HKCU\\Software\\Run"}, list.item(0).subItems);
+    EXPECT_EQ(L"App", list.item(1).caption);
+    EXPECT_EQ(L"C:\\Docs\\", list.subItem(1, 0));
+    EXPECT_TRUE(list.checked(0));
+    EXPECT_TRUE(list.checked(1));
+}
+
+TEST_F(IgnoreListFile, ReadsAtMostFiftyOneLines) {
+    load(write(Lines(60)));
+    ASSERT_EQ(51, list.count());
+    EXPECT_EQ(L"Entry51", list.item(50).caption);
+}
+
+TEST_F(IgnoreListFile, StopsAtTheFirstEmptyLine) {
+    load(write("a=1\r\nb=2\r\n\r\nc=3\r\n"));
+    ASSERT_EQ(2, list.count());
+    EXPECT_EQ(L"b", list.item(1).caption);
+}
+
+TEST_F(IgnoreListFile, LineWithoutEqualsSignIsAWholeCaptionWithEmptyLocation) {
+    load(write("just a name\r\n"));
+    ASSERT_EQ(1, list.count());
+    EXPECT_EQ(L"just a name", list.item(0).caption);
+    EXPECT_EQ(L"", list.subItem(0, 0));
+}
+
+TEST_F(IgnoreListFile, PiecesAfterTheSecondAreDropped) {
+    load(write("a=b=c\r\n=loc\r\n"));
+    ASSERT_EQ(2, list.count());
+    EXPECT_EQ(L"a", list.item(0).caption);
+    EXPECT_EQ(std::vector<std::wstring>{L"b"}, list.item(0).subItems);
+    EXPECT_EQ(L"", list.item(1).caption);
+    EXPECT_EQ(L"loc", list.subItem(1, 0));
+}
+
+TEST_F(IgnoreListFile, LastLineNeedsNoLineEnd) {
+    load(write("a=1\nb=2"));
+    ASSERT_EQ(2, list.count());
+    EXPECT_EQ(L"2", list.subItem(1, 0));
+}
+
+TEST_F(IgnoreListFile, RowsAreAppendedAfterExistingOnes) {
+    list.addItem({L"kept", {L"x"}, true});
+    load(write("new=y\r\n"));
+    ASSERT_EQ(2, list.count());
+    EXPECT_EQ(L"kept", list.item(0).caption);
+    EXPECT_EQ(L"new", list.item(1).caption);
+}
+
+TEST_F(IgnoreListFile, MissingFileAddsNothingAndClearsTheScratchList) {
+    load(folder.file(L"absent.dat"));
+    EXPECT_EQ(0, list.count());
+    EXPECT_TRUE(scratch.empty());
+}
+
+TEST_F(IgnoreListFile, FileThatCannotBeReadThrows) {
+    const std::wstring path = write("a=b\r\n");
+    tk::KernelHandle held(
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_THROW(load(path), tk::Error);
+    EXPECT_EQ(0, list.count());
+}

@@ -1,0 +1,129 @@
+#include "privacy_test_support.h"
+
+#include <filesystem>
+
+using privacytest::Captions;
+using privacytest::CheckOnly;
+using privacytest::PointedValue;
+using privacytest::RowNamed;
+
+namespace {
+
+// The system root and the local settings folder pointed at test folders.
+class JunkFiles : public privacytest::PrivacyTest {
+  protected:
+    scantest::TempFolder drive{L"TwJunk"};
+    scantest::TempFolder settings{L"TwJunkSettings"};
+    std::wstring root = drive.file(L"WINDOWS");
+    PointedValue rootValue{HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot", root};
+    PointedValue settingsValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"Local Settings",
+                               settings.path()};
+
+    // Creates the file below the system root, with its folders; returns its full path.
+    std::wstring file(const std::wstring& relative, const std::string& bytes = "x") const {
+        const std::wstring path = root + L"\\" + relative;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::ofstream(path.c_str(), std::ios::binary) << bytes;
+        return path;
+    }
+};
+
+TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
+    file(L"Temp\\sys.tmp", std::string(100, 'x'));
+    file(L"Temp\\keep.txt");
+    std::filesystem::create_directories(settings.file(L"Temp"));
+    settings.write(L"Temp\\user.tmp");
+    form->temp_filesExecute();
+    EXPECT_EQ((std::vector<std::wstring>{L"sys.tmp", L"user.tmp"}), Captions(*form->lvdel));
+    EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in History Folder",
+                                         root + L"\\Temp\\", L"100 bytes"}),
+              form->lvdel->item(0).subItems);
+    EXPECT_EQ(2, form->LastFoundCount);
+}
+
+TEST_F(JunkFiles, MemoryDumpsOfRootAndMiniDump) {
+    file(L"memory.dmp");
+    file(L"other.dmp");
+    file(L"MiniDump\\Mini010106-01.dmp");
+    form->dumpExecute();
+    EXPECT_EQ((std::vector<std::wstring>{L"memory.dmp", L"Mini010106-01.dmp"}),
+              Captions(*form->lvdump));
+    EXPECT_EQ(L"All items listed in Temporary Folder", form->lvdump->item(0).subItems.at(1));
+}
+
+TEST_F(JunkFiles, ChkdskFragmentsOfTheDriveRootOnly) {
+    drive.write(L"File0001.chk");
+    file(L"File0002.chk");
+    form->chkExecute();
+    ASSERT_EQ(std::vector<std::wstring>{L"File0001.chk"}, Captions(*form->lvchk));
+    EXPECT_EQ(drive.path() + L"\\", form->lvchk->item(0).subItems.at(2));
+}
+
+TEST_F(JunkFiles, ChkdskSearchNeedsWindowsInCapitals) {
+    drive.write(L"File0001.chk");
+    const PointedValue lower(HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot",
+                             drive.file(L"Windows"));
+    form->chkExecute();
+    EXPECT_EQ(0, form->lvchk->count());
+}
+
+TEST_F(JunkFiles, LogFilesInTableOrderWithTheirSkips) {
+    file(L"security\\logs\\scepol.log");
+    file(L"system32\\wbem\\Logs\\wmiprov.log");
+    file(L"system32\\wbem\\Logs\\wbemess.lo_");
+    file(L"WindowsUpdate.log");
+    file(L"setupapi.log");
+    file(L"setuplog.txt");
+    file(L"Debug\\PASSWD.LOG");
+    file(L"Debug\\netsetup.log");
+    file(L"Debug\\UserMode\\userenv.bak");
+    form->logExecute();
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"wmiprov.log", L"wbemess.lo_", L"setupapi.log", L"setuplog.txt",
+                                   L"netsetup.log", L"userenv.bak", L"scepol.log"}),
+        Captions(*form->lvlog));
+}
+
+TEST_F(JunkFiles, LogTextMustHoldLowerCaseLog) {
+    file(L"SETUPLOG.TXT");
+    form->logExecute();
+    EXPECT_EQ(0, form->lvlog->count());
+}
+
+TEST_F(JunkFiles, RemovesCheckedFilesAndKeepsTheOthers) {
+    const std::wstring gone = file(L"Temp\\gone.tmp");
+    const std::wstring kept = file(L"Temp\\kept.tmp");
+    form->temp_filesExecute();
+    CheckOnly(*form->lvdel, {L"gone.tmp"});
+    form->removetempExecute();
+    EXPECT_FALSE(scantest::FileExists(gone));
+    EXPECT_TRUE(scantest::FileExists(kept));
+    EXPECT_EQ(std::vector<std::wstring>{L"kept.tmp"}, Captions(*form->lvdel));
+    EXPECT_FALSE(form->lvdel->item(0).checked);
+    EXPECT_EQ(1, form->LastFoundCount);
+}
+
+TEST_F(JunkFiles, MatchingSubFolderIsListedButNotRemoved) {
+    std::filesystem::create_directories(root + L"\\old.log");
+    form->logExecute();
+    ASSERT_NE(nullptr, RowNamed(*form->lvlog, L"old.log"));
+    form->removelogExecute();
+    EXPECT_TRUE(std::filesystem::is_directory(root + L"\\old.log"));
+    EXPECT_NE(nullptr, RowNamed(*form->lvlog, L"old.log"));
+}
+
+// Without a system root nothing of the current folder is listed.
+TEST_F(JunkFiles, EmptySystemRootSearchesNothing) {
+    drive.write(L"File0001.chk");
+    const PointedValue empty(HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot", L"");
+    wchar_t before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryW(drive.path().c_str());
+    form->chkExecute();
+    form->logExecute();
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(0, form->lvchk->count());
+    EXPECT_EQ(0, form->lvlog->count());
+}
+
+} // namespace

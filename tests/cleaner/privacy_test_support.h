@@ -1,0 +1,51 @@
+#pragma once
+// Helpers of the junk-file and privacy category tests: a main window, folder values
+// pointed at test folders and put back afterwards, and list inspection.
+
+#include "form_test.h"
+
+#include <algorithm>
+
+namespace privacytest {
+
+inline const wchar_t ShellFolders[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline const wchar_t NtCurrentVersion[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+// A registry string set for the life of the object, then put back as it was.
+class PointedValue {
+  public:
+    PointedValue(HKEY root, const std::wstring& path, const std::wstring& name,
+                 const std::wstring& data)
+        : saved_(root, path, name) {
+        scantest::SetString(root, path, name, data);
+    }
+
+  private:
+    twtest::SavedValue saved_;
+};
+
+inline std::vector<std::wstring> Captions(const tk::ListView& list) {
+    std::vector<std::wstring> captions;
+    for (const tk::ListItem& row : list.items())
+        captions.push_back(row.caption);
+    return captions;
+}
+
+inline const tk::ListItem* RowNamed(const tk::ListView& list, const std::wstring& caption) {
+    for (const tk::ListItem& row : list.items())
+        if (row.caption == caption)
+            return &row;
+    return nullptr;
+}
+
+// Checks the rows with these captions and unchecks every other row.
+inline void CheckOnly(tk::ListView& list, const std::vector<std::wstring>& captions) {
+    for (int row = 0; row < list.count(); ++row)
+        list.setChecked(row, std::find(captions.begin(), captions.end(), list.item(row).caption) !=
+                                 captions.end());
+}
+
+using PrivacyTest = scantest::FormTest;
+
+} // namespace privacytest

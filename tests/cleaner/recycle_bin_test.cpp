@@ -1,0 +1,84 @@
+#include "cleaner/privacy/RecycleBin.h"
+#include "privacy_test_support.h"
+
+namespace {
+
+// Moves the file into the recycle bin; true when it went there.
+bool Recycle(const std::wstring& path) {
+    const std::wstring from = path + L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted &&
+           !scantest::FileExists(path);
+}
+
+std::int64_t ItemsInBin() {
+    RecycleBinContents contents;
+    return QueryRecycleBin(contents) ? contents.items : -1;
+}
+
+// Only a bin that holds nothing but the test's own items is ever emptied.
+class RecycleBin : public privacytest::PrivacyTest {
+  protected:
+    void SetUp() override {
+        privacytest::PrivacyTest::SetUp();
+        if (ItemsInBin() != 0)
+            GTEST_SKIP() << "the recycle bin is not empty";
+    }
+    void recycleOneFile() {
+        if (!Recycle(folder.write(L"recycled.txt", std::string(1536, 'x'))) || ItemsInBin() != 1)
+            GTEST_SKIP() << "the file could not be recycled";
+    }
+
+    scantest::TempFolder folder{L"TwBin"};
+};
+
+TEST_F(RecycleBin, EmptyBinGivesNoRow) {
+    form->RecycleBinCount = 7;
+    form->recycleExecute();
+    EXPECT_EQ(0, form->lvbin->count());
+    EXPECT_EQ(3, form->lvbin->columnCount());
+    EXPECT_EQ(0, form->RecycleBinCount);
+    EXPECT_EQ(0, form->LastFoundCount);
+}
+
+TEST_F(RecycleBin, OneItemIsCountedWithItsSize) {
+    recycleOneFile();
+    form->recycleExecute();
+    ASSERT_EQ(1, form->lvbin->count());
+    EXPECT_EQ(L"1 files in Recycle Bin", form->lvbin->item(0).caption);
+    EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"1.50 KB"}), form->lvbin->item(0).subItems);
+    EXPECT_TRUE(form->lvbin->item(0).checked);
+    EXPECT_EQ(1, form->RecycleBinCount);
+    EXPECT_EQ(1, form->LastFoundCount);
+    form->removebinExecute();
+}
+
+TEST_F(RecycleBin, CheckedRowEmptiesTheBinSilently) {
+    recycleOneFile();
+    form->recycleExecute();
+    form->removebinExecute();
+    EXPECT_EQ(0, ItemsInBin());
+    EXPECT_EQ(0, form->lvbin->count());
+    EXPECT_EQ(0, form->RecycleBinCount);
+    EXPECT_EQ(0, form->LastFoundCount);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RecycleBin, UncheckedRowKeepsTheBin) {
+    recycleOneFile();
+    form->recycleExecute();
+    form->lvbin->setChecked(0, false);
+    form->removebinExecute();
+    EXPECT_EQ(1, ItemsInBin());
+    EXPECT_EQ(1, form->lvbin->count());
+    EXPECT_EQ(1, form->RecycleBinCount);
+    EXPECT_EQ(1, form->LastFoundCount);
+    form->lvbin->setChecked(0, true);
+    form->removebinExecute();
+    EXPECT_EQ(0, ItemsInBin());
+}
+
+} // namespace

@@ -1,0 +1,258 @@
+#include "form_test.h"
+
+#include <algorithm>
+#include <map>
+
+using twtest::StoreSetting;
+
+namespace {
+
+constexpr int BackupRow = 0;
+constexpr int StartupRow = 1;
+constexpr int UninstallRow = 2;
+constexpr int HelpRow = 5;
+constexpr int FontsRow = 6;
+constexpr int VirtualRow = 7;
+constexpr int HistoryRow = 17;
+constexpr int DeepRow = 20;
+const wchar_t UserRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+bool TakeQuitMessage() {
+    MSG msg;
+    return PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+bool TakeCloseMessage(HWND window) {
+    MSG msg;
+    return PeekMessageW(&msg, window, WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE;
+}
+
+class SerialScanAll : public scantest::FormTest {
+  protected:
+    void TearDown() override {
+        FormTest::TearDown();
+        TakeQuitMessage();
+    }
+
+    // The scan action fills the list with checked findings and records the status
+    // text it ran under.
+    void fakeScan(const wchar_t* action, tk::ListView& list, int findings) {
+        form->ActionManager1[action].onExecute = [this, &list, findings, action] {
+            statusDuring[action] = form->statustext->caption();
+            form->RunScanFrame(list, {{L"Name", 100}}, [&] {
+                for (int i = 0; i < findings; ++i)
+                    form->AddFinding(list, L"finding " + std::to_wstring(i), {L"", L"", L"x"});
+            });
+        };
+    }
+    void fakeRemove(const wchar_t* action, tk::ListView& list) {
+        form->ActionManager1[action].onExecute = [this, &list, action] {
+            statusDuring[action] = form->statustext->caption();
+            form->RunRemoveFrame(
+                list, [](const tk::ListItem&) { return TForm1::RemoveOutcome::Removed; });
+        };
+    }
+    void checkOnly(std::initializer_list<int> rows) {
+        for (int row = 0; row < form->lvall->count(); ++row)
+            form->lvall->setChecked(row, std::find(rows.begin(), rows.end(), row) != rows.end());
+    }
+    std::wstring count(int row) const { return form->lvall->subItem(row, 0); }
+    std::wstring backupsFolder() const { return form->ProgramFilesDir + L"\\Tidewell\\Backups"; }
+
+    std::map<std::wstring, std::wstring> statusDuring;
+};
+
+TEST_F(SerialScanAll, AllRowsUncheckedFindsNothing) {
+    fakeScan(L"Startup", *form->lvsp, 3);
+    checkOnly({});
+    form->OBall2Click();
+    EXPECT_TRUE(statusDuring.empty());
+    EXPECT_EQ(L"Status : Complete Scan Your PC", form->statustext->caption());
+    EXPECT_EQ(L"No Errors Found", form->obmainerror->caption());
+    EXPECT_EQ(L"No Privacy Threats Found", form->obpriv->caption());
+    EXPECT_EQ(0u, form->obmainerror->inactiveColor());
+    EXPECT_TRUE(form->obmainerror->visible());
+    EXPECT_FALSE(form->Timer4.enabled());
+    EXPECT_EQ(L"", count(BackupRow));
+    for (int row = 1; row <= DeepRow; ++row)
+        EXPECT_EQ(L"0", count(row)) << row;
+}
+
+TEST_F(SerialScanAll, FindingsAreCountedAndFlashedAsErrors) {
+    fakeScan(L"Startup", *form->lvsp, 3);
+    checkOnly({StartupRow});
+    form->OBall2Click();
+    EXPECT_EQ(L"Status : Scanning Startup Programs", statusDuring[L"Startup"]);
+    EXPECT_EQ(L"3", count(StartupRow));
+    EXPECT_TRUE(form->CategoryScanned[StartupRow]);
+    EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
+    EXPECT_EQ(255u, form->obmainerror->inactiveColor());
+    EXPECT_TRUE(form->Timer4.enabled());
+    EXPECT_EQ(L"No Privacy Threats Found", form->obpriv->caption());
+    EXPECT_FALSE(form->Timer3.enabled());
+}
+
+TEST_F(SerialScanAll, CategoryWithoutScanKeepsItsZero) {
+    fakeScan(L"Startup", *form->lvsp, 3);
+    form->ActionManager1[L"Uninstall"].onExecute = nullptr;
+    checkOnly({StartupRow, UninstallRow});
+    form->OBall2Click();
+    EXPECT_EQ(L"0", count(UninstallRow));
+    EXPECT_FALSE(form->CategoryScanned[UninstallRow]);
+    EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
+}
+
+TEST_F(SerialScanAll, ProgressiveAnalysisCountsAsErrorOnly) {
+    fakeScan(L"Deep", *form->LV2, 2);
+    checkOnly({DeepRow});
+    form->OBall2Click();
+    EXPECT_EQ(L"Status : Progressive Registry Analyzing", statusDuring[L"Deep"]);
+    EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
+    EXPECT_EQ(L"No Privacy Threats Found", form->obpriv->caption());
+}
+
+TEST_F(SerialScanAll, HelpAndFontRowsShowZeroAfterScanAndTheirListAfterRepair) {
+    fakeScan(L"helpfile", *form->lvhelp, 2);
+    fakeScan(L"fontreg", *form->lvfont, 1);
+    fakeScan(L"Startup", *form->lvsp, 1);
+    fakeRemove(L"removesp", *form->lvsp);
+    checkOnly({StartupRow, HelpRow, FontsRow, VirtualRow});
+    form->OBall2Click();
+    EXPECT_EQ(L"0", count(HelpRow));
+    EXPECT_EQ(L"0", count(FontsRow));
+    form->OBall4Click();
+    EXPECT_EQ(L"2", count(HelpRow));
+    EXPECT_EQ(L"1", count(FontsRow));
+    EXPECT_EQ(L"0", count(VirtualRow));
+    EXPECT_EQ(L"0", count(StartupRow));
+    EXPECT_EQ(L"Status : Repairing Startup Programs", statusDuring[L"removesp"]);
+    EXPECT_EQ(L"Status : Repair Complete", form->statustext->caption());
+    EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
+}
+
+TEST_F(SerialScanAll, RepairWithNothingFoundDoesNothing) {
+    const scantest::NewFilesRemover backups(backupsFolder());
+    ASSERT_TRUE(form->lvall->checked(BackupRow));
+    StoreSetting(L"autoclose", L"1");
+    form->statustext->setCaption(L"Status : Ready");
+    form->OBall4Click();
+    EXPECT_EQ(L"Status : Ready", form->statustext->caption());
+    EXPECT_TRUE(backups.added().empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(TakeQuitMessage());
+}
+
+TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
+    StoreSetting(L"autoclose", L"1");
+    fakeScan(L"Startup", *form->lvsp, 2);
+    fakeRemove(L"removesp", *form->lvsp);
+    checkOnly({StartupRow});
+    form->OBall2Click();
+    EXPECT_FALSE(TakeQuitMessage());
+    form->OBall4Click();
+    EXPECT_EQ(L"0", count(StartupRow));
+    EXPECT_TRUE(TakeQuitMessage());
+}
+
+TEST_F(SerialScanAll, FailedBackupRemovesNothing) {
+    fakeScan(L"Startup", *form->lvsp, 2);
+    fakeRemove(L"removesp", *form->lvsp);
+    checkOnly({BackupRow, StartupRow});
+    form->OBall2Click();
+    form->ProgramFilesDir = L"C:\\NoSuchFolder\\" + scantest::UniqueName(L"Programs");
+    form->OBall4Click();
+    EXPECT_EQ(0u, statusDuring.count(L"removesp"));
+    EXPECT_EQ(2, form->lvsp->count());
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ(L"Status : Repair Cancelled", form->statustext->caption());
+    EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
+    EXPECT_TRUE(form->obmainerror->visible());
+}
+
+TEST_F(SerialScanAll, AutoRepairBacksUpBeforeItRemoves) {
+    const scantest::SavedKey userRun(HKEY_CURRENT_USER, UserRunKey);
+    const scantest::NewFilesRemover backups(backupsFolder());
+    const std::wstring name = scantest::UniqueName(L"TwBrokenEntry");
+    scantest::SetString(HKEY_CURRENT_USER, UserRunKey, name, L"C:\\NoSuchFolder\\gone.exe");
+    StoreSetting(L"autorepair", L"1");
+    checkOnly({BackupRow, StartupRow});
+    form->OBall2Click();
+
+    EXPECT_FALSE(scantest::ValueExists(HKEY_CURRENT_USER, UserRunKey, name));
+    EXPECT_EQ(L"Status : Repair Complete", form->statustext->caption());
+    const std::vector<std::wstring> added = backups.added();
+    ASSERT_EQ(1u, added.size());
+    const std::wstring exported = scantest::Utf16FileText(backupsFolder() + L"\\" + added[0]);
+    EXPECT_NE(std::wstring::npos, exported.find(L"\"" + name + L"\"=\"C:\\\\NoSuchFolder"));
+}
+
+TEST_F(SerialScanAll, FirstStartChecksTheBackupRow) {
+    EXPECT_TRUE(form->lvall->checked(BackupRow));
+    form.reset();
+    StoreSetting(L"autobackup", L"0");
+    form = std::make_unique<TForm1>();
+    EXPECT_FALSE(form->lvall->checked(BackupRow));
+}
+
+TEST_F(SerialScanAll, SelectAllTogglesEveryRow) {
+    form->OBall1Click();
+    for (int row = 0; row < form->lvall->count(); ++row)
+        EXPECT_FALSE(form->lvall->checked(row)) << row;
+    EXPECT_EQ(L"Select All", form->OBall1->caption());
+    form->OBall1Click();
+    for (int row = 0; row < form->lvall->count(); ++row)
+        EXPECT_TRUE(form->lvall->checked(row)) << row;
+    EXPECT_EQ(L"Unselect All", form->OBall1->caption());
+}
+
+TEST_F(SerialScanAll, BackToMainMenuRecountsTheLists) {
+    fakeScan(L"Startup", *form->lvsp, 2);
+    fakeScan(L"history", *form->lvhis, 1);
+    form->ActionManager1.execute(L"Startup");
+    form->ActionManager1.execute(L"history");
+    StoreSetting(L"autobackup", L"0");
+    form->OBscanpcClick();
+    EXPECT_EQ(L"2", count(StartupRow));
+    EXPECT_EQ(L"1", count(HistoryRow));
+    EXPECT_FALSE(form->lvall->checked(BackupRow));
+    EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
+    EXPECT_EQ(L"1 Privacy Threats Found", form->obpriv->caption());
+    EXPECT_TRUE(form->lvall->visible());
+}
+
+TEST_F(SerialScanAll, FlowRequestsDuringAFlowAreIgnored) {
+    int scans = 0;
+    form->ActionManager1[L"Startup"].onExecute = [&] {
+        ++scans;
+        form->OBall2Click();
+        form->OBall4Click();
+        form->RunningWhileStartup1Click();
+    };
+    checkOnly({StartupRow});
+    form->OBall2Click();
+    EXPECT_EQ(1, scans);
+    form->OBall2Click();
+    EXPECT_EQ(2, scans);
+}
+
+TEST_F(SerialScanAll, CloseDuringAFlowWaitsForItsEnd) {
+    bool closedDuringScan = true;
+    form->ActionManager1[L"Startup"].onExecute = [&] { closedDuringScan = form->close(); };
+    checkOnly({StartupRow});
+    form->OBall2Click();
+    EXPECT_FALSE(closedDuringScan);
+    EXPECT_TRUE(IsWindow(form->handle()));
+    EXPECT_TRUE(TakeCloseMessage(form->handle()));
+}
+
+TEST_F(SerialScanAll, TrayExitDuringAFlowWaitsForItsEnd) {
+    bool laterRowScanned = false;
+    form->ActionManager1[L"Startup"].onExecute = [&] { form->Exit1Click(); };
+    form->ActionManager1[L"history"].onExecute = [&] { laterRowScanned = true; };
+    checkOnly({StartupRow, HistoryRow});
+    form->OBall2Click();
+    EXPECT_TRUE(laterRowScanned);
+    EXPECT_TRUE(TakeQuitMessage());
+}
+
+} // namespace

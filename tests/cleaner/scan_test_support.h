@@ -1,0 +1,185 @@
+#pragma once
+// Helpers of the scan, repair and backup tests: unique folders and registry keys that
+// clean up after themselves, and keys whose values are put back as they were.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace scantest {
+
+inline std::wstring UniqueName(const std::wstring& prefix) {
+    static int counter = 0;
+    return prefix + L"_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+           std::to_wstring(GetTickCount64()) + L"_" + std::to_wstring(++counter);
+}
+
+// A new folder under the temporary folder, removed with everything in it.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::wstring& prefix = L"TwScan") {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        path_ = std::wstring(temp) + UniqueName(prefix);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
+    // Creates the file with the given bytes; returns its full path.
+    std::wstring write(const std::wstring& name, const std::string& bytes = "x") const {
+        std::ofstream(file(name).c_str(), std::ios::binary) << bytes;
+        return file(name);
+    }
+
+  private:
+    std::wstring path_;
+};
+
+inline bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline std::vector<std::wstring> FileNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+        names.push_back(entry.path().filename().wstring());
+    return names;
+}
+
+// The text of a UTF-16 file (after its byte order mark).
+inline std::wstring Utf16FileText(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    if (bytes.size() < 2)
+        return {};
+    std::wstring text((bytes.size() - 2) / 2, L'\0');
+    std::copy(bytes.begin() + 2, bytes.begin() + 2 + text.size() * 2,
+              reinterpret_cast<char*>(text.data()));
+    return text;
+}
+
+// Remembers the files of a folder and deletes those added meanwhile on destruction.
+class NewFilesRemover {
+  public:
+    explicit NewFilesRemover(std::wstring folder)
+        : folder_(std::move(folder)), before_(FileNames(folder_)) {}
+    ~NewFilesRemover() {
+        for (const std::wstring& name : added()) {
+            SetFileAttributesW((folder_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW((folder_ + L"\\" + name).c_str());
+        }
+    }
+    NewFilesRemover(const NewFilesRemover&) = delete;
+    NewFilesRemover& operator=(const NewFilesRemover&) = delete;
+
+    std::vector<std::wstring> added() const {
+        std::vector<std::wstring> names;
+        for (const std::wstring& name : FileNames(folder_))
+            if (std::find(before_.begin(), before_.end(), name) == before_.end())
+                names.push_back(name);
+        return names;
+    }
+
+  private:
+    std::wstring folder_;
+    std::vector<std::wstring> before_;
+};
+
+inline HKEY OpenKey(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS) {
+    HKEY key = nullptr;
+    RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr);
+    return key;
+}
+
+inline void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
+                      const std::wstring& data, DWORD type = REG_SZ) {
+    HKEY key = OpenKey(root, path);
+    RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+inline bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    const bool exists =
+        RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return exists;
+}
+
+inline void DeleteValue(HKEY root, const std::wstring& path, const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueW(key, name.c_str());
+    RegCloseKey(key);
+}
+
+// Remembers every value of a key and puts the key back as it was on destruction: values
+// added meanwhile are deleted, changed or deleted ones written again.
+class SavedKey {
+  public:
+    SavedKey(HKEY root, const std::wstring& path) : root_(root), path_(path) {
+        HKEY key = nullptr;
+        existed_ = RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (!existed_)
+            return;
+        for (DWORD index = 0;; ++index) {
+            wchar_t name[16384];
+            DWORD nameLength = 16384;
+            DWORD type = 0;
+            DWORD size = 0;
+            if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, nullptr, &size) !=
+                ERROR_SUCCESS)
+                break;
+            Value value{name, type, std::vector<BYTE>(size)};
+            RegQueryValueExW(key, name, nullptr, nullptr, value.data.data(), &size);
+            values_.push_back(std::move(value));
+        }
+        RegCloseKey(key);
+    }
+    ~SavedKey() {
+        if (!existed_) {
+            RegDeleteTreeW(root_, path_.c_str());
+            RegDeleteKeyW(root_, path_.c_str());
+            return;
+        }
+        HKEY key = OpenKey(root_, path_);
+        RegDeleteTreeW(key, nullptr);
+        for (const Value& value : values_)
+            RegSetValueExW(key, value.name.c_str(), 0, value.type, value.data.data(),
+                           static_cast<DWORD>(value.data.size()));
+        RegCloseKey(key);
+    }
+    SavedKey(const SavedKey&) = delete;
+    SavedKey& operator=(const SavedKey&) = delete;
+
+  private:
+    struct Value {
+        std::wstring name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    HKEY root_;
+    std::wstring path_;
+    bool existed_ = false;
+    std::vector<Value> values_;
+};
+
+} // namespace scantest

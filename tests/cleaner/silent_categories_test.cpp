@@ -1,0 +1,52 @@
+#include "tidewell_fixture.h"
+
+namespace {
+
+class SilentCategoriesTest : public twtest::TidewellTest {
+  protected:
+    void SetUp() override {
+        TidewellTest::SetUp();
+        form = std::make_unique<TForm1>();
+        tk::seams().sleep = [this](unsigned ms) { pauses.push_back(ms); };
+    }
+    void TearDown() override {
+        form.reset();
+        TidewellTest::TearDown();
+    }
+
+    std::unique_ptr<TForm1> form;
+    std::vector<unsigned> pauses;
+};
+
+TEST_F(SilentCategoriesTest, ScansLayOutTheirListsFindNothingAndRunTheProgress) {
+    const std::pair<const wchar_t*, tk::ListView*> categories[] = {
+        {L"helpfile", form->lvhelp.get()},
+        {L"fontreg", form->lvfont.get()},
+        {L"VirtualDevice", form->lvvd.get()},
+    };
+    for (const auto& [action, list] : categories) {
+        form->AddFinding(*list, L"stale", {});
+        form->LastFoundCount = 9;
+        pauses.clear();
+        form->ActionManager1.execute(action);
+        EXPECT_EQ(0, list->count()) << action;
+        EXPECT_EQ(4, list->columnCount()) << action;
+        EXPECT_EQ(0, form->LastFoundCount) << action;
+        EXPECT_EQ(std::vector<unsigned>(101, 30), pauses) << action;
+        EXPECT_EQ(0, form->PB->position()) << action;
+        EXPECT_EQ(tk::Cursor::Default, tk::app().cursor()) << action;
+    }
+}
+
+TEST_F(SilentCategoriesTest, ScanAllCountsThemAsScannedWithNothingFound) {
+    for (int row = 0; row < ResultsRowCount; ++row)
+        form->lvall->setChecked(row, row >= 5 && row <= 7);
+    form->OBall2Click();
+    for (int row = 5; row <= 7; ++row) {
+        EXPECT_TRUE(form->CategoryScanned[row]) << row;
+        EXPECT_EQ(L"0", form->lvall->subItem(row, 0)) << row;
+    }
+    EXPECT_EQ(L"No Errors Found", form->obmainerror->caption());
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "form_test.h"
+
+using scantest::SetString;
+using scantest::ValueExists;
+
+namespace {
+
+const wchar_t RunPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t RunOncePath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+const wchar_t UserRunLocation[] = L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t UserRunOnceLocation[] =
+    L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+const wchar_t MachineRunLocation[] = L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t MissingProgram[] = L"C:\\NoSuchFolder\\gone.exe";
+
+std::wstring SystemFolder() {
+    wchar_t buffer[MAX_PATH];
+    GetSystemDirectoryW(buffer, MAX_PATH);
+    return buffer;
+}
+
+class SerialStartupPrograms : public scantest::FormTest {
+  protected:
+    std::wstring entry(const std::wstring& role) { return scantest::UniqueName(L"TwSp" + role); }
+    // Rows of lvsp whose caption is the name.
+    std::vector<tk::ListItem> rowsNamed(const std::wstring& name) const {
+        std::vector<tk::ListItem> rows;
+        for (const tk::ListItem& row : form->lvsp->items())
+            if (row.caption == name)
+                rows.push_back(row);
+        return rows;
+    }
+    void checkOnlyRowsNamed(const std::wstring& name, const std::wstring& location) {
+        for (int row = 0; row < form->lvsp->count(); ++row) {
+            const tk::ListItem& item = form->lvsp->item(row);
+            form->lvsp->setChecked(row, item.caption == name && item.subItems.at(2) == location);
+        }
+    }
+
+  private:
+    scantest::SavedKey userRun_{HKEY_CURRENT_USER, RunPath};
+    scantest::SavedKey userRunOnce_{HKEY_CURRENT_USER, RunOncePath};
+    scantest::SavedKey machineRun_{HKEY_LOCAL_MACHINE, RunPath};
+};
+
+TEST_F(SerialStartupPrograms, MissingProgramIsAFinding) {
+    const std::wstring name = entry(L"Missing");
+    const std::wstring command = std::wstring(MissingProgram) + L" /background";
+    SetString(HKEY_CURRENT_USER, RunPath, name, command);
+    form->StartupExecute();
+    const std::vector<tk::ListItem> rows = rowsNamed(name);
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_TRUE(rows[0].checked);
+    EXPECT_EQ((std::vector<std::wstring>{L"Missing Startup Application(Remove)", command,
+                                         UserRunLocation}),
+              rows[0].subItems);
+    EXPECT_EQ(form->lvsp->count(), form->LastFoundCount);
+    EXPECT_EQ(4, form->lvsp->columnCount());
+}
+
+TEST_F(SerialStartupPrograms, ExistingProgramsAreNoFindings) {
+    scantest::TempFolder folder(L"Tw Startup");
+    const std::wstring program = folder.write(L"my app.exe");
+    const std::wstring notepad = SystemFolder() + L"\\notepad.exe";
+    const std::vector<std::pair<std::wstring, std::wstring>> commands{
+        {entry(L"Plain"), notepad},
+        {entry(L"Quoted"), L"\"" + program + L"\" /minimized"},
+        {entry(L"Unquoted"), program + L" -x"},
+        {entry(L"Arguments"), L"notepad.exe /p readme.txt"},
+        {entry(L"Long"), notepad + L" " + std::wstring(300, L'a')},
+        {entry(L"Empty"), L""},
+    };
+    for (const auto& [name, command] : commands)
+        SetString(HKEY_CURRENT_USER, RunPath, name, command);
+    const std::wstring expanding = entry(L"Expanding");
+    SetString(HKEY_CURRENT_USER, RunPath, expanding, L"%SystemRoot%\\system32\\notepad.exe",
+              REG_EXPAND_SZ);
+    form->StartupExecute();
+    for (const auto& [name, command] : commands)
+        EXPECT_TRUE(rowsNamed(name).empty()) << command.substr(0, 80);
+    EXPECT_TRUE(rowsNamed(expanding).empty());
+}
+
+TEST_F(SerialStartupPrograms, LongMissingCommandIsListedWhole) {
+    const std::wstring name = entry(L"LongMissing");
+    const std::wstring command = std::wstring(MissingProgram) + L" " + std::wstring(300, L'z');
+    SetString(HKEY_CURRENT_USER, RunPath, name, command);
+    form->StartupExecute();
+    const std::vector<tk::ListItem> rows = rowsNamed(name);
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ(command, rows[0].subItems.at(1));
+}
+
+TEST_F(SerialStartupPrograms, RunOnceIsJudgedLikeRun) {
+    const std::wstring missing = entry(L"OnceMissing");
+    const std::wstring present = entry(L"OncePresent");
+    SetString(HKEY_CURRENT_USER, RunOncePath, missing, MissingProgram);
+    SetString(HKEY_CURRENT_USER, RunOncePath, present, L"notepad.exe");
+    form->StartupExecute();
+    const std::vector<tk::ListItem> rows = rowsNamed(missing);
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ(UserRunOnceLocation, rows[0].subItems.at(2));
+    EXPECT_TRUE(rowsNamed(present).empty());
+}
+
+TEST_F(SerialStartupPrograms, SameNameInBothHivesIsRemovedOnlyWhereChecked) {
+    const std::wstring name = entry(L"Both");
+    SetString(HKEY_CURRENT_USER, RunPath, name, MissingProgram);
+    SetString(HKEY_LOCAL_MACHINE, RunPath, name, MissingProgram);
+    form->StartupExecute();
+    const std::vector<tk::ListItem> rows = rowsNamed(name);
+    ASSERT_EQ(2u, rows.size());
+    EXPECT_EQ(UserRunLocation, rows[0].subItems.at(2));
+    EXPECT_EQ(MachineRunLocation, rows[1].subItems.at(2));
+
+    checkOnlyRowsNamed(name, UserRunLocation);
+    form->removespExecute();
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, RunPath, name));
+    EXPECT_TRUE(ValueExists(HKEY_LOCAL_MACHINE, RunPath, name));
+    const std::vector<tk::ListItem> left = rowsNamed(name);
+    ASSERT_EQ(1u, left.size());
+    EXPECT_EQ(MachineRunLocation, left[0].subItems.at(2));
+    EXPECT_FALSE(left[0].checked);
+}
+
+TEST_F(SerialStartupPrograms, ScanStartsNothing) {
+    scantest::TempFolder folder;
+    const std::wstring mark = folder.file(L"started.txt");
+    const std::wstring name = entry(L"Marker");
+    SetString(HKEY_CURRENT_USER, RunPath, name,
+              SystemFolder() + L"\\cmd.exe /c echo started > \"" + mark + L"\"");
+    form->StartupExecute();
+    Sleep(2000);
+    EXPECT_FALSE(scantest::FileExists(mark));
+    EXPECT_TRUE(rowsNamed(name).empty());
+}
+
+TEST_F(SerialStartupPrograms, EntryFixedBeforeRemovalIsKept) {
+    scantest::TempFolder folder;
+    const std::wstring name = entry(L"Fixed");
+    const std::wstring command = folder.file(L"late.exe");
+    SetString(HKEY_CURRENT_USER, RunPath, name, command);
+    form->StartupExecute();
+    ASSERT_EQ(1u, rowsNamed(name).size());
+    folder.write(L"late.exe");
+    checkOnlyRowsNamed(name, UserRunLocation);
+    form->removespExecute();
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, name));
+    EXPECT_TRUE(rowsNamed(name).empty());
+}
+
+TEST_F(SerialStartupPrograms, EntryDeletedBeforeRemovalLeavesTheList) {
+    const std::wstring name = entry(L"Gone");
+    SetString(HKEY_CURRENT_USER, RunPath, name, MissingProgram);
+    form->StartupExecute();
+    scantest::DeleteValue(HKEY_CURRENT_USER, RunPath, name);
+    checkOnlyRowsNamed(name, UserRunLocation);
+    form->removespExecute();
+    EXPECT_TRUE(rowsNamed(name).empty());
+}
+
+TEST_F(SerialStartupPrograms, IgnoredEntryIsNotListed) {
+    const std::wstring name = entry(L"Ignored");
+    SetString(HKEY_CURRENT_USER, RunPath, name, MissingProgram);
+    tk::ListItem ignored;
+    ignored.caption = name;
+    ignored.subItems = {UserRunLocation};
+    form->lvignoredsp->addItem(ignored);
+    form->StartupExecute();
+    EXPECT_TRUE(rowsNamed(name).empty());
+}
+
+TEST_F(SerialStartupPrograms, ScanTakesItsProgressSteps) {
+    std::vector<unsigned> pauses;
+    tk::seams().sleep = [&](unsigned ms) { pauses.push_back(ms); };
+    form->StartupExecute();
+    EXPECT_EQ(std::vector<unsigned>(104, 30), pauses);
+}
+
+} // namespace
