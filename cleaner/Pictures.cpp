@@ -3,7 +3,6 @@
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -11,28 +10,6 @@ namespace {
 constexpr COLORREF DeepBlue = RGB(16, 52, 112);
 constexpr COLORREF SeaBlue = RGB(38, 132, 200);
 constexpr COLORREF White = RGB(255, 255, 255);
-
-HBITMAP Paint(int width, int height, const std::function<void(tk::Canvas&)>& draw) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap)
-        return nullptr;
-    tk::MemoryDc dc(CreateCompatibleDC(nullptr));
-    HGDIOBJ old = SelectObject(dc.get(), bitmap);
-    {
-        tk::Canvas canvas(dc.get());
-        draw(canvas);
-    }
-    SelectObject(dc.get(), old);
-    return bitmap;
-}
 
 void DrawTitle(tk::Canvas& canvas, int x, int y, int titleHeight, COLORREF color) {
     tk::FontSpec title;
@@ -61,7 +38,7 @@ HICON ProgramIcon() {
 }
 
 HBITMAP BannerPicture(int width, int height) {
-    return Paint(width, height, [=](tk::Canvas& canvas) {
+    return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.gradientFill({0, 0, width, height}, DeepBlue, SeaBlue, false);
         DrawIcon(canvas, 18, (height - 48) / 2, 48);
         DrawTitle(canvas, 80, 14, 32, White);
@@ -69,7 +46,7 @@ HBITMAP BannerPicture(int width, int height) {
 }
 
 HBITMAP StatusStripPicture(int width, int height) {
-    return Paint(width, height, [=](tk::Canvas& canvas) {
+    return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.setBrushColor(StatusStripColor);
         canvas.fillRect({0, 0, width, height});
         canvas.setPenColor(White);
@@ -82,7 +59,7 @@ HBITMAP StatusStripPicture(int width, int height) {
 }
 
 HBITMAP SplashPicture(int width, int height) {
-    return Paint(width, height, [=](tk::Canvas& canvas) {
+    return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         const int band = height * 3 / 4;
         canvas.gradientFill({0, 0, width, band}, DeepBlue, SeaBlue, true);
         canvas.setBrushColor(White);
@@ -93,7 +70,7 @@ HBITMAP SplashPicture(int width, int height) {
 }
 
 HBITMAP AboutPicture(int width, int height) {
-    return Paint(width, height, [=](tk::Canvas& canvas) {
+    return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.setBrushColor(White);
         canvas.fillRect({0, 0, width, height});
         canvas.gradientFill({0, 0, width, 6}, DeepBlue, SeaBlue, false);

@@ -20,6 +20,6 @@ add_entry "$user_run" 'OldTrayHelper' REG_SZ 'C:\OldTools\trayhelper.exe'
 add_entry "$user_run_once" 'SetupCleanup' REG_SZ 'C:\Temp\setup_cleanup.exe /quiet'
 add_entry "$machine_run" 'VendorAgent' REG_SZ 'C:\Program Files\Vendor Tools\agent.exe -background'
 
-# Programs that exist.
-add_entry "$user_run" 'NotepadAtLogon' REG_EXPAND_SZ '%SystemRoot%\system32\notepad.exe'
-add_entry "$machine_run" 'ClockAtLogon' REG_SZ 'clock.exe'
+# Programs that exist (Wine runs these at each start of the prefix: they end at once).
+add_entry "$user_run" 'ConsoleCheck' REG_EXPAND_SZ '%SystemRoot%\system32\cmd.exe /c exit'
+add_entry "$machine_run" 'QuietCheck' REG_SZ 'cmd.exe /c exit'
