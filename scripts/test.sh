@@ -10,4 +10,4 @@ rm -rf "$TW_BUILD/prefix-test" "$TW_BUILD/xdg"
 trap '"$here/stop-wine"' EXIT
 "$here/build.sh"
 cd "$TW_BUILD"
-ctest --output-on-failure --repeat after-timeout:2 -j "${TW_TEST_JOBS:-1}" "$@"
+ctest --output-on-failure --repeat until-pass:2 -j "${TW_TEST_JOBS:-1}" "$@"
