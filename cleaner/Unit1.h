@@ -297,6 +297,9 @@ class TForm1 : public tk::Form {
     static int SharedPageRow(int pageType);
     // Oberror shows the count with " Errors Found" or " Privacy Threats Found".
     void ShowPageCount(int count, bool privacyWords);
+    // A count indicator: red and flashing with the count, or its "No ... Found" text.
+    static void ShowCount(ctl::TFlatButton& indicator, tk::Timer& flashing, int count,
+                          bool privacyWords);
 
     // Page buttons.
     void OBsp1Click();

@@ -62,15 +62,6 @@ void ForceFolder(const std::wstring& path) {
         SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
 }
 
-std::wstring SystemErrorText(DWORD code) {
-    wchar_t buffer[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, buffer, ARRAYSIZE(buffer), nullptr);
-    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n'))
-        --length;
-    return std::wstring(buffer, length);
-}
-
 tk::Error ReadError(const std::wstring& path) {
     return tk::Error(L"I/O error reading \"" + path + L"\": " + SystemErrorText(GetLastError()));
 }

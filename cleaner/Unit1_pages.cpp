@@ -158,17 +158,22 @@ int TForm1::SharedPageRow(int pageType) {
 }
 
 void TForm1::ShowPageCount(int count, bool privacyWords) {
+    ShowCount(*Oberror, Timer1, count, privacyWords);
+}
+
+void TForm1::ShowCount(ctl::TFlatButton& indicator, tk::Timer& flashing, int count,
+                       bool privacyWords) {
     if (count > 0) {
-        Oberror->setInactiveColor(255);
-        Oberror->setCaption(std::to_wstring(count) +
-                            (privacyWords ? L" Privacy Threats Found" : L" Errors Found"));
-        Timer1.setEnabled(true);
+        indicator.setInactiveColor(255);
+        indicator.setCaption(std::to_wstring(count) +
+                             (privacyWords ? L" Privacy Threats Found" : L" Errors Found"));
+        flashing.setEnabled(true);
     } else {
-        Oberror->setInactiveColor(0);
-        Oberror->setCaption(privacyWords ? L"No Privacy Threats Found" : L"No Errors Found");
-        Timer1.setEnabled(false);
+        indicator.setInactiveColor(0);
+        indicator.setCaption(privacyWords ? L"No Privacy Threats Found" : L"No Errors Found");
+        flashing.setEnabled(false);
     }
-    Oberror->show();
+    indicator.show();
 }
 
 void TForm1::OpenCategoryPage(int row) {

@@ -99,26 +99,10 @@ Totals ReadTotals(const TForm1& form) {
     return totals;
 }
 
-void ShowIndicator(ctl::TFlatButton& indicator, tk::Timer& timer, int total,
-                   const std::wstring& noneText, const std::wstring& foundWords) {
-    if (total == 0) {
-        indicator.setInactiveColor(0);
-        indicator.setCaption(noneText);
-        timer.setEnabled(false);
-    } else {
-        indicator.setInactiveColor(255);
-        indicator.setCaption(std::to_wstring(total) + foundWords);
-        timer.setEnabled(true);
-    }
-    indicator.show();
-}
-
 void ShowTotals(TForm1& form) {
     const Totals totals = ReadTotals(form);
-    ShowIndicator(*form.obpriv, form.Timer3, totals.privacy, L"No Privacy Threats Found",
-                  L" Privacy Threats Found");
-    ShowIndicator(*form.obmainerror, form.Timer4, totals.errors, L"No Errors Found",
-                  L" Errors Found");
+    TForm1::ShowCount(*form.obpriv, form.Timer3, totals.privacy, true);
+    TForm1::ShowCount(*form.obmainerror, form.Timer4, totals.errors, false);
 }
 
 void RecountRows(TForm1& form) {

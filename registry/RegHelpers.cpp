@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
-
 std::wstring SystemErrorText(DWORD code) {
     wchar_t buffer[512];
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -14,6 +12,8 @@ std::wstring SystemErrorText(DWORD code) {
     text.erase(text.find_last_not_of(L" \r\n") + 1);
     return text;
 }
+
+namespace {
 
 std::runtime_error SystemError(DWORD code) {
     return std::runtime_error(Utf8Text(SystemErrorText(code)));

@@ -25,3 +25,6 @@ void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
 // The string value (at most 255 characters, cut at its first zero character), or the empty
 // text on any failure.
 std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root);
+
+// The system's text for an error code, without its trailing line break.
+std::wstring SystemErrorText(DWORD code);

@@ -19,18 +19,9 @@ template <class T> using Member = std::unique_ptr<T> TForm1::*;
 
 constexpr std::size_t LocationColumn = 2;
 
-std::wstring LastErrorText() {
-    wchar_t buffer[512];
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, GetLastError(), 0, buffer, ARRAYSIZE(buffer), nullptr);
-    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n'))
-        --length;
-    return std::wstring(buffer, length);
-}
-
 tk::Error FileError(const wchar_t* doing, const std::wstring& path) {
     return tk::Error(L"I/O error " + std::wstring(doing) + L" \"" + path + L"\": " +
-                     LastErrorText());
+                     SystemErrorText(GetLastError()));
 }
 
 // The text as one line: its line breaks become blanks.
