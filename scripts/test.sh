@@ -8,6 +8,9 @@ source "$here/env.sh"
 "$here/stop-wine"
 rm -rf "$TW_BUILD/prefix-test" "$TW_BUILD/xdg"
 trap '"$here/stop-wine"' EXIT
+# Make the prefix and start Wine before the build lists the tests of each program.
+"$here/build.sh" desktop_keeper
+"$here/wine-run" cmd /c rem
 "$here/build.sh"
 cd "$TW_BUILD"
 ctest --output-on-failure --repeat until-pass:2 -j "${TW_TEST_JOBS:-1}" "$@"
