@@ -39,6 +39,8 @@ struct ResultsRowInfo {
 // Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
 // the categories.
 constexpr int ResultsRowCount = 21;
+constexpr int FirstCategoryRow = 1;
+constexpr int LastCategoryRow = ResultsRowCount - 1;
 extern const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows;
 
 // Number of categories sharing the privacy page's buttons (PrivacyPageType 1 to 12).

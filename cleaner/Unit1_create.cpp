@@ -1,6 +1,7 @@
 // Creation of the main window's state: folders, settings, tray record, results
 // list and ignore lists; and the page switch every page starts with.
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 
 #include "cleaner/Pictures.h"
@@ -45,16 +46,6 @@ constexpr int HelpFilesPage = 12;
 
 const wchar_t CurrentVersionKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
 const wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-
-bool FileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Creates the folder with its missing parents; a failure is not reported.
 void ForceFolder(const std::wstring& path) {

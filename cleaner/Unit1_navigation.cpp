@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int FirstCategoryRow = 1;
-constexpr int LastCategoryRow = 20;
-
 // Where the category menus open, from the window's top left corner.
 constexpr int MenuLeft = 655;
 constexpr int MaximizedMenuLeft = 875;

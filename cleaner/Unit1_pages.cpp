@@ -27,8 +27,6 @@ struct CategoryPage {
     CountWords words;
 };
 
-constexpr int FirstCategoryRow = 1;
-constexpr int LastCategoryRow = 20;
 constexpr int RecycleBinRow = 10;
 
 const PageButtons StartupButtons = {&TForm1::OBsp1, &TForm1::OBsp2, &TForm1::OBsp3, &TForm1::OBsp4};

@@ -17,8 +17,6 @@ struct CategoryRow {
     const wchar_t* repairedText;
 };
 
-constexpr int FirstCategoryRow = 1;
-constexpr int LastCategoryRow = 20;
 constexpr int HelpFilesRow = 5;
 constexpr int FontsRow = 6;
 constexpr int ProgressiveRow = 20;

@@ -3,7 +3,7 @@
 
 #include "cleaner/Unit1.h"
 
-#include "cleaner/ProgramFolder.h"
+#include "cleaner/FileSystem.h"
 #include "registry/RegHelpers.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Start-with-Windows launcher: starts Tidewell.exe from the launcher's own folder.
-#include "cleaner/ProgramFolder.h"
+#include "cleaner/FileSystem.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring folder = ProgramFolder();

@@ -1,6 +1,7 @@
 // Recent documents: the shortcuts of the user's recent-documents folder.
 #include "cleaner/privacy/RecentDocuments.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
@@ -77,10 +78,6 @@ std::wstring FolderOf(const std::wstring& path) {
     return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
 }
 
-bool EntryExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // Only a plain file name inside a full folder is deleted.
 TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
@@ -93,7 +90,7 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
         return Outcome::Survived;
     const std::wstring path = folder + name;
     DeleteFileW(path.c_str());
-    return EntryExists(path) ? Outcome::Survived : Outcome::Removed;
+    return PathExists(path) ? Outcome::Survived : Outcome::Removed;
 }
 
 } // namespace

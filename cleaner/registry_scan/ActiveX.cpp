@@ -1,5 +1,6 @@
 // ActiveX and DLLs: class identifiers whose in-process server file exists under none
 // of the places the stored path may stand for.
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
@@ -30,21 +31,6 @@ std::wstring ServerKeyPath(const std::wstring& classId) {
     return L"CLSID\\" + classId + L"\\InprocServer32";
 }
 
-bool FileHasAge(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The text with its environment variables expanded, in any letter case.
-std::wstring ExpandedVariables(const std::wstring& text) {
-    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
-    std::wstring expanded(size, L'\0');
-    if (size == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size) != size)
-        return text;
-    expanded.resize(size - 1);
-    return expanded;
-}
-
 // The server file exists in one of the forms the stored path may stand for.
 bool ServerExists(const std::wstring& server, const ServerFolders& folders) {
     const std::wstring unquoted = RemoveText(L"\"", server);
@@ -60,10 +46,10 @@ bool ServerExists(const std::wstring& server, const ServerFolders& folders) {
         folders.systemRoot + RemoveText(L"%Windir%", server),
         folders.programFiles + RemoveText(L"%programFiles%", server),
         folders.commonFiles + RemoveText(L"%CommonProgramFiles%", server),
-        ExpandedVariables(unquoted),
+        ExpandEnvironment(unquoted),
     };
     for (const std::wstring& candidate : candidates)
-        if (FileHasAge(candidate))
+        if (FileExists(candidate))
             return true;
     return false;
 }

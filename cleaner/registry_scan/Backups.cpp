@@ -1,5 +1,6 @@
 #include "cleaner/registry_scan/Backups.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
@@ -17,10 +18,6 @@ namespace {
 constexpr DWORD RegistryEditorTimeoutMs = 10 * 60 * 1000;
 
 const std::wstring BackupExtension = L".reg";
-
-bool FileExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 // The pieces of the text between the delimiters, without the blank SplitText adds.
 std::vector<std::wstring> Pieces(const std::wstring& text, wchar_t delimiter) {
@@ -82,12 +79,6 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::wstring WindowsFolder() {
-    wchar_t buffer[MAX_PATH];
-    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
-    return std::wstring(buffer, length < MAX_PATH ? length : 0);
-}
-
 // Waits for the process to end, letting the window messages run meanwhile.
 bool WaitLettingMessagesRun(HANDLE process, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -120,7 +111,7 @@ std::wstring FreeBackupFileName(const std::wstring& folder, const SYSTEMTIME& mo
     const std::wstring name = BackupFileName(moment);
     const std::wstring stem = name.substr(0, name.size() - BackupExtension.size());
     std::wstring candidate = name;
-    for (int number = 2; FileExists(folder + L"\\" + candidate); ++number)
+    for (int number = 2; PathExists(folder + L"\\" + candidate); ++number)
         candidate = stem + L"_" + std::to_wstring(number) + BackupExtension;
     return candidate;
 }
@@ -333,7 +324,7 @@ void TForm1::OBdeletebackupClick() {
     WithSelectedBackup(*this, [this](const std::wstring& name) {
         const std::wstring path = BackupsFolder(*this) + L"\\" + name;
         const bool deleted = RunBusyStep(
-            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || !FileExists(path); });
+            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || !PathExists(path); });
         if (!deleted) {
             ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
             return;

@@ -3,6 +3,7 @@
 // Ignored Key" takes the selected ignored entry out of both again.
 #include "cleaner/registry_scan/IgnoreLists.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
@@ -129,7 +130,7 @@ void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
     if (selected < 0 || selected >= ignored.count())
         return;
     const std::wstring path = IgnoreFilePath(form, category);
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (PathExists(path))
         RemoveIgnoreEntry(path, ignored.item(selected).caption, ignored.subItem(selected, 0));
     ignored.deleteItem(selected);
 }

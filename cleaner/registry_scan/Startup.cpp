@@ -1,5 +1,6 @@
 #include "cleaner/registry_scan/Startup.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "registry/RegAccess.h"
 
@@ -10,23 +11,6 @@ namespace {
 
 bool IsBlank(wchar_t character) {
     return character == L' ' || character == L'\t';
-}
-
-std::wstring ExpandEnvironment(const std::wstring& text) {
-    if (text.find(L'%') == std::wstring::npos)
-        return text;
-    std::wstring expanded(text.size() + 256, L'\0');
-    for (;;) {
-        const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), expanded.data(),
-                                                       static_cast<DWORD>(expanded.size()));
-        if (needed == 0)
-            return text;
-        if (needed <= expanded.size()) {
-            expanded.resize(needed - 1);
-            return expanded;
-        }
-        expanded.resize(needed);
-    }
 }
 
 std::wstring Trimmed(const std::wstring& text) {
@@ -78,16 +62,6 @@ bool HasExtension(const std::wstring& name) {
     return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
 }
 
-bool IsFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
-}
-
 template <class Getter> std::wstring SystemText(Getter get) {
     std::wstring text(MAX_PATH, L'\0');
     for (;;) {
@@ -117,13 +91,9 @@ void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders
 
 // The folders CreateProcess searches for a bare program name, in its order.
 std::vector<std::wstring> SearchFolders() {
-    const std::wstring windowsFolder =
-        SystemText([](wchar_t* buffer, UINT size) { return GetWindowsDirectoryW(buffer, size); });
+    const std::wstring windowsFolder = WindowsFolder();
     std::vector<std::wstring> folders{
-        FolderOf(SystemText([](wchar_t* buffer, UINT size) {
-            return static_cast<UINT>(GetModuleFileNameW(nullptr, buffer, size));
-        })),
-        SystemText([](wchar_t* buffer, UINT size) {
+        ProgramFolder(), SystemText([](wchar_t* buffer, UINT size) {
             return static_cast<UINT>(GetCurrentDirectoryW(size, buffer));
         }),
         SystemText([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }),
@@ -147,11 +117,11 @@ bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFol
     if (!HasExtension(name))
         name += L".exe";
     if (IsFullPath(name))
-        return IsFile(name);
+        return FileExists(name);
     if (IsCurrentFolderRelative(name))
-        return IsFile(name);
+        return FileExists(name);
     for (const std::wstring& folder : searchFolders)
-        if (IsFile(JoinPath(folder, name)))
+        if (FileExists(JoinPath(folder, name)))
             return true;
     return false;
 }

@@ -1,5 +1,5 @@
 #include "cleaner/registry_scan/DeepAnalysis.h"
-#include "tidewell_fixture.h"
+#include "form_test.h"
 
 using scantest::SetString;
 using scantest::ValueExists;
@@ -53,18 +53,16 @@ TEST(DeepRulesTest, OtherDrivesNetworkPathsAndDeeperKeysAreNotTested) {
     EXPECT_EQ(L"", DeepCandidatePath(L"C:\\x", {L"a"}, DeepRules::User, L""));
 }
 
-class SerialDeepAnalysis : public twtest::TidewellTest {
+class SerialDeepAnalysis : public scantest::FormTest {
   protected:
     void SetUp() override {
-        TidewellTest::SetUp();
-        form = std::make_unique<TForm1>();
+        FormTest::SetUp();
         form->SystemDrivePrefix = L"C:\\";
     }
     void TearDown() override {
-        form.reset();
         RegDeleteTreeW(HKEY_CURRENT_USER, base.c_str());
         RegDeleteKeyW(HKEY_CURRENT_USER, base.c_str());
-        TidewellTest::TearDown();
+        FormTest::TearDown();
     }
 
     DeepBranch branch(DeepRules rules = DeepRules::User, int depth = 5) const {
@@ -98,7 +96,6 @@ class SerialDeepAnalysis : public twtest::TidewellTest {
     const std::wstring base = L"Software\\TwTest\\" + scantest::UniqueName(L"Deep");
     const std::wstring missing = L"C:\\" + scantest::UniqueName(L"TwGone");
     scantest::TempFolder folder{L"TwDeep"};
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(SerialDeepAnalysis, MissingPathsAreFindingsInWalkOrder) {

@@ -1,4 +1,4 @@
-#include "tidewell_fixture.h"
+#include "form_test.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ struct WebCall {
     int show;
 };
 
-class NavigationTest : public twtest::TidewellTest {
+class NavigationTest : public scantest::FormTest {
   protected:
     void SetUp() override {
-        TidewellTest::SetUp();
+        FormTest::SetUp();
         tk::seams().trackPopupMenu = [this](HMENU menu, int x, int y, HWND owner) {
             popups.push_back({menu, x, y, owner});
             return chosenCommand;
@@ -32,21 +32,15 @@ class NavigationTest : public twtest::TidewellTest {
             webPages.push_back({file, params, show});
             return true;
         };
-        form = std::make_unique<TForm1>();
         form->show();
         for (const wchar_t* scan : {L"Startup", L"Cookies"})
             form->ActionManager1[scan].onExecute = [] {};
-    }
-    void TearDown() override {
-        form.reset();
-        TidewellTest::TearDown();
     }
 
     LRESULT trayMessage(LPARAM mouseMessage) {
         return SendMessageW(form->handle(), TrayCallbackMessage, 1, mouseMessage);
     }
 
-    std::unique_ptr<TForm1> form;
     std::vector<PopupCall> popups;
     std::vector<WebCall> webPages;
     int chosenCommand = 0;

@@ -1,5 +1,5 @@
 #include "cleaner/registry_scan/Optimizer.h"
-#include "tidewell_fixture.h"
+#include "form_test.h"
 
 #include <sstream>
 
@@ -52,11 +52,10 @@ TEST(OptimizerHivesTest, VistaWalksOnlyTheUserHive) {
     EXPECT_EQ(L"Current Hives: 2 of 2 - HKEY_LOCAL_MACHINE", xp[1].hiveText);
 }
 
-class SerialOptimizer : public twtest::TidewellTest {
+class SerialOptimizer : public scantest::FormTest {
   protected:
     void SetUp() override {
-        TidewellTest::SetUp();
-        form = std::make_unique<TForm1>();
+        FormTest::SetUp();
         // K1: values v1, v2 and K1\K2\K3\K4\K5; L1: empty; M1: one value and two subkeys.
         seed(L"K1", L"v1");
         seed(L"K1", L"v2");
@@ -69,10 +68,9 @@ class SerialOptimizer : public twtest::TidewellTest {
         SetString(HKEY_CURRENT_USER, base, L"baseValue", L"x");
     }
     void TearDown() override {
-        form.reset();
         RegDeleteTreeW(HKEY_CURRENT_USER, base.c_str());
         RegDeleteKeyW(HKEY_CURRENT_USER, base.c_str());
-        TidewellTest::TearDown();
+        FormTest::TearDown();
     }
 
     void seed(const std::wstring& path, const std::wstring& name) {
@@ -83,7 +81,6 @@ class SerialOptimizer : public twtest::TidewellTest {
     }
 
     const std::wstring base = L"Software\\TwTest\\" + scantest::UniqueName(L"Optimizer");
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(SerialOptimizer, WalksFourLevelsValuesBeforeSubkeys) {

@@ -1,4 +1,4 @@
-#include "tidewell_fixture.h"
+#include "form_test.h"
 
 #include <map>
 #include <stdexcept>
@@ -14,17 +14,8 @@ constexpr int LogFilesRow = 15;
 constexpr int CookiesRow = 16;
 constexpr int HistoryRow = 17;
 
-class PagesTest : public twtest::TidewellTest {
+class PagesTest : public scantest::FormTest {
   protected:
-    void SetUp() override {
-        TidewellTest::SetUp();
-        form = std::make_unique<TForm1>();
-    }
-    void TearDown() override {
-        form.reset();
-        TidewellTest::TearDown();
-    }
-
     // Makes the scan action fill the list with `findings` checked rows; returns the
     // number of times it ran.
     int& fakeScan(const wchar_t* action, tk::ListView& list, int findings) {
@@ -49,7 +40,6 @@ class PagesTest : public twtest::TidewellTest {
 
     std::wstring resultsCount(int row) const { return form->lvall->subItem(row, 0); }
 
-    std::unique_ptr<TForm1> form;
     std::map<std::wstring, int> scanRuns;
 };
 

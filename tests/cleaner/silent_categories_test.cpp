@@ -1,20 +1,13 @@
-#include "tidewell_fixture.h"
+#include "form_test.h"
 
 namespace {
 
-class SilentCategoriesTest : public twtest::TidewellTest {
+class SilentCategoriesTest : public scantest::FormTest {
   protected:
     void SetUp() override {
-        TidewellTest::SetUp();
-        form = std::make_unique<TForm1>();
+        FormTest::SetUp();
         tk::seams().sleep = [this](unsigned ms) { pauses.push_back(ms); };
     }
-    void TearDown() override {
-        form.reset();
-        TidewellTest::TearDown();
-    }
-
-    std::unique_ptr<TForm1> form;
     std::vector<unsigned> pauses;
 };
 
