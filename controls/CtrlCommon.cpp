@@ -1,25 +1,12 @@
 #include "controls/CtrlCommon.h"
 
+#include "toolkit/Application.h"
+
 #include <cmath>
 
 namespace ctl {
 
 namespace {
-
-// A memory DC with one bitmap selected for as long as it lives.
-class SelectedBitmap {
-  public:
-    explicit SelectedBitmap(HBITMAP bitmap)
-        : dc_(CreateCompatibleDC(nullptr)), old_(SelectObject(dc_.get(), bitmap)) {}
-    ~SelectedBitmap() { SelectObject(dc_.get(), old_); }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-    HDC dc() const { return dc_.get(); }
-
-  private:
-    tk::MemoryDc dc_;
-    HGDIOBJ old_;
-};
 
 int gradientSteps(const RECT& rect, GradientKind kind) {
     switch (kind) {
@@ -79,13 +66,6 @@ void drawGradient(tk::Canvas& canvas, const RECT& rect, COLORREF from, COLORREF 
     }
 }
 
-SIZE bitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info))
-        return SIZE{0, 0};
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
 HBITMAP copyBitmap(HBITMAP bitmap) {
     if (!bitmap)
         return nullptr;
@@ -93,15 +73,15 @@ HBITMAP copyBitmap(HBITMAP bitmap) {
 }
 
 COLORREF bitmapPixel(HBITMAP bitmap, int x, int y) {
-    SelectedBitmap source(bitmap);
+    tk::SelectedBitmap source(bitmap);
     return GetPixel(source.dc(), x, y);
 }
 
 void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF transparent) {
-    const SIZE size = bitmapSize(bitmap);
+    const SIZE size = tk::bitmapSize(bitmap);
     if (size.cx <= 0 || size.cy <= 0)
         return;
-    SelectedBitmap source(bitmap);
+    tk::SelectedBitmap source(bitmap);
     TransparentBlt(canvas.handle(), x, y, size.cx, size.cy, source.dc(), 0, 0, size.cx, size.cy,
                    transparent);
 }
@@ -120,6 +100,13 @@ bool isAccelerator(wchar_t ch, const std::wstring& caption) {
 
 bool shiftKeyHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+bool paintAllowed(const std::function<void(bool& proceed)>& onPaint) {
+    bool proceed = true;
+    if (onPaint)
+        tk::app().guard([&] { onPaint(proceed); });
+    return proceed;
 }
 
 } // namespace ctl

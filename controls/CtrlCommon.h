@@ -24,9 +24,6 @@ enum class GradientKind { Columns, Rows, Diagonal };
 void drawGradient(tk::Canvas& canvas, const RECT& rect, COLORREF from, COLORREF to,
                   GradientKind kind);
 
-// Width and height of a bitmap; {0, 0} for none.
-SIZE bitmapSize(HBITMAP bitmap);
-
 // A copy of the bitmap owned by the caller (nullptr for none).
 HBITMAP copyBitmap(HBITMAP bitmap);
 
@@ -42,5 +39,9 @@ bool isAccelerator(wchar_t ch, const std::wstring& caption);
 
 // Whether Shift, Ctrl or Alt is held.
 bool shiftKeyHeld();
+
+// Runs onPaint (when set, through guard) and returns whether it let the
+// painting proceed.
+bool paintAllowed(const std::function<void(bool& proceed)>& onPaint);
 
 } // namespace ctl

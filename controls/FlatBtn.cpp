@@ -314,14 +314,11 @@ TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int heigh
     loadBuiltInGlyphs();
 }
 
-TFlatButton::~TFlatButton() = default;
-
 void TFlatButton::setCaption(const std::wstring& caption) {
     if (caption == this->caption())
         return;
     tk::CustomControl::setCaption(caption);
-    remeasure();
-    repaint();
+    relayout();
 }
 
 void TFlatButton::setColor(COLORREF color) {
@@ -410,37 +407,28 @@ void TFlatButton::setAutoTransparency(bool automatic) {
 }
 
 void TFlatButton::setAutoHeight(bool autoHeight) {
-    if (!store(autoHeight_, autoHeight))
-        return;
-    remeasure();
-    repaint();
+    if (store(autoHeight_, autoHeight))
+        relayout();
 }
 
 void TFlatButton::setWordWrap(bool wordWrap) {
-    if (!store(wordWrap_, wordWrap))
-        return;
-    remeasure();
-    repaint();
+    if (store(wordWrap_, wordWrap))
+        relayout();
 }
 
 void TFlatButton::setShowGlyph(bool showGlyph) {
-    if (!store(showGlyph_, showGlyph))
-        return;
-    remeasure();
-    repaint();
+    if (store(showGlyph_, showGlyph))
+        relayout();
 }
 
 void TFlatButton::setUseCustomGlyphs(bool useCustom) {
-    if (!store(useCustomGlyphs_, useCustom))
-        return;
-    remeasure();
-    repaint();
+    if (store(useCustomGlyphs_, useCustom))
+        relayout();
 }
 
 void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
     target.reset(copyBitmap(glyph));
-    remeasure();
-    repaint();
+    relayout();
 }
 
 void TFlatButton::setActiveGlyph(HBITMAP glyph) {
@@ -464,10 +452,8 @@ void TFlatButton::setHoverFont(const tk::FontSpec& font) {
 void TFlatButton::setPosition(GlyphPosition position) {
     if (controlType_ != FlatBtnType::Button && sideways(position))
         position = GlyphPosition::Top;
-    if (!store(position_, position))
-        return;
-    remeasure();
-    repaint();
+    if (store(position_, position))
+        relayout();
 }
 
 void TFlatButton::setControlType(FlatBtnType type) {
@@ -485,6 +471,11 @@ void TFlatButton::setDefault(bool isDefault) {
     default_ = isDefault;
     forEachFlatButton(GetAncestor(handle(), GA_ROOT),
                       [](TFlatButton& button) { button.repaint(); });
+}
+
+void TFlatButton::relayout() {
+    remeasure();
+    repaint();
 }
 
 void TFlatButton::loadBuiltInGlyphs() {
@@ -669,20 +660,29 @@ HBITMAP TFlatButton::currentGlyph() {
     }
 }
 
+// The colour a glyph shows as transparent: its bottom-left pixel's with automatic
+// transparency, else the transparent colour.
+COLORREF TFlatButton::glyphTransparentColor(HBITMAP glyph) const {
+    return autoTransparency_ ? bitmapPixel(glyph, 0, tk::bitmapSize(glyph).cy - 1)
+                             : transparentColor_;
+}
+
 // A grey relief of the inactive glyph: every pixel that is not the glyph's
 // transparent colour gets a highlight one pixel right and down and a shadow
 // in place, on the button face.
 HBITMAP TFlatButton::embossedGlyph() {
     const HBITMAP source = inactiveGlyph_.get();
-    const SIZE size = bitmapSize(source);
+    const SIZE size = tk::bitmapSize(source);
     if (size.cx <= 0 || size.cy <= 0)
         return nullptr;
-    const COLORREF ground =
-        autoTransparency_ ? bitmapPixel(source, 0, size.cy - 1) : transparentColor_;
+    const COLORREF ground = glyphTransparentColor(source);
     std::vector<bool> ink(static_cast<std::size_t>(size.cx) * size.cy);
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x)
-            ink[y * size.cx + x] = bitmapPixel(source, x, y) != ground;
+    {
+        tk::SelectedBitmap pixels(source);
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x)
+                ink[y * size.cx + x] = GetPixel(pixels.dc(), x, y) != ground;
+    }
     embossedGlyph_.reset(tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
         canvas.setBrushColor(GetSysColor(COLOR_BTNFACE));
         canvas.fillRect(RECT{0, 0, size.cx, size.cy});
@@ -701,7 +701,7 @@ HBITMAP TFlatButton::embossedGlyph() {
 RECT TFlatButton::wrappedTextArea(tk::Canvas& canvas, HBITMAP glyph) {
     const std::wstring text = caption();
     textAreaWidth_ =
-        textAreaWidth(clientWidth(), controlType_, position_, showGlyph_, bitmapSize(glyph).cx);
+        textAreaWidth(clientWidth(), controlType_, position_, showGlyph_, tk::bitmapSize(glyph).cx);
     wrappedLines_ = wrapCaption(text, textAreaWidth_,
                                 [&](const std::wstring& s) { return canvas.textWidth(s); });
     const int captionWidth = canvas.textWidth(text);
@@ -721,9 +721,9 @@ void TFlatButton::remeasure() {
     const HBITMAP glyph = currentGlyph();
     const int textHeight =
         wordWrap_ ? wrappedTextArea(canvas, glyph).bottom : canvas.textHeight(caption());
-    setBounds(
-        left(), top(), width(),
-        autoButtonHeight(textHeight, controlType_, position_, showGlyph_, bitmapSize(glyph).cy));
+    setBounds(left(), top(), width(),
+              autoButtonHeight(textHeight, controlType_, position_, showGlyph_,
+                               tk::bitmapSize(glyph).cy));
 }
 
 // Painting
@@ -740,7 +740,7 @@ tk::FontSpec TFlatButton::paintFont() const {
 }
 
 TFlatButton::Layout TFlatButton::place(tk::Canvas& canvas, HBITMAP glyph) {
-    const SIZE g = bitmapSize(glyph);
+    const SIZE g = tk::bitmapSize(glyph);
     const RECT textArea =
         wordWrap_ ? wrappedTextArea(canvas, glyph)
                   : sized(0, 0, canvas.textWidth(caption()), canvas.textHeight(caption()));
@@ -884,12 +884,9 @@ void TFlatButton::paint(tk::Canvas& canvas) {
         layout.glyph = moved(layout.glyph, 1, 1);
     }
     drawCaption(canvas, layout.text);
-    if (showGlyph_ && glyph) {
-        const SIZE size = bitmapSize(glyph);
-        const COLORREF clear =
-            autoTransparency_ ? bitmapPixel(glyph, 0, size.cy - 1) : transparentColor_;
-        drawTransparent(canvas, layout.glyph.left, layout.glyph.top, glyph, clear);
-    }
+    if (showGlyph_ && glyph)
+        drawTransparent(canvas, layout.glyph.left, layout.glyph.top, glyph,
+                        glyphTransparentColor(glyph));
     if (controlType_ == FlatBtnType::Button)
         drawOutline(canvas);
 }

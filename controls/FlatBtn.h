@@ -36,7 +36,6 @@ int autoButtonHeight(int textHeight, FlatBtnType type, GlyphPosition position, b
 class TFlatButton : public tk::CustomControl {
   public:
     TFlatButton(tk::Control& parent, int x, int y, int width = 70, int height = 23);
-    ~TFlatButton() override;
 
     // Does nothing when the caption is unchanged.
     void setCaption(const std::wstring& caption) override;
@@ -127,8 +126,11 @@ class TFlatButton : public tk::CustomControl {
     void resetOtherButtons();
     void loadBuiltInGlyphs();
     void remeasure();
+    // Remeasures and repaints after a change of what the layout depends on.
+    void relayout();
     HBITMAP currentGlyph();
     HBITMAP embossedGlyph();
+    COLORREF glyphTransparentColor(HBITMAP glyph) const;
     tk::FontSpec paintFont() const;
     RECT wrappedTextArea(tk::Canvas& canvas, HBITMAP glyph);
     Layout place(tk::Canvas& canvas, HBITMAP glyph);

@@ -1,7 +1,6 @@
 #include "controls/FocusText.h"
 
 #include "controls/CtrlCommon.h"
-#include "toolkit/Application.h"
 
 namespace ctl {
 
@@ -75,30 +74,19 @@ UINT TFocusText::textFormat() const {
     return alignmentFlag(alignment_) | DT_TOP | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
 }
 
-bool TFocusText::paintAllowed() {
-    bool proceed = true;
-    if (onPaint)
-        tk::app().guard([&] { onPaint(proceed); });
-    return proceed;
-}
-
 // Sizes the control to its text. True only when the size really changed, so a
 // size the control cannot take does not ask for painting again and again.
 bool TFocusText::resizeToText() {
     if (!autoSize_ || !handle())
         return false;
-    HDC screen = GetDC(nullptr);
-    SIZE measured{};
+    RECT rect{0, 0, 0, 0};
     {
-        tk::Canvas canvas(screen);
+        tk::WindowCanvas canvas(nullptr);
         canvas.setFont(font());
-        RECT rect{0, 0, 0, 0};
         canvas.drawText(measuredCaption(caption(), showAccelChar_), rect,
                         textFormat() | DT_CALCRECT);
-        measured = SIZE{rect.right - rect.left, rect.bottom - rect.top};
     }
-    ReleaseDC(nullptr, screen);
-    const SIZE wanted = autoTextSize(measured);
+    const SIZE wanted = autoTextSize(SIZE{rect.right - rect.left, rect.bottom - rect.top});
     const int oldWidth = width();
     const int oldHeight = height();
     if (wanted.cx == oldWidth && wanted.cy == oldHeight)
@@ -108,7 +96,7 @@ bool TFocusText::resizeToText() {
 }
 
 void TFocusText::paintRequest() {
-    if (!paintAllowed() || resizeToText())
+    if (!paintAllowed(onPaint) || resizeToText())
         return;
     repaint();
 }
@@ -215,7 +203,7 @@ bool TFocusText::acceleratorPressed(wchar_t ch) {
 LRESULT TFocusText::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
-        if (!paintAllowed() || resizeToText()) {
+        if (!paintAllowed(onPaint) || resizeToText()) {
             ValidateRect(handle(), nullptr);
             return 0;
         }

@@ -54,7 +54,6 @@ class TFocusText : public tk::CustomControl {
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    bool paintAllowed();
     void paintRequest();
     bool resizeToText();
     void drawDots(tk::Canvas& canvas, int width, int height) const;

@@ -2,6 +2,8 @@
 
 #include "controls/CtrlCommon.h"
 
+#include <windowsx.h>
+
 namespace ctl {
 
 namespace {
@@ -214,8 +216,8 @@ LRESULT TGradButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = tk::CustomControl::handleMessage(msg, wParam, lParam);
     if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP) {
         mouseHeld_ = false;
-        const int x = static_cast<short>(LOWORD(lParam));
-        const int y = static_cast<short>(HIWORD(lParam));
+        const int x = GET_X_LPARAM(lParam);
+        const int y = GET_Y_LPARAM(lParam);
         if (x > 0 && y > 0 && x < width() && y < height())
             setLook(hotTrack_ ? ButtonLook::Over : ButtonLook::Normal);
     }
@@ -282,7 +284,7 @@ void TGradButton::paint(tk::Canvas& canvas) {
 // Places the glyph beside the caption (moving the caption to make room) and draws it.
 void TGradButton::drawGlyph(tk::Canvas& canvas, int w, int h, int tw, int th, int& tx,
                             int& ty) const {
-    const SIZE size = bitmapSize(glyph_.get());
+    const SIZE size = tk::bitmapSize(glyph_.get());
     const int gw = size.cx, gh = size.cy, s = spacing_;
     const bool hasCaption = !caption().empty();
     const bool sideways = layout_ == ButtonLayout::GlyphLeft || layout_ == ButtonLayout::GlyphRight;

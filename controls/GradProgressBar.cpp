@@ -44,7 +44,7 @@ int scaledProgress(int inner, int position, int min, int max, double offset) {
 } // namespace
 
 int progressFill(int inner, int position, int min, int max) {
-    return max == min ? 0 : scaledProgress(inner, position, min, max, 0.0);
+    return scaledProgress(inner, position, min, max, 0.0);
 }
 
 TGradProgressBar::TGradProgressBar(tk::Control& parent, int x, int y, int width, int height)

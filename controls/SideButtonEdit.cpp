@@ -23,21 +23,6 @@ std::wstring clipboardText(HWND owner) {
     return text;
 }
 
-// Draws on the window's own DC for as long as it lives.
-class WindowCanvas : public tk::Canvas {
-  public:
-    explicit WindowCanvas(HWND hwnd) : tk::Canvas(GetDC(hwnd)), hwnd_(hwnd) {}
-    ~WindowCanvas() override {
-        restoreObjects();
-        ReleaseDC(hwnd_, handle());
-    }
-    WindowCanvas(const WindowCanvas&) = delete;
-    WindowCanvas& operator=(const WindowCanvas&) = delete;
-
-  private:
-    HWND hwnd_;
-};
-
 } // namespace
 
 bool pasteAllowed(const std::wstring& text) {
@@ -101,12 +86,9 @@ void TSideButtonEdit::fontChanged() {
 }
 
 void TSideButtonEdit::extrasRequest() {
-    bool proceed = true;
-    if (onPaint)
-        tk::app().guard([&] { onPaint(proceed); });
-    if (!proceed)
+    if (!paintAllowed(onPaint))
         return;
-    WindowCanvas canvas(handle());
+    tk::WindowCanvas canvas(handle());
     paintExtras(canvas);
 }
 
@@ -241,8 +223,7 @@ LRESULT TSideButtonEdit::focusMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TSideButtonEdit::trackMouse(int x) {
     if (!mouseOver_) {
         mouseOver_ = true;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
-        TrackMouseEvent(&track);
+        trackMouseLeave();
         extrasRequest();
     }
     if (btnVisible_ && overButton(x))

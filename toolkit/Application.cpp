@@ -1,8 +1,7 @@
 #include "toolkit/Application.h"
 
-#include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/Seams.h"
+#include "toolkit/MessageBox.h"
 
 #include <commctrl.h>
 
@@ -113,8 +112,7 @@ void Application::handleException() {
     } catch (...) {
         text = L"Unknown error";
     }
-    HWND owner = mainForm_ ? mainForm_->handle() : nullptr;
-    seams().messageBox(owner, text, title_, MB_OK | MB_ICONERROR);
+    messageBox(text, title_, MB_OK | MB_ICONERROR);
 }
 
 } // namespace tk

@@ -17,20 +17,6 @@ int penStyleFlag(PenStyle style) {
     return PS_SOLID;
 }
 
-SIZE bitmapSize(HBITMAP bitmap) {
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof(info), &info);
-    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
-}
-
-// Runs draw with the bitmap selected into a DC compatible with target.
-template <class F> void withBitmapDc(HDC target, HBITMAP bitmap, F draw) {
-    MemoryDc source(CreateCompatibleDC(target));
-    HGDIOBJ old = SelectObject(source.get(), bitmap);
-    draw(source.get());
-    SelectObject(source.get(), old);
-}
-
 COLOR16 channel(BYTE value) {
     return static_cast<COLOR16>(value << 8);
 }
@@ -191,17 +177,16 @@ void Canvas::drawFocusRect(const RECT& rect) {
 
 void Canvas::draw(int x, int y, HBITMAP bitmap) {
     const SIZE size = bitmapSize(bitmap);
-    withBitmapDc(dc_, bitmap,
-                 [&](HDC source) { BitBlt(dc_, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY); });
+    SelectedBitmap source(bitmap, dc_);
+    BitBlt(dc_, x, y, size.cx, size.cy, source.dc(), 0, 0, SRCCOPY);
 }
 
 void Canvas::stretchDraw(const RECT& rect, HBITMAP bitmap) {
     const SIZE size = bitmapSize(bitmap);
     SetStretchBltMode(dc_, HALFTONE);
-    withBitmapDc(dc_, bitmap, [&](HDC source) {
-        StretchBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source,
-                   0, 0, size.cx, size.cy, SRCCOPY);
-    });
+    SelectedBitmap source(bitmap, dc_);
+    StretchBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               source.dc(), 0, 0, size.cx, size.cy, SRCCOPY);
 }
 
 void Canvas::copyRect(const RECT& dest, const Canvas& source, const RECT& sourceRect, DWORD rop) {
@@ -224,6 +209,27 @@ MemoryCanvas::~MemoryCanvas() {
     SelectObject(dc_.get(), oldBitmap_);
 }
 
+WindowCanvas::WindowCanvas(HWND hwnd) : Canvas(GetDC(hwnd)), hwnd_(hwnd) {}
+
+WindowCanvas::~WindowCanvas() {
+    restoreObjects();
+    ReleaseDC(hwnd_, handle());
+}
+
+SelectedBitmap::SelectedBitmap(HBITMAP bitmap, HDC compatible)
+    : dc_(CreateCompatibleDC(compatible)), old_(SelectObject(dc_.get(), bitmap)) {}
+
+SelectedBitmap::~SelectedBitmap() {
+    SelectObject(dc_.get(), old_);
+}
+
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
 HBITMAP createDibSection(int width, int height, std::uint32_t** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -243,13 +249,11 @@ HBITMAP paintBitmap(int width, int height, const std::function<void(Canvas&)>& d
     BitmapHandle bitmap(createDibSection(width, height));
     if (!bitmap)
         return nullptr;
-    MemoryDc dc(CreateCompatibleDC(nullptr));
-    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
     {
-        Canvas canvas(dc.get());
+        SelectedBitmap target(bitmap.get());
+        Canvas canvas(target.dc());
         draw(canvas);
     }
-    SelectObject(dc.get(), old);
     return bitmap.release();
 }
 

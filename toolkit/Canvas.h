@@ -96,6 +96,35 @@ class Canvas {
     std::shared_ptr<const Font> fontObject_;
 };
 
+// A canvas on a window's DC (the screen's for nullptr), released with the canvas.
+class WindowCanvas : public Canvas {
+  public:
+    explicit WindowCanvas(HWND hwnd);
+    ~WindowCanvas() override;
+
+  private:
+    HWND hwnd_;
+};
+
+// A memory DC, compatible with `compatible` (the screen for nullptr), with one
+// bitmap selected for as long as it lives.
+class SelectedBitmap {
+  public:
+    explicit SelectedBitmap(HBITMAP bitmap, HDC compatible = nullptr);
+    ~SelectedBitmap();
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+
+    HDC dc() const { return dc_.get(); }
+
+  private:
+    MemoryDc dc_;
+    HGDIOBJ old_;
+};
+
+// Width and height of a bitmap; {0, 0} for none.
+SIZE bitmapSize(HBITMAP bitmap);
+
 // A 32-bit top-down DIB section of width x height (pixels 0x00RRGGBB, zero);
 // bits, when given, receives the pixel memory. nullptr on failure.
 HBITMAP createDibSection(int width, int height, std::uint32_t** bits = nullptr);

@@ -208,11 +208,8 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ERASEBKGND:
-        if (!subclassed_) {
-            RECT client = clientRect();
-            FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush());
-            return 1;
-        }
+        if (!subclassed_)
+            return eraseBackground(wParam);
         break;
     default:
         break;
@@ -304,10 +301,6 @@ void Control::applyFont() {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontObject_->handle()), TRUE);
 }
 
-HFONT Control::fontHandle() const {
-    return fontObject_ ? fontObject_->handle() : nullptr;
-}
-
 void Control::setColor(COLORREF color) {
     initColor(color);
     invalidate();
@@ -322,6 +315,17 @@ HBRUSH Control::backgroundBrush() {
     if (!brush_)
         brush_.reset(CreateSolidBrush(color_));
     return brush_.get();
+}
+
+LRESULT Control::eraseBackground(WPARAM dc) {
+    const RECT client = clientRect();
+    FillRect(reinterpret_cast<HDC>(dc), &client, backgroundBrush());
+    return 1;
+}
+
+bool Control::trackMouseLeave() {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+    return TrackMouseEvent(&track) != FALSE;
 }
 
 LRESULT Control::answerColors(WPARAM dc, HBRUSH brush, bool opaque) {

@@ -70,9 +70,6 @@ class Control {
     void setFocus();
     bool focused() const;
 
-    // A free number for the owner's use (e.g. which row a button stands for).
-    LONG_PTR tag = 0;
-
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
 
@@ -112,7 +109,10 @@ class Control {
     HBRUSH backgroundBrush();
     // The parent's brush (own brush for top-level windows).
     HBRUSH parentBrush();
-    HFONT fontHandle() const;
+    // Answers WM_ERASEBKGND: fills the client area with the background brush.
+    LRESULT eraseBackground(WPARAM dc);
+    // Asks for WM_MOUSELEAVE when the mouse leaves the window; false when it cannot.
+    bool trackMouseLeave();
     // Stores the background colour without repainting (for constructors).
     void initColor(COLORREF color);
     // Sets or clears window style bits (GWL_STYLE / GWL_EXSTYLE) and refreshes the frame.

@@ -175,7 +175,7 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (!mouseInside_) {
             mouseInside_ = true;
-            trackLeave();
+            trackMouseLeave();
             application.guard([&] { mouseEnter(); });
         }
         application.guard([&] { mouseMove(x, y, keys); });
@@ -192,11 +192,6 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return 0;
-}
-
-void CustomControl::trackLeave() {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle(), 0};
-    TrackMouseEvent(&track);
 }
 
 } // namespace tk

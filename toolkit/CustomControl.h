@@ -59,7 +59,6 @@ class CustomControl : public Control {
   private:
     LRESULT paintMessage();
     LRESULT mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    void trackLeave();
 
     bool wantsKeys_ = false;
     bool mouseInside_ = false;

@@ -24,7 +24,7 @@ bool FontSpec::operator==(const FontSpec& other) const {
     return key(*this) == key(other) && color == other.color;
 }
 
-Font::Font(const FontSpec& fontStyle) : spec_(fontStyle), handle_(createFont(fontStyle)) {}
+Font::Font(const FontSpec& fontStyle) : style_(fontStyle), handle_(createFont(fontStyle)) {}
 
 std::shared_ptr<const Font> Font::shared(const FontSpec& fontStyle) {
     static std::map<decltype(key(fontStyle)), std::weak_ptr<const Font>> cache;

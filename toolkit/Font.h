@@ -26,14 +26,14 @@ class Font {
     explicit Font(const FontSpec& fontStyle = FontSpec{});
 
     HFONT handle() const { return handle_.get(); }
-    const FontSpec& fontStyle() const { return spec_; }
+    const FontSpec& fontStyle() const { return style_; }
 
     // A font for the fontStyle shared by everyone who asks while it lives (the
     // colour does not matter to the HFONT).
     static std::shared_ptr<const Font> shared(const FontSpec& fontStyle);
 
   private:
-    FontSpec spec_;
+    FontSpec style_;
     FontHandle handle_;
 };
 

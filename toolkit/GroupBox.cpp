@@ -10,11 +10,8 @@ GroupBox::GroupBox(Control& parent, int x, int y, int width, int height,
 }
 
 LRESULT GroupBox::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_ERASEBKGND) {
-        RECT client = clientRect();
-        FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush());
-        return 1;
-    }
+    if (msg == WM_ERASEBKGND)
+        return eraseBackground(wParam);
     return Control::handleMessage(msg, wParam, lParam);
 }
 

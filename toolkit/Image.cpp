@@ -27,10 +27,7 @@ void Image::setStretch(bool stretch) {
 }
 
 SIZE Image::pictureSize() const {
-    BITMAP info{};
-    if (!picture_ || !GetObjectW(picture_.get(), sizeof(info), &info))
-        return {0, 0};
-    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+    return bitmapSize(picture_.get());
 }
 
 void Image::paint(Canvas& canvas) {

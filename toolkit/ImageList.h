@@ -1,17 +1,21 @@
 #pragma once
 // Owns an HIMAGELIST of 32-bit images with masks.
 
-#include <windows.h>
+#include "toolkit/Handles.h"
 
 #include <commctrl.h>
 
 namespace tk {
 
+struct ImageListTraits {
+    static bool valid(HIMAGELIST handle) { return handle != nullptr; }
+    static void close(HIMAGELIST handle) { ImageList_Destroy(handle); }
+};
+
 class ImageList {
   public:
     ImageList() = default;
     ImageList(int width, int height) { create(width, height); }
-    ~ImageList();
     ImageList(const ImageList&) = delete;
     ImageList& operator=(const ImageList&) = delete;
 
@@ -27,10 +31,10 @@ class ImageList {
     // Draws one image with its mask at (x, y).
     void draw(HDC dc, int index, int x, int y) const;
 
-    HIMAGELIST handle() const { return list_; }
+    HIMAGELIST handle() const { return list_.get(); }
 
   private:
-    HIMAGELIST list_ = nullptr;
+    UniqueHandle<HIMAGELIST, ImageListTraits> list_;
     int width_ = 0;
     int height_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/Canvas.h"
+
 namespace tk {
 namespace {
 
@@ -72,14 +74,12 @@ void Label::applyStyle() {
 void Label::fitToText() {
     if (!autoSize_)
         return;
-    HDC dc = GetDC(handle());
-    HGDIOBJ old = SelectObject(dc, fontHandle());
-    const std::wstring text = caption();
     RECT rect{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(handle(), dc);
+    {
+        WindowCanvas canvas(handle());
+        canvas.setFont(font());
+        canvas.drawText(caption(), rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    }
     SetWindowPos(handle(), nullptr, 0, 0, rect.right, rect.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -11,8 +11,6 @@ PageControl::PageControl(Control& parent, int x, int y, int width, int height) {
                  WS_EX_CONTROLPARENT, x, y, width, height);
 }
 
-PageControl::~PageControl() = default;
-
 Panel& PageControl::addPage(const std::wstring& caption) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;

@@ -13,7 +13,6 @@ namespace tk {
 class PageControl : public Control {
   public:
     PageControl(Control& parent, int x, int y, int width, int height);
-    ~PageControl() override;
 
     // Adds a tab and its page; the first page added becomes the active one.
     Panel& addPage(const std::wstring& caption);

@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers of the control tests: a hidden form, painting a control into
-// a memory bitmap and synthetic messages.
+// a memory bitmap, a test glyph and synthetic messages.
 
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
@@ -20,6 +20,16 @@ template <class C> std::unique_ptr<tk::MemoryCanvas> painted(C& control) {
     auto canvas = std::make_unique<tk::MemoryCanvas>(control.clientWidth(), control.clientHeight());
     control.paintTo(*canvas);
     return canvas;
+}
+
+// An 8 x 8 bitmap of the ground colour with a 4 x 4 square of ink in the middle.
+inline HBITMAP squareGlyph(COLORREF ground, COLORREF ink) {
+    return tk::paintBitmap(8, 8, [&](tk::Canvas& canvas) {
+        canvas.setBrushColor(ground);
+        canvas.fillRect(RECT{0, 0, 8, 8});
+        canvas.setBrushColor(ink);
+        canvas.fillRect(RECT{2, 2, 6, 6});
+    });
 }
 
 inline LRESULT send(tk::Control& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {

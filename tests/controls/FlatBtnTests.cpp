@@ -13,15 +13,6 @@ const TextMeasure sixPerChar = [](const std::wstring& s) { return static_cast<in
 
 const COLORREF face = 0xCCFFFF;
 
-HBITMAP squareGlyph(COLORREF ground, COLORREF ink) {
-    return tk::paintBitmap(8, 8, [&](tk::Canvas& canvas) {
-        canvas.setBrushColor(ground);
-        canvas.fillRect(RECT{0, 0, 8, 8});
-        canvas.setBrushColor(ink);
-        canvas.fillRect(RECT{2, 2, 6, 6});
-    });
-}
-
 class PaintCounter : public TFlatButton {
   public:
     using TFlatButton::TFlatButton;

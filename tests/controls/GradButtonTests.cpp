@@ -127,12 +127,7 @@ TEST(GradButton, GlyphBesideCaptionWithTransparentCorner) {
     auto form = hiddenForm();
     TGradButton button(*form, 0, 0, 75, 25);
     button.setColorScheme(Scheme::Silver);
-    HBITMAP glyph = tk::paintBitmap(8, 8, [](tk::Canvas& canvas) {
-        canvas.setBrushColor(RGB(0, 255, 0));
-        canvas.fillRect(RECT{0, 0, 8, 8});
-        canvas.setBrushColor(RGB(255, 0, 0));
-        canvas.fillRect(RECT{2, 2, 6, 6});
-    });
+    HBITMAP glyph = squareGlyph(RGB(0, 255, 0), RGB(255, 0, 0));
     button.setGlyph(glyph);
     DeleteObject(glyph);
     button.setCaption(L"Scan");

@@ -125,17 +125,7 @@ TEST(SideButtonEdit, CaptionOrImageOnTheButton) {
     EXPECT_FALSE(contains(tooWide, RECT{84, 1, 99, 20}, 0));
 
     tk::ImageList images(8, 8);
-    HBITMAP picture = CreateBitmap(8, 8, 1, 32, nullptr);
-    {
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, picture);
-        RECT all{0, 0, 8, 8};
-        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
-        FillRect(dc, &all, green);
-        DeleteObject(green);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-    }
+    HBITMAP picture = squareGlyph(RGB(0, 255, 0), RGB(0, 255, 0));
     ASSERT_EQ(images.addBitmap(picture, RGB(255, 0, 255)), 0);
     DeleteObject(picture);
     edit.setGlyph(&images);

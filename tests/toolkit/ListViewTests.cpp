@@ -51,21 +51,17 @@ class ListViewTest : public ToolkitTest {
     int shownCount() {
         return static_cast<int>(SendMessageW(list.handle(), LVM_GETITEMCOUNT, 0, 0));
     }
+    // A point dx pixels into a part (LVIR_*) of a row, halfway down.
+    LPARAM pointIn(int index, int part, int dx) {
+        RECT r{};
+        r.left = part;
+        SendMessageW(list.handle(), LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&r));
+        return MAKELPARAM(r.left + dx, (r.top + r.bottom) / 2);
+    }
     // A point on the check box of a row.
-    LPARAM checkBoxPoint(int index) {
-        RECT r{};
-        r.left = LVIR_BOUNDS;
-        SendMessageW(list.handle(), LVM_GETITEMRECT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&r));
-        return MAKELPARAM(r.left + 8, (r.top + r.bottom) / 2);
-    }
-    LPARAM captionPoint(int index) {
-        RECT r{};
-        r.left = LVIR_LABEL;
-        SendMessageW(list.handle(), LVM_GETITEMRECT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&r));
-        return MAKELPARAM(r.left + 10, (r.top + r.bottom) / 2);
-    }
+    LPARAM checkBoxPoint(int index) { return pointIn(index, LVIR_BOUNDS, 8); }
+    LPARAM captionPoint(int index) { return pointIn(index, LVIR_LABEL, 10); }
 
     ListView list{form, 0, 0, 480, 300};
     std::vector<int> checkedEvents;
