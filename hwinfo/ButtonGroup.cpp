@@ -2,7 +2,7 @@
 
 TButtonGroup::TButtonGroup(tk::Control& parent, int x, int y, int width, int height,
                            int buttonHeight)
-    : tk::CategoryButtons(parent, x, y, width, height), buttonHeight_(buttonHeight) {
+    : tk::CategoryButtons(parent, x, y, width, height) {
     setHeaderHeight(0);
     setButtonHeight(buttonHeight);
     addCategory(L"");
@@ -23,7 +23,7 @@ int TButtonGroup::buttonCount() const {
 }
 
 POINT TButtonGroup::buttonCenter(int index) const {
-    return {clientWidth() / 2, index * buttonHeight_ + buttonHeight_ / 2};
+    return {clientWidth() / 2, index * buttonHeight() + buttonHeight() / 2};
 }
 
 void TButtonGroup::mouseMove(int x, int y, UINT keys) {

@@ -24,5 +24,4 @@ class TButtonGroup : public tk::CategoryButtons {
 
   private:
     std::vector<std::wstring> hints_;
-    int buttonHeight_;
 };

@@ -81,7 +81,7 @@ TCpuidFacts ReadCpuid() {
 
 TCpuIdentity ReadCpuIdentity() {
     const auto property = [](const wchar_t* name) {
-        return GetWmiProperty(L"", L"Win32_Processor", name);
+        return LocalWmiProperty(L"Win32_Processor", name);
     };
     return {property(L"Name"),         property(L"CurrentClockSpeed"),
             property(L"Caption"),      property(L"ProcessorId"),
@@ -107,8 +107,4 @@ std::vector<TInfoRow> CpuPageRows(const TCpuIdentity& identity, const TCpuidFact
     for (const TCpuFeature& feature : CpuFeatures)
         rows.push_back(FeatureRow(feature, cpu));
     return rows;
-}
-
-std::vector<TInfoRow> ReadCpuPageRows() {
-    return CpuPageRows(ReadCpuIdentity(), ReadCpuid());
 }

@@ -60,6 +60,3 @@ std::wstring NormaliseProcessorName(const std::wstring& name);
 // The CPU page's 30 rows: heading "CPU", six identity rows, a blank row, heading
 // "CPU Feature" and one row per feature. The first row is the one the page keeps selected.
 std::vector<TInfoRow> CpuPageRows(const TCpuIdentity& identity, const TCpuidFacts& cpu);
-
-// The CPU page's rows for this machine.
-std::vector<TInfoRow> ReadCpuPageRows();

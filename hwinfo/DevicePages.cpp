@@ -44,6 +44,10 @@ std::wstring UpperText(const std::wstring& text) {
     return ConvertedCase(text, CharUpperBuffW);
 }
 
+std::wstring ServiceEnumKey(const std::wstring& service) {
+    return L"SYSTEM\\CurrentControlSet\\Services\\" + service + L"\\Enum";
+}
+
 std::wstring ServiceDriverText(const TRegTextSource& registry, const std::wstring& service) {
     const std::wstring systemRoot = registry(
         HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"SystemRoot");

@@ -17,12 +17,9 @@
 
 class TForm1;
 
-// A string value of a registry key (empty on any failure) and a WMI property of the local
-// machine (empty on failure, "0" when null).
+// A string value of a registry key (empty on any failure).
 using TRegTextSource =
     std::function<std::wstring(HKEY root, const std::wstring& key, const std::wstring& name)>;
-using TWmiTextSource =
-    std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
 
 std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name);
 
@@ -57,7 +54,7 @@ struct TDrivePageSources {
 
 struct TInputPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiProperty;
+    TWmiSource Wmi = LocalWmiProperty;
     std::function<int()> MouseButtons = [] { return GetSystemMetrics(SM_CMOUSEBUTTONS); };
 };
 
@@ -67,7 +64,7 @@ struct TUsbPageSources {
 
 struct TMonitorPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiProperty;
+    TWmiSource Wmi = LocalWmiProperty;
 };
 
 struct TModemPageSources {
@@ -76,13 +73,13 @@ struct TModemPageSources {
 
 struct TSoundPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiProperty;
+    TWmiSource Wmi = LocalWmiProperty;
     std::function<std::wstring()> SystemDir = GetSystemDir;
 };
 
 struct TPortsPageSources {
     TRegTextSource Registry = RegistryText;
-    TWmiTextSource Wmi = LocalWmiProperty;
+    TWmiSource Wmi = LocalWmiProperty;
 };
 
 std::vector<TInfoRow> CdromPageRows(const TDrivePageSources& sources);
@@ -105,10 +102,17 @@ std::vector<TInfoRow> UsbDeviceRows(const TRegTextSource& registry, TUsbListing 
 extern const std::wstring MachineEnumKey; // SYSTEM\CurrentControlSet\Enum\ (with the "\")
 std::wstring LowerText(const std::wstring& text);
 std::wstring UpperText(const std::wstring& text);
+// The key that lists a service's device instances as values "0", "1", ...
+std::wstring ServiceEnumKey(const std::wstring& service);
 // Lower case of the system root, "\" and the service's "ImagePath".
 std::wstring ServiceDriverText(const TRegTextSource& registry, const std::wstring& service);
 // A device class instance key: the class key, "\000" and the number in plain decimal.
 std::wstring ClassInstanceKey(const std::wstring& classGuid, int number);
+// Device classes that both the System Summary and a device page walk, and the
+// kernel-streaming filters of a sound device, exactly as its driver lists them.
+inline const wchar_t* const MonitorClassGuid = L"{4D36E96E-E325-11CE-BFC1-08002BE10318}";
+inline const wchar_t* const MediaClassGuid = L"{4D36E96C-E325-11CE-BFC1-08002BE10318}";
+inline const wchar_t* const SoundDeviceFilters = L"wdmaud,swmidi,redbook";
 
 enum class TFirstRow { Selected, NotSelected };
 // Replaces the list's rows; images null leaves the list's small images as they are.

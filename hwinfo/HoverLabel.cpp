@@ -2,10 +2,8 @@
 
 LRESULT THoverLabel::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_MOUSEMOVE) {
-        if (!tracking_) {
-            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, handle(), 0};
-            tracking_ = TrackMouseEvent(&track) != FALSE;
-        }
+        if (!tracking_)
+            tracking_ = trackMouseLeave();
         fire(onMouseMove);
     } else if (msg == WM_MOUSELEAVE) {
         tracking_ = false;

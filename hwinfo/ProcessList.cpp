@@ -21,11 +21,8 @@ template <class F> F BindFunction(const wchar_t* library, const char* name) {
 DWORD PlatformId() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExW(&version))
         return 0;
-#pragma GCC diagnostic pop
     return version.dwPlatformId;
 }
 

@@ -120,13 +120,6 @@ std::wstring LastInstanceProperty(IEnumWbemClassObject* instances,
     }
 }
 
-std::wstring FixedTwoDecimals(double number) {
-    std::wostringstream text;
-    text.imbue(std::locale::classic());
-    text << std::fixed << std::setprecision(2) << number;
-    return text.str();
-}
-
 std::optional<long long> WholeNumber(const std::wstring& text) {
     if (text.empty())
         return std::nullopt;
@@ -136,10 +129,6 @@ std::optional<long long> WholeNumber(const std::wstring& text) {
     if (errno != 0 || end != text.c_str() + text.size())
         return std::nullopt;
     return number;
-}
-
-std::wstring DriveRoot(wchar_t driveLetter) {
-    return std::wstring(1, driveLetter) + L":\\";
 }
 
 bool IsDriveLetter(wchar_t letter) {
@@ -211,6 +200,10 @@ bool RegistryKeyExists(const std::wstring& keyPath) {
     return registry.KeyExists(keyPath);
 }
 
+std::wstring DriveRoot(wchar_t driveLetter) {
+    return std::wstring(1, driveLetter) + L":\\";
+}
+
 std::wstring VolumeSerialText(DWORD serialNumber) {
     wchar_t text[16];
     swprintf(text, 16, L"%04X-%04X", static_cast<unsigned>(HIWORD(serialNumber)),
@@ -251,6 +244,13 @@ std::wstring GetSystemDir() {
     if (length == 0 || length >= MAX_PATH)
         return {};
     return std::wstring(buffer, length);
+}
+
+std::wstring FixedTwoDecimals(double number) {
+    std::wostringstream text;
+    text.imbue(std::locale::classic());
+    text << std::fixed << std::setprecision(2) << number;
+    return text.str();
 }
 
 std::wstring FormatByteSize(const std::wstring& bytesText) {

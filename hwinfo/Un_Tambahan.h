@@ -5,6 +5,7 @@
 #include <oaidl.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,6 +34,10 @@ std::wstring GetWmiProperty(const std::wstring& server, const std::wstring& clas
 // GetWmiProperty on this machine.
 std::wstring LocalWmiProperty(const std::wstring& className, const std::wstring& propertyName);
 
+// Where a page reads WMI properties from: LocalWmiProperty, or a stand-in in the tests.
+using TWmiSource =
+    std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
+
 // Text of a WMI property value of the given CIM type: strings as they are, numbers in
 // decimal (unsigned 32-bit ones unsigned), floating-point numbers with the user's decimal
 // separator, Booleans "True" or "False", null "0". Values without a text form (arrays)
@@ -45,6 +50,9 @@ std::int32_t ReadRegistryInteger(HKEY root, const std::wstring& keyPath,
 
 // Whether the key exists under HKEY_LOCAL_MACHINE.
 bool RegistryKeyExists(const std::wstring& keyPath);
+
+// The root folder of the drive: "C:\" for C.
+std::wstring DriveRoot(wchar_t driveLetter);
 
 enum class TVolumeField { Label = 0, SerialNumber = 1, FileSystem = 2 };
 
@@ -60,6 +68,9 @@ bool DiskInDrive(wchar_t driveLetter);
 
 // The Windows system directory without a trailing backslash; empty on failure.
 std::wstring GetSystemDir();
+
+// The number with two decimals and a full stop whatever the user's locale: "1536.00".
+std::wstring FixedTwoDecimals(double number);
 
 // A byte count given as decimal text, as "512 bytes", "1.50 KB", "1024.00 MB" or
 // "3.00 GB" (always with "."); empty text when the text is not a whole number.

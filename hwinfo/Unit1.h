@@ -192,8 +192,6 @@ class TForm1 : public tk::Form {
     void StartStep(FrameParts parts, const std::wstring& text);
     void EndStep(FrameParts parts);
     void FillEnded();
-    // A page that so far shows what the frame shows.
-    void FramedEmptyPage(TInfoTab tab);
 
     void CreateTabs();
     void CreatePageTab(TInfoTab tab);

@@ -2,10 +2,6 @@
 
 #include "registry/RegHelpers.h"
 
-#include <iomanip>
-#include <locale>
-#include <sstream>
-
 namespace {
 
 const int CdromImageIndex = 1;
@@ -17,7 +13,7 @@ const double BytesPerGB = 1073741824.0;
 
 struct TDriveLetter {
     wchar_t Letter;
-    std::wstring Root() const { return std::wstring(1, Letter) + L":\\"; }
+    std::wstring Root() const { return DriveRoot(Letter); }
     std::wstring Text() const { return std::wstring(1, Letter) + L":"; }
 };
 
@@ -62,10 +58,7 @@ void AddCdromBlock(std::vector<TInfoRow>& rows, const TDrivePageSources& sources
 
 // Always in GB, with two decimals and a point.
 std::wstring GigabyteText(std::int64_t bytes) {
-    std::wostringstream text;
-    text.imbue(std::locale::classic());
-    text << std::fixed << std::setprecision(2) << static_cast<double>(bytes) / BytesPerGB << L" GB";
-    return text.str();
+    return FixedTwoDecimals(static_cast<double>(bytes) / BytesPerGB) + L" GB";
 }
 
 void AddFixedDiskRows(std::vector<TInfoRow>& rows, const TDrivePageSources& sources,
@@ -105,9 +98,8 @@ std::vector<TInfoRow> CdromPageRows(const TDrivePageSources& sources) {
     std::vector<TInfoRow> rows = {HeadingRow(L"CD-ROM", CdromImageIndex)};
     const std::vector<TDriveLetter> cdroms = CdromDrives(sources);
     for (int n = 0; n < CdromInstanceCount; ++n) {
-        const std::wstring instance = sources.Registry(
-            HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Cdrom\\Enum",
-            std::to_wstring(n));
+        const std::wstring instance =
+            sources.Registry(HKEY_LOCAL_MACHINE, ServiceEnumKey(L"Cdrom"), std::to_wstring(n));
         if (instance.empty())
             continue;
         if (n != 0)

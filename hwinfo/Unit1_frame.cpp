@@ -73,11 +73,6 @@ int TForm1::AddInfoRow(tk::ListView& list, const TInfoRow& row) {
     return list.addItem(std::move(item));
 }
 
-void TForm1::FramedEmptyPage(TInfoTab tab) {
-    TPageFill fill(*this, tab);
-    Parts(tab).list.clear();
-}
-
 // A close asked for during a fill was refused; it comes back once the last fill is over,
 // as a posted message, so the window is not destroyed under a running handler.
 void TForm1::FillEnded() {

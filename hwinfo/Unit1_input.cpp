@@ -16,9 +16,7 @@ struct TInputDevice {
 
 TInputDevice ReadInputDevice(const TRegTextSource& registry, const std::wstring& classService) {
     TInputDevice device;
-    device.Instance =
-        registry(HKEY_LOCAL_MACHINE,
-                 L"SYSTEM\\CurrentControlSet\\Services\\" + classService + L"\\Enum", L"1");
+    device.Instance = registry(HKEY_LOCAL_MACHINE, ServiceEnumKey(classService), L"1");
     const std::wstring deviceKey = MachineEnumKey + device.Instance;
     device.Description = registry(HKEY_LOCAL_MACHINE, deviceKey, L"DeviceDesc");
     device.Driver =

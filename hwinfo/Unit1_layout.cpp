@@ -8,7 +8,7 @@ struct PageButton {
     const wchar_t* caption;
     const wchar_t* hint;
     const wchar_t* action;
-    void (TForm1::*handler)(); // nullptr: the page has no rows yet
+    void (TForm1::*handler)();
 };
 
 const std::vector<PageButton> SystemButtons = {
@@ -99,8 +99,7 @@ void TForm1::CreatePageTab(TInfoTab tab) {
         tk::Action& action = ActionManager1.add(entry.action);
         action.caption = entry.caption;
         action.hint = entry.hint;
-        action.onExecute = entry.handler ? std::function<void()>(std::bind(entry.handler, this))
-                                         : [this, tab] { FramedEmptyPage(tab); };
+        action.onExecute = [this, handler = entry.handler] { (this->*handler)(); };
         buttons->addButton(entry.caption, entry.hint);
     }
     buttons->onButtonClicked = [this, system](int index) {

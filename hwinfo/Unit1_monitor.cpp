@@ -5,7 +5,6 @@ namespace {
 // Left unset, the heading shows the list's first picture: the monitor.
 const int MonitorImageIndex = 0;
 const int MonitorClassInstances = 11;
-const wchar_t* const MonitorClass = L"{4D36E96E-E325-11CE-BFC1-08002BE10318}";
 
 void AddMonitorRows(std::vector<TInfoRow>& rows, const TMonitorPageSources& sources,
                     const std::wstring& classKey, const std::wstring& description) {
@@ -38,7 +37,7 @@ void AddMonitorRows(std::vector<TInfoRow>& rows, const TMonitorPageSources& sour
 std::vector<TInfoRow> MonitorPageRows(const TMonitorPageSources& sources) {
     std::vector<TInfoRow> rows;
     for (int n = 0; n < MonitorClassInstances; ++n) {
-        const std::wstring classKey = ClassInstanceKey(MonitorClass, n);
+        const std::wstring classKey = ClassInstanceKey(MonitorClassGuid, n);
         if (sources.Registry(HKEY_LOCAL_MACHINE, classKey, L"DPMS") != L"1")
             continue;
         rows.push_back(HeadingRow(L"Monitor", MonitorImageIndex));

@@ -76,5 +76,5 @@ std::vector<TInfoRow> PortsPageRows(const TPortsPageSources& sources) {
 
 void TForm1::portsinfoExecute() {
     TPageFill fill(*this, TInfoTab::System);
-    ShowPageRows(*this, *LV2, &ImageList3, PortsPageRows(PortsSources), TFirstRow::NotSelected);
+    ShowSystemRows(*this, PortsPageRows(PortsSources));
 }

@@ -50,16 +50,15 @@ std::vector<TInfoRow> CardBusPageRows() {
 
 void TForm1::Action14Execute() {
     TPageFill fill(*this, TInfoTab::System);
-    ShowSystemRows(*this, ApmPageRows(PowerSources));
-    LV2->setItemIndex(0);
-    LV2->makeVisible(0);
+    ShowSystemRows(*this, ApmPageRows(PowerSources), TFirstRow::Selected);
 }
 
 // Without ACPI data the list keeps whatever small images it has.
 void TForm1::Action15Execute() {
     TPageFill fill(*this, TInfoTab::System);
     const bool hasAcpi = PowerSources.keyExists(L"\\HARDWARE\\ACPI");
-    ShowSystemRows(*this, AcpiPageRows(hasAcpi), hasAcpi);
+    ShowPageRows(*this, *LV2, hasAcpi ? &ImageList3 : nullptr, AcpiPageRows(hasAcpi),
+                 TFirstRow::NotSelected);
 }
 
 void TForm1::Action16Execute() {

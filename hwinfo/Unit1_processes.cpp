@@ -6,12 +6,8 @@ namespace {
 
 // The shell's small icon for the file's type in the image list; -1 when there is none.
 int AddFileIcon(tk::ImageList& images, const std::wstring& path) {
-    HICON icon = GetFileSmallIcon(path, true);
-    if (!icon)
-        return -1;
-    const int index = images.addIcon(icon);
-    DestroyIcon(icon);
-    return index;
+    const tk::IconHandle icon(GetFileSmallIcon(path, true));
+    return icon ? images.addIcon(icon.get()) : -1;
 }
 
 } // namespace

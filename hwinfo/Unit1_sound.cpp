@@ -5,9 +5,6 @@ namespace {
 const int SoundDeviceImageIndex = 2;
 const int PrinterImageIndex = 7;
 const int MediaClassInstances = 11;
-const wchar_t* const MediaClass = L"{4D36E96C-E325-11CE-BFC1-08002BE10318}";
-// The kernel-streaming filters of a sound device, exactly as its driver lists them.
-const wchar_t* const SoundDeviceFilters = L"wdmaud,swmidi,redbook";
 
 void AddSoundDeviceRows(std::vector<TInfoRow>& rows, const TSoundPageSources& sources,
                         const std::wstring& classKey) {
@@ -31,7 +28,7 @@ void AddSoundDeviceRows(std::vector<TInfoRow>& rows, const TSoundPageSources& so
 std::vector<TInfoRow> SoundDevicePageRows(const TSoundPageSources& sources) {
     std::vector<TInfoRow> rows = {HeadingRow(L"Sound Device", SoundDeviceImageIndex)};
     for (int n = 0; n < MediaClassInstances; ++n) {
-        const std::wstring classKey = ClassInstanceKey(MediaClass, n);
+        const std::wstring classKey = ClassInstanceKey(MediaClassGuid, n);
         if (sources.Registry(HKEY_LOCAL_MACHINE, classKey, L"AssociatedFilters") ==
             SoundDeviceFilters)
             AddSoundDeviceRows(rows, sources, classKey);

@@ -4,8 +4,6 @@
 
 #include "registry/RegHelpers.h"
 
-#include <cstdio>
-
 namespace {
 
 const int InstanceCount = 11;
@@ -70,7 +68,7 @@ class SummaryBuilder {
 
     void ProcessorGroup() {
         Group(L"Processor", 1);
-        Data(L"Name", RemoveText(L"  ", src_.wmi(L"Win32_Processor", L"Name")));
+        Data(L"Name", NormaliseProcessorName(src_.wmi(L"Win32_Processor", L"Name")));
         Data(L"Speed", src_.wmi(L"Win32_Processor", L"CurrentClockSpeed") + L" MHz");
         rows_.push_back(BlankRow());
     }
@@ -97,7 +95,7 @@ class SummaryBuilder {
 
     void VideoGroup() {
         Group(L"Video System", 3);
-        MatchingInstances(L"Monitor", L"{4D36E96E-E325-11CE-BFC1-08002BE10318}", L"DPMS", L"1");
+        MatchingInstances(L"Monitor", MonitorClassGuid, L"DPMS", L"1");
         const std::wstring device = RemoveText(
             L"\\Registry\\Machine\\", Reg(L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0"));
         Data(L"Adapter", Reg(device, L"Device Description"));
@@ -109,7 +107,7 @@ class SummaryBuilder {
     void ServiceInstances(const std::wstring& caption, const std::wstring& service,
                           const std::wstring& valueName,
                           const std::vector<std::wstring>& patterns = {}) {
-        const std::wstring enumKey = L"SYSTEM\\CurrentControlSet\\Services\\" + service + L"\\Enum";
+        const std::wstring enumKey = ServiceEnumKey(service);
         for (int n = 0; n < InstanceCount; ++n) {
             const std::wstring instance = Reg(enumKey, std::to_wstring(n));
             if (instance.empty())
@@ -177,8 +175,7 @@ class SummaryBuilder {
 
     void MultimediaGroup() {
         Group(L"Multimedia Device(s)", 6);
-        MatchingInstances(L"Device", L"{4D36E96C-E325-11CE-BFC1-08002BE10318}",
-                          L"AssociatedFilters", L"wdmaud,swmidi,redbook");
+        MatchingInstances(L"Device", MediaClassGuid, L"AssociatedFilters", SoundDeviceFilters);
         rows_.push_back(BlankRow());
     }
 
@@ -186,19 +183,13 @@ class SummaryBuilder {
     std::vector<TInfoRow> rows_;
 };
 
-std::wstring TwoDecimals(long long bytes, double unit) {
-    wchar_t text[64];
-    std::swprintf(text, 64, L"%.2f", static_cast<double>(bytes) / unit);
-    return text;
-}
-
 std::wstring DriveCaption(const std::wstring& prefix, wchar_t letter) {
     return prefix + letter + L":)";
 }
 
 std::wstring RemovableValue(const TDriveSources& drives, wchar_t letter) {
-    return TwoDecimals(drives.diskSize(letter), BytesPerMB) + L" MB (" +
-           TwoDecimals(drives.diskFree(letter), BytesPerMB) + L" MB Free Space) (" +
+    return FixedTwoDecimals(drives.diskSize(letter) / BytesPerMB) + L" MB (" +
+           FixedTwoDecimals(drives.diskFree(letter) / BytesPerMB) + L" MB Free Space) (" +
            drives.volumeField(letter, TVolumeField::FileSystem) + L")";
 }
 
@@ -212,13 +203,13 @@ std::optional<TInfoRow> DriveRow(const TDriveSources& drives, wchar_t letter) {
     case DRIVE_FIXED:
         return DataRow(
             DriveCaption(drives.volumeField(letter, TVolumeField::Label) + L" (", letter),
-            TwoDecimals(drives.diskSize(letter), BytesPerGB) + L" GB (" +
-                TwoDecimals(drives.diskFree(letter), BytesPerGB) + L" GB Free Space) (" +
+            FixedTwoDecimals(drives.diskSize(letter) / BytesPerGB) + L" GB (" +
+                FixedTwoDecimals(drives.diskFree(letter) / BytesPerGB) + L" GB Free Space) (" +
                 drives.volumeField(letter, TVolumeField::FileSystem) + L")");
     case DRIVE_CDROM:
         return DataRow(DriveCaption(L"CD-ROM/DVD (", letter),
                        drives.diskInDrive(letter)
-                           ? TwoDecimals(drives.diskSize(letter), BytesPerMB) + L" MB  (" +
+                           ? FixedTwoDecimals(drives.diskSize(letter) / BytesPerMB) + L" MB  (" +
                                  drives.volumeField(letter, TVolumeField::FileSystem) + L")"
                            : L"N/A");
     default:
@@ -228,10 +219,9 @@ std::optional<TInfoRow> DriveRow(const TDriveSources& drives, wchar_t letter) {
 
 // Size or free bytes of the drive's medium, -1 when unreadable; no system error box.
 long long DiskBytes(wchar_t letter, bool freeOnly) {
-    const std::wstring root = std::wstring(1, letter) + L":\\";
     const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ULARGE_INTEGER available = {}, total = {}, free = {};
-    const BOOL read = GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free);
+    const BOOL read = GetDiskFreeSpaceExW(DriveRoot(letter).c_str(), &available, &total, &free);
     SetErrorMode(oldMode);
     if (!read)
         return -1;
@@ -241,18 +231,14 @@ long long DiskBytes(wchar_t letter, bool freeOnly) {
 } // namespace
 
 TDriveSources::TDriveSources()
-    : driveType([](wchar_t letter) {
-          const std::wstring root = std::wstring(1, letter) + L":\\";
-          return GetDriveTypeW(root.c_str());
-      }),
+    : driveType([](wchar_t letter) { return GetDriveTypeW(DriveRoot(letter).c_str()); }),
       diskSize([](wchar_t letter) { return DiskBytes(letter, false); }),
       diskFree([](wchar_t letter) { return DiskBytes(letter, true); }) {}
 
 TSummarySources::TSummarySources()
     : registry([](const std::wstring& key, const std::wstring& name) {
           return ReadRegString(key, name, HKEY_LOCAL_MACHINE);
-      }),
-      wmi(LocalWmiProperty) {}
+      }) {}
 
 std::vector<TInfoRow> LogicalDriveRows(const TDriveSources& drives) {
     std::vector<TInfoRow> rows;
@@ -272,9 +258,5 @@ std::vector<TInfoRow> SystemSummaryRows(const TSummarySources& sources) {
 
 void TForm1::Action10Execute() {
     TPageFill fill(*this, TInfoTab::System);
-    LV2->clear();
-    LV2->setSmallImages(&ImageList3);
-    const std::vector<TInfoRow> rows = SystemSummaryRows(SummarySources);
-    for (const TInfoRow& row : rows)
-        AddInfoRow(*LV2, row);
+    ShowSystemRows(*this, SystemSummaryRows(SummarySources));
 }

@@ -24,7 +24,7 @@ struct TDriveSources {
 struct TSummarySources {
     // A string value under HKEY_LOCAL_MACHINE; empty on any failure.
     std::function<std::wstring(const std::wstring& key, const std::wstring& name)> registry;
-    std::function<std::wstring(const std::wstring& className, const std::wstring& property)> wmi;
+    TWmiSource wmi = LocalWmiProperty;
     std::function<std::wstring()> systemDir = GetSystemDir;
     std::function<std::wstring()> osDescription = TKelOSInfo::OSDescription;
     TDriveSources drives;

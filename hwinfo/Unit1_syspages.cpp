@@ -2,13 +2,6 @@
 
 #include "hwinfo/Unit1.h"
 
-void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, bool withImages) {
-    tk::ListView& list = *form.LV2;
-    list.clear();
-    if (withImages)
-        list.setSmallImages(&form.ImageList3);
-    list.beginUpdate();
-    for (const TInfoRow& row : rows)
-        form.AddInfoRow(list, row);
-    list.endUpdate();
+void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, TFirstRow firstRow) {
+    ShowPageRows(form, *form.LV2, &form.ImageList3, rows, firstRow);
 }

@@ -3,6 +3,7 @@
 // Card Bus(es), Memory and Windows Info pages. Each page reads through a small set of
 // source functions so that tests can put stand-ins there.
 
+#include "hwinfo/DevicePages.h"
 #include "hwinfo/Un_Tambahan.h"
 
 #include "registry/RegHelpers.h"
@@ -14,9 +15,6 @@
 
 class TForm1;
 
-// One property of a WMI class on this machine, by the rules of GetWmiProperty.
-using TWmiSource =
-    std::function<std::wstring(const std::wstring& className, const std::wstring& propertyName)>;
 // A string value, by the rules of ReadRegString.
 using TRegStringSource =
     std::function<std::wstring(const std::wstring& key, const std::wstring& name, HKEY root)>;
@@ -79,6 +77,6 @@ struct TMemoryPageSources {
 std::vector<TInfoRow> MemoryPageRows(const TMemoryFigures& memory, const TWmiSource& wmi);
 std::vector<TInfoRow> WindowsInfoPageRows(const TWmiSource& wmi);
 
-// Puts the rows into the System tab's list, none of them selected. With images the list
-// shows ImageList3; without, it keeps the small images it has.
-void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, bool withImages = true);
+// ShowPageRows on the System tab's list with its small images (ImageList3).
+void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows,
+                    TFirstRow firstRow = TFirstRow::NotSelected);

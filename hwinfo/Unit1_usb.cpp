@@ -14,7 +14,7 @@ enum class TWalkKind {
 
 struct TUsbWalk {
     TWalkKind Kind;
-    const wchar_t* EnumKey;
+    const wchar_t* Service; // whose Enum key lists the instances
     int First;
     int Last;
     std::vector<const wchar_t*> DescriptionPrefixes; // removed from the description
@@ -52,10 +52,8 @@ class TUsbWalker {
 
     void Walk(const TUsbWalk& walk, std::vector<TInfoRow>& rows) const {
         for (int n = walk.First; n <= walk.Last; ++n) {
-            const std::wstring instance = registry_(HKEY_LOCAL_MACHINE,
-                                                    L"SYSTEM\\CurrentControlSet\\Services\\" +
-                                                        std::wstring(walk.EnumKey) + L"\\Enum",
-                                                    std::to_wstring(n));
+            const std::wstring instance =
+                registry_(HKEY_LOCAL_MACHINE, ServiceEnumKey(walk.Service), std::to_wstring(n));
             if (const std::optional<TInfoRow> row = RowFor(walk, instance))
                 rows.push_back(*row);
         }

@@ -91,18 +91,17 @@ void ReadFixedInfo(const std::vector<BYTE>& data, TFileVersionRecord& record) {
     record.FileType = FileTypeText(info->dwFileType, info->dwFileSubtype);
 }
 
-std::wstring DriverText(DWORD subtype) {
-    static const wchar_t* const names[] = {
-        L"Unknown Driver",    L"Printer Driver", L"Keyboard Driver",      L"Language Driver",
-        L"Display Driver",    L"Mouse Driver",   L"Network Driver",       L"System Driver",
-        L"InstallableDriver", L"Sound Driver",   L"Communications Driver"};
-    return subtype < std::size(names) ? names[subtype] : L"";
-}
+const wchar_t* const DriverNames[] = {
+    L"Unknown Driver",    L"Printer Driver", L"Keyboard Driver",      L"Language Driver",
+    L"Display Driver",    L"Mouse Driver",   L"Network Driver",       L"System Driver",
+    L"InstallableDriver", L"Sound Driver",   L"Communications Driver"};
 
-std::wstring FontText(DWORD subtype) {
-    static const wchar_t* const names[] = {L"Unknown Font", L"Raster Font", L"Vector Font",
-                                           L"Truetype Font"};
-    return subtype < std::size(names) ? names[subtype] : L"";
+const wchar_t* const FontNames[] = {L"Unknown Font", L"Raster Font", L"Vector Font",
+                                    L"Truetype Font"};
+
+// The subtype's name in the table; empty for a subtype past its end.
+template <std::size_t N> std::wstring SubtypeName(const wchar_t* const (&names)[N], DWORD subtype) {
+    return subtype < N ? names[subtype] : L"";
 }
 
 } // namespace
@@ -114,9 +113,9 @@ std::wstring FileTypeText(DWORD fileType, DWORD fileSubtype) {
     case VFT_APP:
         return L"Application";
     case VFT_DRV:
-        return DriverText(fileSubtype);
+        return SubtypeName(DriverNames, fileSubtype);
     case VFT_FONT:
-        return FontText(fileSubtype);
+        return SubtypeName(FontNames, fileSubtype);
     case VFT_VXD: {
         wchar_t hex[9];
         std::swprintf(hex, 9, L"%.8X", static_cast<unsigned>(fileSubtype));

@@ -1,5 +1,6 @@
 #include "hwinfo/print.h"
 
+#include "toolkit/Handles.h"
 #include "toolkit/MessageBox.h"
 
 #include <winspool.h>
@@ -89,28 +90,23 @@ void WriteSheets(HDC dc, const std::vector<std::wstring>& lines) {
 void PrintJob(const std::wstring& printerName, const std::vector<std::wstring>& lines) {
     if (printerName.empty())
         throw EPrintError();
-    HDC dc = CreateDCW(L"WINSPOOL", printerName.c_str(), nullptr, nullptr);
+    // DeleteDC frees a printer DC as it frees a memory DC.
+    const tk::MemoryDc dc(CreateDCW(L"WINSPOOL", printerName.c_str(), nullptr, nullptr));
     if (!dc)
         throw EPrintError();
     DOCINFOW document = {};
     document.cbSize = sizeof(document);
     document.lpszDocName = L"Corvane";
+    if (StartDocW(dc.get(), &document) <= 0)
+        throw EPrintError();
     try {
-        if (StartDocW(dc, &document) <= 0)
-            throw EPrintError();
-        try {
-            WriteSheets(dc, lines);
-        } catch (const EPrintError&) {
-            AbortDoc(dc);
-            throw;
-        }
-        if (EndDoc(dc) <= 0)
-            throw EPrintError();
+        WriteSheets(dc.get(), lines);
     } catch (const EPrintError&) {
-        DeleteDC(dc);
+        AbortDoc(dc.get());
         throw;
     }
-    DeleteDC(dc);
+    if (EndDoc(dc.get()) <= 0)
+        throw EPrintError();
 }
 
 } // namespace
@@ -138,27 +134,37 @@ TScrollBox::TScrollBox(tk::Control& parent, int x, int y, int width, int height)
 void TScrollBox::SetContentSize(int width, int height) {
     contentWidth_ = width;
     contentHeight_ = height;
-    UpdateBar(SB_HORZ, contentWidth_, clientWidth(), x_);
-    UpdateBar(SB_VERT, contentHeight_, clientHeight(), y_);
+    UpdateBar(SB_HORZ);
+    UpdateBar(SB_VERT);
 }
 
-void TScrollBox::UpdateBar(int bar, int contentSize, int pageSize, int& position) {
+int& TScrollBox::Position(int bar) {
+    return bar == SB_VERT ? y_ : x_;
+}
+
+int TScrollBox::ContentSize(int bar) const {
+    return bar == SB_VERT ? contentHeight_ : contentWidth_;
+}
+
+int TScrollBox::PageSize(int bar) const {
+    return bar == SB_VERT ? clientHeight() : clientWidth();
+}
+
+void TScrollBox::UpdateBar(int bar) {
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE;
-    info.nMax = std::max(0, contentSize - 1);
-    info.nPage = static_cast<UINT>(std::max(0, pageSize));
+    info.nMax = std::max(0, ContentSize(bar) - 1);
+    info.nPage = static_cast<UINT>(std::max(0, PageSize(bar)));
     SetScrollInfo(handle(), bar, &info, TRUE);
-    const int limit = std::max(0, contentSize - pageSize);
-    if (position > limit)
+    const int limit = std::max(0, ContentSize(bar) - PageSize(bar));
+    if (Position(bar) > limit)
         ScrollTo(bar, limit);
 }
 
 void TScrollBox::ScrollTo(int bar, int newPosition) {
-    int& position = bar == SB_VERT ? y_ : x_;
-    const int content = bar == SB_VERT ? contentHeight_ : contentWidth_;
-    const int page = bar == SB_VERT ? clientHeight() : clientWidth();
-    newPosition = std::max(0, std::min(newPosition, content - page));
+    int& position = Position(bar);
+    newPosition = std::max(0, std::min(newPosition, ContentSize(bar) - PageSize(bar)));
     if (newPosition == position)
         return;
     const int delta = position - newPosition;
@@ -176,8 +182,8 @@ LRESULT TScrollBox::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     const int bar = msg == WM_VSCROLL ? SB_VERT : SB_HORZ;
-    const int position = bar == SB_VERT ? y_ : x_;
-    const int page = bar == SB_VERT ? clientHeight() : clientWidth();
+    const int position = Position(bar);
+    const int page = PageSize(bar);
     SCROLLINFO info = {};
     info.cbSize = sizeof(info);
     info.fMask = SIF_TRACKPOS;

@@ -33,7 +33,12 @@ class TScrollBox : public tk::CustomControl {
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void UpdateBar(int bar, int contentSize, int pageSize, int& position);
+    // Per scroll bar (SB_HORZ or SB_VERT): the scrolled distance, the content's and the
+    // visible extent.
+    int& Position(int bar);
+    int ContentSize(int bar) const;
+    int PageSize(int bar) const;
+    void UpdateBar(int bar);
     void ScrollTo(int bar, int newPosition);
 
     int contentWidth_ = 0;

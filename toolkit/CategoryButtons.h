@@ -48,6 +48,7 @@ class CategoryButtons : public CustomControl {
     void setImages(ImageList* images);
     void setHeaderHeight(int height);
     void setButtonHeight(int height);
+    int buttonHeight() const { return buttonHeight_; }
     void setHeaderColor(COLORREF color);
     void setHotColor(COLORREF color);
     void setSelectedColor(COLORREF color);

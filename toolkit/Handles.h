@@ -54,7 +54,7 @@ struct IconHandleTraits {
     static void close(HICON handle) { DestroyIcon(handle); }
 };
 
-// A DC made by CreateCompatibleDC.
+// A DC made by CreateCompatibleDC or CreateDC.
 struct MemoryDcTraits {
     static bool valid(HDC handle) { return handle != nullptr; }
     static void close(HDC handle) { DeleteDC(handle); }

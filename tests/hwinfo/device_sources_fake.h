@@ -47,7 +47,7 @@ class FakeWmi {
         (*values_)[{className, property}] = value;
     }
 
-    TWmiTextSource Source() const {
+    TWmiSource Source() const {
         auto values = values_;
         return [values](const std::wstring& className, const std::wstring& property) {
             const auto found = values->find({className, property});

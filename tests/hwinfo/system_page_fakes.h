@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the registry and WMI that the System tab's pages read.
 
+#include "device_sources_fake.h"
 #include "main_window_fixture.h"
 
 #include <commctrl.h>
@@ -44,22 +45,7 @@ class FakeRegistry {
     std::map<Where, std::int32_t> integers_;
 };
 
-class FakeWmi {
-  public:
-    void Set(const std::wstring& className, const std::wstring& property,
-             const std::wstring& value) {
-        values_[{className, property}] = value;
-    }
-    TWmiSource Source() {
-        return [this](const std::wstring& className, const std::wstring& property) {
-            const auto found = values_.find({className, property});
-            return found == values_.end() ? std::wstring() : found->second;
-        };
-    }
-
-  private:
-    std::map<std::pair<std::wstring, std::wstring>, std::wstring> values_;
-};
+using device_fakes::FakeWmi;
 
 // A main window whose System tab pages are run and looked at.
 class SystemPageTest : public MainWindowTest {
