@@ -29,29 +29,59 @@
 #include <string>
 #include <vector>
 
+// Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
+// the categories.
+enum ResultsRowIndex : int {
+    BackupRow,
+    StartupRow,
+    UninstallRow,
+    ExtensionsRow,
+    ActiveXRow,
+    HelpFilesRow,
+    FontsRow,
+    VirtualRow,
+    ObsoleteRow,
+    DocumentsRow,
+    RecycleBinRow,
+    TempFilesRow,
+    ClipboardRow,
+    DumpsRow,
+    ChkdskRow,
+    LogFilesRow,
+    CookiesRow,
+    HistoryRow,
+    TempIERow,
+    AdvancedRow,
+    ProgressiveRow,
+};
+constexpr int ResultsRowCount = ProgressiveRow + 1;
+constexpr int FirstCategoryRow = StartupRow;
+constexpr int LastCategoryRow = ProgressiveRow;
+
 // One row of the results list: its caption (also the key by which the row's
-// page is opened) and its group text.
+// page is opened), its group text and the names of its category's actions.
 struct ResultsRowInfo {
     const wchar_t* caption;
     const wchar_t* group;
+    const wchar_t* scanAction;   // nullptr for row 0
+    const wchar_t* removeAction; // nullptr: the category has none
 };
-
-// Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
-// the categories.
-constexpr int ResultsRowCount = 21;
-constexpr int FirstCategoryRow = 1;
-constexpr int LastCategoryRow = ResultsRowCount - 1;
 extern const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows;
+
+// Whether the row belongs to the "Registry" group (else "Privacy Threats").
+bool IsRegistryRow(int row);
 
 // Number of categories sharing the privacy page's buttons (PrivacyPageType 1 to 12).
 constexpr int SharedPageTypeCount = 12;
 
+// The machine's Windows NT version key (SystemRoot, ProductName).
+inline constexpr wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
 // Tray callback message of the tray icon record.
 constexpr UINT TrayCallbackMessage = WM_USER + 1;
 
-// Settings under HKEY_CURRENT_USER "Software\Tidewell".
+// A setting under HKEY_CURRENT_USER "Software\Tidewell".
 std::wstring ReadSetting(const std::wstring& name);
-void WriteSetting(const std::wstring& name, bool on);
 // The start-with-Windows entry: "Tidewell" under the Run key, pointing to the
 // launcher in the program's folder.
 std::wstring StartupEntryCommand();
@@ -60,12 +90,6 @@ void DeleteStartupEntry();
 
 // The system folder with every "WINDOWS" removed (case-sensitive): C:\WINDOWS gives C:\.
 std::wstring SystemDrivePrefixOf(const std::wstring& systemRoot);
-
-// Fills the list with the entries of an ignore-list file (at most 51 lines of
-// caption "=" location, up to the first empty line), each row checked. A missing
-// file adds nothing; a file that cannot be read throws tk::Error.
-void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
-                    std::vector<std::wstring>& scratch);
 
 class TForm1 : public tk::Form {
   public:
@@ -290,20 +314,24 @@ class TForm1 : public tk::Form {
     // refresh forgets the category's scan first, so the page scans again.
     void OpenCategoryPage(int row);
     void RefreshCategoryPage(int row);
-    // A scan or remove action that has a handler, or nullptr.
+    // A scan or remove action that has a handler; nullptr for none or no name.
     tk::Action* BuiltAction(const wchar_t* name);
     tk::ListView& CategoryList(int row);
     // The count of a category: its list's rows, or the items in the recycle bin.
     int CategoryCount(int row);
     // Results row of a shared page type (1 to 12); 0 for any other type.
     static int SharedPageRow(int pageType);
-    // Oberror shows the count with " Errors Found" or " Privacy Threats Found".
-    void ShowPageCount(int count, bool privacyWords);
+    // The category's count in its results row and on Oberror, with " Errors Found"
+    // or " Privacy Threats Found".
+    void ShowPageCount(int row, bool privacyWords);
     // A count indicator: red and flashing with the count, or its "No ... Found" text.
     static void ShowCount(ctl::TFlatButton& indicator, tk::Timer& flashing, int count,
                           bool privacyWords);
 
     // Page buttons.
+    // Checks every row, or unchecks every row when the button reads "Unselect All";
+    // returns whether the rows are now checked.
+    static bool ToggleSelectAll(tk::Control& button, tk::ListView& list);
     void OBsp1Click();
     void OBsp3Click();
     void OBsp4Click();
@@ -491,6 +519,7 @@ class TForm1 : public tk::Form {
     void fillTrayIconData();
     void loadTraySetting();
     void loadSplashSetting();
+    // HiddenLV, then the results list and its buttons shown.
     void showResultsPage();
     void addResultsRows(const std::wstring& autoBackup);
     void setIgnoredColumns();

@@ -3,6 +3,7 @@
 
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/IgnoreLists.h"
 
 #include "cleaner/Pictures.h"
 #include "registry/RegHelpers.h"
@@ -11,91 +12,47 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cwchar>
 
 const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows = {{
-    {L"Create Registry Backup", L""},
-    {L"Running While Startup", L"Registry"},
-    {L"Uninstaller Bugs", L"Registry"},
-    {L"Unused Extensions", L"Registry"},
-    {L"Missing ActiveX and DLLs", L"Registry"},
-    {L"Help Files", L"Registry"},
-    {L"Fonts Registration", L"Registry"},
-    {L"Virtual Components", L"Registry"},
-    {L"Obsolete Software", L"Registry"},
-    {L"Recent Documents", L"Privacy Threats"},
-    {L"Recycle Bin", L"Privacy Threats"},
-    {L"Temporary Files", L"Privacy Threats"},
-    {L"Clipboard", L"Privacy Threats"},
-    {L"Memory Dumps", L"Privacy Threats"},
-    {L"Chkdsk Files", L"Privacy Threats"},
-    {L"Log Files", L"Privacy Threats"},
-    {L"Cookies", L"Privacy Threats"},
-    {L"History", L"Privacy Threats"},
-    {L"Temporary IE", L"Privacy Threats"},
-    {L"Advanced Privacy Threats Analysis", L"Privacy Threats"},
-    {L"Progressive Registry Analysis", L"Registry"},
+    {L"Create Registry Backup", L"", nullptr, nullptr},
+    {L"Running While Startup", L"Registry", L"Startup", L"removesp"},
+    {L"Uninstaller Bugs", L"Registry", L"Uninstall", L"removeue"},
+    {L"Unused Extensions", L"Registry", L"FileExt", L"removefe"},
+    {L"Missing ActiveX and DLLs", L"Registry", L"ActiveX", L"removeax"},
+    {L"Help Files", L"Registry", L"helpfile", nullptr},
+    {L"Fonts Registration", L"Registry", L"fontreg", nullptr},
+    {L"Virtual Components", L"Registry", L"VirtualDevice", nullptr},
+    {L"Obsolete Software", L"Registry", L"Obsolete", L"removeos"},
+    {L"Recent Documents", L"Privacy Threats", L"Privacy", L"removepc"},
+    {L"Recycle Bin", L"Privacy Threats", L"recycle", L"removebin"},
+    {L"Temporary Files", L"Privacy Threats", L"temp_files", L"removetemp"},
+    {L"Clipboard", L"Privacy Threats", L"clip", L"removeclip"},
+    {L"Memory Dumps", L"Privacy Threats", L"dump", L"removedump"},
+    {L"Chkdsk Files", L"Privacy Threats", L"chk", L"removechk"},
+    {L"Log Files", L"Privacy Threats", L"log", L"removelog"},
+    {L"Cookies", L"Privacy Threats", L"Cookies", L"removeco"},
+    {L"History", L"Privacy Threats", L"history", L"removehis"},
+    {L"Temporary IE", L"Privacy Threats", L"tempie", L"removetempie"},
+    {L"Advanced Privacy Threats Analysis", L"Privacy Threats", L"advanced", L"removeadvanced"},
+    {L"Progressive Registry Analysis", L"Registry", L"Deep", L"removeda"},
 }};
+
+bool IsRegistryRow(int row) {
+    return std::wcscmp(ResultsRows[row].group, L"Registry") == 0;
+}
 
 namespace {
 
-constexpr int BackupRow = 0;
-constexpr int DeepAnalysisRow = 20;
-constexpr int MaxIgnoredEntries = 51;
 constexpr int ObsoleteSoftwarePage = 4;
 constexpr int HelpFilesPage = 12;
 
 const wchar_t CurrentVersionKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
-const wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 // Creates the folder with its missing parents; a failure is not reported.
 void ForceFolder(const std::wstring& path) {
     if (!FolderExists(path))
         SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
-}
-
-tk::Error ReadError(const std::wstring& path) {
-    return tk::Error(L"I/O error reading \"" + path + L"\": " + SystemErrorText(GetLastError()));
-}
-
-// The whole file as bytes; throws tk::Error when it cannot be opened or read.
-std::string ReadFileBytes(const std::wstring& path) {
-    tk::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        throw ReadError(path);
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-            throw ReadError(path);
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, read);
-    }
-}
-
-// Lines of 8-bit text, at most maxLines, up to the first empty line.
-std::vector<std::wstring> TextLines(const std::string& bytes, int maxLines) {
-    std::vector<std::wstring> lines;
-    std::size_t at = 0;
-    while (at < bytes.size() && static_cast<int>(lines.size()) < maxLines) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        if (end == at)
-            break;
-        const int length = static_cast<int>(end - at);
-        std::wstring line(MultiByteToWideChar(CP_ACP, 0, &bytes[at], length, nullptr, 0), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, &bytes[at], length, line.data(),
-                            static_cast<int>(line.size()));
-        lines.push_back(line);
-        at = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
-// A name-list entry without the blank in front of it.
-std::wstring Unpadded(const std::wstring& entry) {
-    return entry.substr(1);
 }
 
 // Applies a stored "1" or "0" to a box; any other text leaves the designed state.
@@ -111,21 +68,6 @@ void ApplyToBox(const std::wstring& value, tk::CheckBox& box) {
 
 std::wstring SystemDrivePrefixOf(const std::wstring& systemRoot) {
     return RemoveText(L"WINDOWS", systemRoot);
-}
-
-void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
-                    std::vector<std::wstring>& scratch) {
-    scratch.clear();
-    if (!FileExists(path))
-        return;
-    for (const std::wstring& line : TextLines(ReadFileBytes(path), MaxIgnoredEntries)) {
-        SplitText(line, L'=', scratch);
-        tk::ListItem item;
-        item.checked = true;
-        item.caption = Unpadded(scratch.at(0));
-        item.subItems = {scratch.size() > 1 ? Unpadded(scratch[1]) : std::wstring()};
-        list.addItem(std::move(item));
-    }
 }
 
 void TForm1::FormCreate() {
@@ -144,6 +86,8 @@ void TForm1::FormCreate() {
     statustext->setCaption(L"Status : Ready");
     CategoryScanned.fill(false);
     showResultsPage();
+    labelnode->hide();
+    labelvalues->hide();
     addResultsRows(autoBackup);
     setIgnoredColumns();
     loadIgnoreLists();
@@ -213,13 +157,9 @@ void TForm1::loadSplashSetting() {
 
 void TForm1::showResultsPage() {
     HiddenLV();
-    for (ctl::TFlatButton* button :
-         {OBall1.get(), OBall2.get(), OBall3.get(), OBall4.get(), OBhelp.get()})
-        button->show();
-    lvall->show();
-    pcignored->hide();
-    labelnode->hide();
-    labelvalues->hide();
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             OBall1.get(), OBall2.get(), OBall3.get(), OBall4.get(), OBhelp.get(), lvall.get()})
+        control->show();
 }
 
 void TForm1::addResultsRows(const std::wstring& autoBackup) {
@@ -239,7 +179,7 @@ void TForm1::addResultsRows(const std::wstring& autoBackup) {
             item.checked = autoBackup == L"1" || (autoBackup != L"0" && CBbackup->checked());
             item.subItems = {L""};
         } else {
-            item.checked = row != DeepAnalysisRow;
+            item.checked = row != ProgressiveRow;
             item.subItems = {L"0", ResultsRows[row].group};
         }
         lvall->addItem(std::move(item));

@@ -378,11 +378,10 @@ void TForm1::createFrame() {
             bar.addItem(index, item.caption);
     }
 
-    const Member<ctl::TFlatButton> indicators[] = {&TForm1::obmainerror, &TForm1::obpriv,
-                                                   &TForm1::Oberror};
-    const int indicatorTops[] = {398, 430, 430};
-    for (int i = 0; i < 3; ++i) {
-        auto& indicator = Make(*this, indicators[i], work, {610, indicatorTops[i], 183, 23});
+    const std::pair<Member<ctl::TFlatButton>, int> indicators[] = {
+        {&TForm1::obmainerror, 398}, {&TForm1::obpriv, 430}, {&TForm1::Oberror, 430}};
+    for (const auto& [member, top] : indicators) {
+        auto& indicator = Make(*this, member, work, {610, top, 183, 23});
         indicator.setFont(BoldFont());
         indicator.setInactiveColor(0);
         indicator.setEnabled(false);

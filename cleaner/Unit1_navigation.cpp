@@ -44,8 +44,7 @@ void OpenRowPage(TForm1& form, const std::wstring& caption) {
     const int row = CategoryRowOf(caption);
     if (row == 0)
         return;
-    const bool registry = std::wstring(ResultsRows[row].group) == L"Registry";
-    form.CB1->setSelected(registry ? RegistryBarItem : PrivacyBarItem);
+    form.CB1->setSelected(IsRegistryRow(row) ? RegistryBarItem : PrivacyBarItem);
     form.OpenCategoryPage(row);
 }
 

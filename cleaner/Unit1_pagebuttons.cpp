@@ -8,8 +8,8 @@
 
 namespace {
 
+// Status texts around a page's remove action.
 struct Removal {
-    const wchar_t* action;
     const wchar_t* removingText;
     const wchar_t* removedText;
 };
@@ -17,50 +17,43 @@ struct Removal {
 // Removals of the shared buttons, by PrivacyPageType 1 to 10; the fonts and help
 // pages (11 and 12) have none.
 const Removal SharedRemovals[] = {
-    {L"removehis", L"  Status : Repairing History", L"  Status : Repaired History"},
-    {L"removetemp", L"  Status : Repairing Temporary Files",
-     L"  Status : Repaired Temporary files"},
-    {L"removebin", L"  Status : Repairing Recycle Bin", L"  Status : Repaired Recycle Bin"},
-    {L"removeos", L"  Status : Repairing Obsolete Software",
-     L"  Status : Repaired Obsolete Software"},
-    {L"removeclip", L"  Status : Repairing Clipboard", L"  Status : Repaired Clipboard"},
-    {L"removedump", L"  Status : Repairing Memory Dump", L"  Status : Repaired Memory Dump"},
-    {L"removechk", L"  Status : Repairing Chkdsk Files", L"  Status : Repaired Chkdsk Files"},
-    {L"removelog", L"  Status : Repairing Log Files", L"  Status : Repaired Log Files"},
-    {L"removetempie", L"  Status : Repairing Temporary IE", L"  Status : Repaired Temporary IE"},
-    {L"removeadvanced", L"  Status : Repairing Privacy Threats",
-     L"  Status : Repaired Privacy Threats"},
+    {L"  Status : Repairing History", L"  Status : Repaired History"},
+    {L"  Status : Repairing Temporary Files", L"  Status : Repaired Temporary files"},
+    {L"  Status : Repairing Recycle Bin", L"  Status : Repaired Recycle Bin"},
+    {L"  Status : Repairing Obsolete Software", L"  Status : Repaired Obsolete Software"},
+    {L"  Status : Repairing Clipboard", L"  Status : Repaired Clipboard"},
+    {L"  Status : Repairing Memory Dump", L"  Status : Repaired Memory Dump"},
+    {L"  Status : Repairing Chkdsk Files", L"  Status : Repaired Chkdsk Files"},
+    {L"  Status : Repairing Log Files", L"  Status : Repaired Log Files"},
+    {L"  Status : Repairing Temporary IE", L"  Status : Repaired Temporary IE"},
+    {L"  Status : Repairing Privacy Threats", L"  Status : Repaired Privacy Threats"},
 };
 
 constexpr int SharedRemovalCount = static_cast<int>(std::size(SharedRemovals));
 
-// Checks every row, or unchecks every row when the button reads "Unselect All";
-// returns whether the rows are now checked.
-bool ToggleSelectAll(tk::Control& button, tk::ListView& list) {
+// Removes the checked findings of a results row's category, then shows the count
+// left on the page and in the results row.
+void RemoveChecked(TForm1& form, int row, const Removal& removal) {
+    const TForm1::FlowGuard flow(form);
+    tk::Action* remove = form.BuiltAction(ResultsRows[row].removeAction);
+    if (!flow.acquired() || !remove)
+        return;
+    form.statustext->setCaption(removal.removingText);
+    tk::app().processMessages();
+    remove->execute();
+    form.ShowPageCount(row, false);
+    form.statustext->setCaption(removal.removedText);
+}
+
+} // namespace
+
+bool TForm1::ToggleSelectAll(tk::Control& button, tk::ListView& list) {
     const bool check = button.caption() != L"Unselect All";
     for (int row = 0; row < list.count(); ++row)
         list.setChecked(row, check);
     button.setCaption(check ? L"Unselect All" : L"Select All");
     return check;
 }
-
-// Removes the checked findings of a results row's category, then shows the count
-// left on the page and in the results row.
-void RemoveChecked(TForm1& form, int row, const Removal& removal) {
-    const TForm1::FlowGuard flow(form);
-    tk::Action* remove = form.BuiltAction(removal.action);
-    if (!flow.acquired() || !remove)
-        return;
-    form.statustext->setCaption(removal.removingText);
-    tk::app().processMessages();
-    remove->execute();
-    const int count = form.CategoryCount(row);
-    form.ShowPageCount(count, false);
-    form.statustext->setCaption(removal.removedText);
-    form.lvall->setSubItem(row, 0, std::to_wstring(count));
-}
-
-} // namespace
 
 void TForm1::OBsp1Click() {
     ToggleSelectAll(*OBsp1, *lvsp);
@@ -85,68 +78,65 @@ void TForm1::OBco1Click() {
 }
 
 void TForm1::OBsp3Click() {
-    RemoveChecked(*this, 1,
-                  {L"removesp", L"Status : Repairing Startup Programs",
-                   L"Status : Repaired Startup Programs"});
+    RemoveChecked(*this, StartupRow,
+                  {L"Status : Repairing Startup Programs", L"Status : Repaired Startup Programs"});
 }
 
 void TForm1::OBue3Click() {
-    RemoveChecked(*this, 2,
-                  {L"removeue", L"Status : Repairing Uninstalls", L"Status : Repaired Uninstalls"});
+    RemoveChecked(*this, UninstallRow,
+                  {L"Status : Repairing Uninstalls", L"Status : Repaired Uninstalls"});
 }
 
 void TForm1::OBfe3Click() {
-    RemoveChecked(*this, 3,
-                  {L"removefe", L"Status : Repairing File Associations",
-                   L"Status : Repaired File Associations"});
+    RemoveChecked(
+        *this, ExtensionsRow,
+        {L"Status : Repairing File Associations", L"Status : Repaired File Associations"});
 }
 
 void TForm1::OBax3Click() {
-    RemoveChecked(
-        *this, 4,
-        {L"removeax", L"Status : Repairing DLLs/ActiveX", L"Status : Repaired DLLs/ActiveX"});
+    RemoveChecked(*this, ActiveXRow,
+                  {L"Status : Repairing DLLs/ActiveX", L"Status : Repaired DLLs/ActiveX"});
 }
 
 void TForm1::OBpc3Click() {
-    RemoveChecked(*this, 9,
-                  {L"removepc", L"Status : Repairing Recent Documents",
-                   L"Status : Repaired Recent Documents"});
+    RemoveChecked(*this, DocumentsRow,
+                  {L"Status : Repairing Recent Documents", L"Status : Repaired Recent Documents"});
 }
 
 void TForm1::OBco3Click() {
-    RemoveChecked(*this, 16,
-                  {L"removeco", L"  Status : Repairing Cookies", L"  Status : Repaired Cookies"});
+    RemoveChecked(*this, CookiesRow,
+                  {L"  Status : Repairing Cookies", L"  Status : Repaired Cookies"});
 }
 
 void TForm1::OBda3Click() {
-    RemoveChecked(*this, 20,
-                  {L"removeda", L"Status : Repairing Invalid Filepaths ",
-                   L"Status : Repaired Invalid Filepaths"});
+    RemoveChecked(
+        *this, ProgressiveRow,
+        {L"Status : Repairing Invalid Filepaths ", L"Status : Repaired Invalid Filepaths"});
 }
 
 void TForm1::OBsp4Click() {
-    RefreshCategoryPage(1);
+    RefreshCategoryPage(StartupRow);
 }
 void TForm1::OBue4Click() {
-    RefreshCategoryPage(2);
+    RefreshCategoryPage(UninstallRow);
 }
 void TForm1::OBfe4Click() {
-    RefreshCategoryPage(3);
+    RefreshCategoryPage(ExtensionsRow);
 }
 void TForm1::OBax4Click() {
-    RefreshCategoryPage(4);
+    RefreshCategoryPage(ActiveXRow);
 }
 void TForm1::OBvd4Click() {
-    RefreshCategoryPage(7);
+    RefreshCategoryPage(VirtualRow);
 }
 void TForm1::OBpc4Click() {
-    RefreshCategoryPage(9);
+    RefreshCategoryPage(DocumentsRow);
 }
 void TForm1::OBco4Click() {
-    RefreshCategoryPage(16);
+    RefreshCategoryPage(CookiesRow);
 }
 void TForm1::OBda4Click() {
-    RefreshCategoryPage(20);
+    RefreshCategoryPage(ProgressiveRow);
 }
 
 void TForm1::OBhis1Click() {

@@ -8,8 +8,6 @@ namespace {
 
 template <class T> using Member = std::unique_ptr<T> TForm1::*;
 
-enum class CountWords { Errors, Privacy };
-
 struct PageButtons {
     Member<ctl::TGradButton> selectAll;
     Member<ctl::TFlatButton> ignore;
@@ -21,13 +19,9 @@ struct CategoryPage {
     Member<tk::ListView> list;
     PageButtons buttons;
     int sharedPageType; // 0: the page has buttons of its own
-    const wchar_t* scanAction;
     const wchar_t* scanningText;
     const wchar_t* scannedText;
-    CountWords words;
 };
-
-constexpr int RecycleBinRow = 10;
 
 const PageButtons StartupButtons = {&TForm1::OBsp1, &TForm1::OBsp2, &TForm1::OBsp3, &TForm1::OBsp4};
 const PageButtons UninstallButtons = {&TForm1::OBue1, &TForm1::obue2, &TForm1::OBue3,
@@ -46,47 +40,46 @@ const PageButtons SharedButtons = {&TForm1::OBhis1, &TForm1::obhis2, &TForm1::OB
 
 // Rows 1 to 20.
 const CategoryPage CategoryPages[] = {
-    {&TForm1::lvsp, StartupButtons, 0, L"Startup", L"Status : Scanning Startup Programs",
-     L"Status : Scanned Startup Programs", CountWords::Errors},
-    {&TForm1::lvue, UninstallButtons, 0, L"Uninstall", L"Status : Scanning Uninstaller Bugs ",
-     L"Status : Scanned Uninstaller Bugs", CountWords::Errors},
-    {&TForm1::lvfe, ExtensionButtons, 0, L"FileExt", L"Status : Scanning Unused Extension",
-     L"Status : Scanned Unused Extension", CountWords::Errors},
-    {&TForm1::lvax, ActiveXButtons, 0, L"ActiveX", L"Status : Scanning ActiveX and DLLs",
-     L"Status : Scanned ActiveX and DLLs", CountWords::Errors},
-    {&TForm1::lvhelp, SharedButtons, 12, L"helpfile", L"  Status : Scanning Help Files",
-     L"  Status : Scanned Help Files", CountWords::Errors},
-    {&TForm1::lvfont, SharedButtons, 11, L"fontreg", L"  Status : Scanning Fonts Registration",
-     L"  Status : Scanned Fonts Registration", CountWords::Errors},
-    {&TForm1::lvvd, VirtualButtons, 0, L"VirtualDevice", L"  Status : Scanning Virtual Devices",
-     L"  Status : Scanned Virtual Devices", CountWords::Errors},
-    {&TForm1::lvos, SharedButtons, 4, L"Obsolete", L"  Status : Scanning Obsolete Software",
-     L"  Status : Scanned Obsolete Software", CountWords::Errors},
-    {&TForm1::lvpc, DocumentButtons, 0, L"Privacy", L"Status : Scanning Recent Documents",
-     L"Status : Scanned Recent Documents", CountWords::Privacy},
-    {&TForm1::lvbin, SharedButtons, 3, L"recycle", L"  Status : Scanning Recycle Bin",
-     L"Status : Scanned Recycle Bin", CountWords::Privacy},
-    {&TForm1::lvdel, SharedButtons, 2, L"temp_files", L"  Status : Scanning Temporary Files",
-     L"  Status : Scanned Temporary Files", CountWords::Privacy},
-    {&TForm1::lvclip, SharedButtons, 5, L"clip", L"Status : Scanning Clipboard",
-     L"Status : Scanned Clipboard", CountWords::Privacy},
-    {&TForm1::lvdump, SharedButtons, 6, L"dump", L"Status : Scanning Memory Dumps",
-     L"Status : Scanned Memory Dumps", CountWords::Privacy},
-    {&TForm1::lvchk, SharedButtons, 7, L"chk", L"Status : Scanning Chkdsk Files",
-     L"Status : Scanned Chkdsk Files", CountWords::Privacy},
-    {&TForm1::lvlog, SharedButtons, 8, L"log", L"Status : Scanning Log Files",
-     L"Status : Scanned Log Files", CountWords::Privacy},
-    {&TForm1::lvco, CookieButtons, 0, L"Cookies", L"  Status : Scanning Cookies",
-     L"  Status : Scanned Cookies", CountWords::Privacy},
-    {&TForm1::lvhis, SharedButtons, 1, L"history", L"  Status : Scanning History",
-     L"  Status : Scanned History", CountWords::Privacy},
-    {&TForm1::lvtempie, SharedButtons, 9, L"tempie", L"Status : Scanning Temporary IE",
-     L"Status : Scanned Temporary IE", CountWords::Privacy},
-    {&TForm1::lvadvanced, SharedButtons, 10, L"advanced",
-     L"Status : Advanced Privacy Threats Analyzing", L"Status : Advanced Analyzing Completed",
-     CountWords::Privacy},
-    {&TForm1::LV2, AnalysisButtons, 0, L"Deep", L"Status : Progressive Registry Analyzing",
-     L"Status : Progressive Analyzing Completed", CountWords::Errors},
+    {&TForm1::lvsp, StartupButtons, 0, L"Status : Scanning Startup Programs",
+     L"Status : Scanned Startup Programs"},
+    {&TForm1::lvue, UninstallButtons, 0, L"Status : Scanning Uninstaller Bugs ",
+     L"Status : Scanned Uninstaller Bugs"},
+    {&TForm1::lvfe, ExtensionButtons, 0, L"Status : Scanning Unused Extension",
+     L"Status : Scanned Unused Extension"},
+    {&TForm1::lvax, ActiveXButtons, 0, L"Status : Scanning ActiveX and DLLs",
+     L"Status : Scanned ActiveX and DLLs"},
+    {&TForm1::lvhelp, SharedButtons, 12, L"  Status : Scanning Help Files",
+     L"  Status : Scanned Help Files"},
+    {&TForm1::lvfont, SharedButtons, 11, L"  Status : Scanning Fonts Registration",
+     L"  Status : Scanned Fonts Registration"},
+    {&TForm1::lvvd, VirtualButtons, 0, L"  Status : Scanning Virtual Devices",
+     L"  Status : Scanned Virtual Devices"},
+    {&TForm1::lvos, SharedButtons, 4, L"  Status : Scanning Obsolete Software",
+     L"  Status : Scanned Obsolete Software"},
+    {&TForm1::lvpc, DocumentButtons, 0, L"Status : Scanning Recent Documents",
+     L"Status : Scanned Recent Documents"},
+    {&TForm1::lvbin, SharedButtons, 3, L"  Status : Scanning Recycle Bin",
+     L"Status : Scanned Recycle Bin"},
+    {&TForm1::lvdel, SharedButtons, 2, L"  Status : Scanning Temporary Files",
+     L"  Status : Scanned Temporary Files"},
+    {&TForm1::lvclip, SharedButtons, 5, L"Status : Scanning Clipboard",
+     L"Status : Scanned Clipboard"},
+    {&TForm1::lvdump, SharedButtons, 6, L"Status : Scanning Memory Dumps",
+     L"Status : Scanned Memory Dumps"},
+    {&TForm1::lvchk, SharedButtons, 7, L"Status : Scanning Chkdsk Files",
+     L"Status : Scanned Chkdsk Files"},
+    {&TForm1::lvlog, SharedButtons, 8, L"Status : Scanning Log Files",
+     L"Status : Scanned Log Files"},
+    {&TForm1::lvco, CookieButtons, 0, L"  Status : Scanning Cookies",
+     L"  Status : Scanned Cookies"},
+    {&TForm1::lvhis, SharedButtons, 1, L"  Status : Scanning History",
+     L"  Status : Scanned History"},
+    {&TForm1::lvtempie, SharedButtons, 9, L"Status : Scanning Temporary IE",
+     L"Status : Scanned Temporary IE"},
+    {&TForm1::lvadvanced, SharedButtons, 10, L"Status : Advanced Privacy Threats Analyzing",
+     L"Status : Advanced Analyzing Completed"},
+    {&TForm1::LV2, AnalysisButtons, 0, L"Status : Progressive Registry Analyzing",
+     L"Status : Progressive Analyzing Completed"},
 };
 
 const CategoryPage& PageOf(int row) {
@@ -106,7 +99,7 @@ void ShowPageControls(TForm1& form, const CategoryPage& page) {
 void ScanOnce(TForm1& form, int row) {
     if (form.CategoryScanned[row])
         return;
-    tk::Action* scan = form.BuiltAction(PageOf(row).scanAction);
+    tk::Action* scan = form.BuiltAction(ResultsRows[row].scanAction);
     if (!scan)
         return;
     scan->execute();
@@ -116,25 +109,23 @@ void ScanOnce(TForm1& form, int row) {
 void ShowPage(TForm1& form, int row) {
     const CategoryPage& page = PageOf(row);
     form.HiddenLV();
-    if (page.sharedPageType != 0)
-        form.PrivacyPageType = page.sharedPageType;
     ShowPageControls(form, page);
-    if (page.sharedPageType != 0)
+    if (page.sharedPageType != 0) {
+        form.PrivacyPageType = page.sharedPageType;
         form.OBhis1->setCaption(form.SelectAllState[page.sharedPageType] ? L"Unselect All"
                                                                          : L"Select All");
+    }
     form.statustext->setCaption(page.scanningText);
     tk::app().processMessages();
     ScanOnce(form, row);
-    const int count = form.CategoryCount(row);
-    form.ShowPageCount(count, page.words == CountWords::Privacy);
+    form.ShowPageCount(row, !IsRegistryRow(row));
     form.statustext->setCaption(page.scannedText);
-    form.lvall->setSubItem(row, 0, std::to_wstring(count));
 }
 
 } // namespace
 
 tk::Action* TForm1::BuiltAction(const wchar_t* name) {
-    tk::Action* action = ActionManager1.find(name);
+    tk::Action* action = name ? ActionManager1.find(name) : nullptr;
     return action && action->onExecute ? action : nullptr;
 }
 
@@ -155,8 +146,10 @@ int TForm1::SharedPageRow(int pageType) {
     return 0;
 }
 
-void TForm1::ShowPageCount(int count, bool privacyWords) {
+void TForm1::ShowPageCount(int row, bool privacyWords) {
+    const int count = CategoryCount(row);
     ShowCount(*Oberror, Timer1, count, privacyWords);
+    lvall->setSubItem(row, 0, std::to_wstring(count));
 }
 
 void TForm1::ShowCount(ctl::TFlatButton& indicator, tk::Timer& flashing, int count,
@@ -189,62 +182,62 @@ void TForm1::RefreshCategoryPage(int row) {
 }
 
 void TForm1::RunningWhileStartup1Click() {
-    OpenCategoryPage(1);
+    OpenCategoryPage(StartupRow);
 }
 void TForm1::UninstallerBugs1Click() {
-    OpenCategoryPage(2);
+    OpenCategoryPage(UninstallRow);
 }
 void TForm1::UnusedExtensions1Click() {
-    OpenCategoryPage(3);
+    OpenCategoryPage(ExtensionsRow);
 }
 void TForm1::MissingActiveXandDLLs1Click() {
-    OpenCategoryPage(4);
+    OpenCategoryPage(ActiveXRow);
 }
 void TForm1::H1Click() {
-    OpenCategoryPage(5);
+    OpenCategoryPage(HelpFilesRow);
 }
 void TForm1::FontsRegistra1Click() {
-    OpenCategoryPage(6);
+    OpenCategoryPage(FontsRow);
 }
 void TForm1::VirtualComponent1Click() {
-    OpenCategoryPage(7);
+    OpenCategoryPage(VirtualRow);
 }
 void TForm1::ObseleteSoftware1Click() {
-    OpenCategoryPage(8);
+    OpenCategoryPage(ObsoleteRow);
 }
 void TForm1::RecentDocuments2Click() {
-    OpenCategoryPage(9);
+    OpenCategoryPage(DocumentsRow);
 }
 void TForm1::RecycleBin2Click() {
-    OpenCategoryPage(10);
+    OpenCategoryPage(RecycleBinRow);
 }
 void TForm1::emporaryFiles1Click() {
-    OpenCategoryPage(11);
+    OpenCategoryPage(TempFilesRow);
 }
 void TForm1::Clipboard1Click() {
-    OpenCategoryPage(12);
+    OpenCategoryPage(ClipboardRow);
 }
 void TForm1::MemoryDumps1Click() {
-    OpenCategoryPage(13);
+    OpenCategoryPage(DumpsRow);
 }
 void TForm1::ChkdskFiles2Click() {
-    OpenCategoryPage(14);
+    OpenCategoryPage(ChkdskRow);
 }
 void TForm1::LogFiles2Click() {
-    OpenCategoryPage(15);
+    OpenCategoryPage(LogFilesRow);
 }
 void TForm1::Cookies1Click() {
-    OpenCategoryPage(16);
+    OpenCategoryPage(CookiesRow);
 }
 void TForm1::History1Click() {
-    OpenCategoryPage(17);
+    OpenCategoryPage(HistoryRow);
 }
 void TForm1::emporaryIE1Click() {
-    OpenCategoryPage(18);
+    OpenCategoryPage(TempIERow);
 }
 void TForm1::AdvancedAnalysis1Click() {
-    OpenCategoryPage(19);
+    OpenCategoryPage(AdvancedRow);
 }
 void TForm1::ProgressiveClick() {
-    OpenCategoryPage(20);
+    OpenCategoryPage(ProgressiveRow);
 }

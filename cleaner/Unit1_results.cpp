@@ -7,70 +7,56 @@
 
 namespace {
 
-// What a category row runs and says; the texts follow "Status : ".
+// What a category row says while it runs; the texts follow "Status : ".
 struct CategoryRow {
-    const wchar_t* scanAction;
     const wchar_t* scanningText;
     const wchar_t* scannedText;
-    const wchar_t* removeAction; // nullptr: the category has none
     const wchar_t* repairingText;
     const wchar_t* repairedText;
 };
 
-constexpr int HelpFilesRow = 5;
-constexpr int FontsRow = 6;
-constexpr int ProgressiveRow = 20;
-
 // Rows 1 to 20.
 const CategoryRow CategoryRows[] = {
-    {L"Startup", L"Scanning Startup Programs", L"Scanned Startup Programs", L"removesp",
-     L"Repairing Startup Programs", L"Repaired Startup Programs"},
-    {L"Uninstall", L"Scanning Uninstaller Bugs", L"Scanned Uninstaller Bugs", L"removeue",
-     L"Repairing Uninstaller Bugs", L"Repaired Uninstaller Bugs"},
-    {L"FileExt", L"Scanning Unused Extensions", L"Scanned Unused Extensions", L"removefe",
-     L"Repairing Unused Extensions", L"Repaired Unused Extensions"},
-    {L"ActiveX", L"Scanning ActiveX and DLLs", L"Scanned ActiveX and DLLs", L"removeax",
+    {L"Scanning Startup Programs", L"Scanned Startup Programs", L"Repairing Startup Programs",
+     L"Repaired Startup Programs"},
+    {L"Scanning Uninstaller Bugs", L"Scanned Uninstaller Bugs", L"Repairing Uninstaller Bugs",
+     L"Repaired Uninstaller Bugs"},
+    {L"Scanning Unused Extensions", L"Scanned Unused Extensions", L"Repairing Unused Extensions",
+     L"Repaired Unused Extensions"},
+    {L"Scanning ActiveX and DLLs", L"Scanned ActiveX and DLLs",
      L"Repairing Missing ActiveX and DLLs", L"Repaired Missing ActiveX and DLLs"},
-    {L"helpfile", L"Scanning Help Files", L"Scanned Help Files", nullptr, L"Repairing Help Files",
+    {L"Scanning Help Files", L"Scanned Help Files", L"Repairing Help Files",
      L"Repaired Help Files"},
-    {L"fontreg", L"Scanning Fonts Registration", L"Scanned Fonts Registration", nullptr,
-     L"Repairing Fonts Registration", L"Repaired Fonts Registration"},
-    {L"VirtualDevice", L"Scanning Virtual Components", L"Scanned Virtual Components", nullptr,
-     L"Repairing Virtual Components", L"Repaired Virtual Components"},
-    {L"Obsolete", L"Scanning Obsolete Software", L"Scanned Obsolete Software", L"removeos",
-     L"Repairing Obsolete Software", L"Repaired Obsolete Software"},
-    {L"Privacy", L"Scanning Recent Documents", L"Scanned Recent Documents", L"removepc",
-     L"Repairing Recent Documents", L"Repaired Recent Documents"},
-    {L"recycle", L"Scanning Recycle Bin", L"Scanned Recycle Bin", L"removebin",
-     L"Repairing Recycle Bin", L"Repaired Recycle Bin"},
-    {L"temp_files", L"Scanning Temporary Files", L"Scanned Temporary Files", L"removetemp",
-     L"Repairing Temporary Files", L"Repaired Temporary Files"},
-    {L"clip", L"Scanning Clipboard", L"Scanned Clipboard", L"removeclip", L"Repairing Clipboard",
-     L"Repaired Clipboard"},
-    {L"dump", L"Scanning Memory Dumps", L"Scanned Memory Dumps", L"removedump",
-     L"Repairing Memory Dumps", L"Repaired Memory Dumps"},
-    {L"chk", L"Scanning Chkdsk Files", L"Scanned Chkdsk Files", L"removechk",
-     L"Repairing Chkdsk Files", L"Repaired Chkdsk Files"},
-    {L"log", L"Scanning Log Files", L"Scanned Log Files", L"removelog", L"Repairing Log Files",
-     L"Repaired Log Files"},
-    {L"Cookies", L"Scanning Cookies", L"Scanned Cookies", L"removeco", L"Repairing Cookies",
-     L"Repaired Cookies"},
-    {L"history", L"Scanning History", L"Scanned History", L"removehis", L"Repairing History",
-     L"Repaired History"},
-    {L"tempie", L"Scanning Temporary IE", L"Scanned Temporary IE", L"removetempie",
-     L"Repairing Temporary IE", L"Repaired Temporary IE"},
-    {L"advanced", L"Advanced Privacy Threats Analyzing", L"Advanced Analyzing Completed",
-     L"removeadvanced", L"Repairing Privacy Threats", L"Repaired Privacy Threats"},
-    {L"Deep", L"Progressive Registry Analyzing", L"Progressive Analyzing Completed", L"removeda",
-     L"Repairing Registry", L"Repaired Registry"},
+    {L"Scanning Fonts Registration", L"Scanned Fonts Registration", L"Repairing Fonts Registration",
+     L"Repaired Fonts Registration"},
+    {L"Scanning Virtual Components", L"Scanned Virtual Components", L"Repairing Virtual Components",
+     L"Repaired Virtual Components"},
+    {L"Scanning Obsolete Software", L"Scanned Obsolete Software", L"Repairing Obsolete Software",
+     L"Repaired Obsolete Software"},
+    {L"Scanning Recent Documents", L"Scanned Recent Documents", L"Repairing Recent Documents",
+     L"Repaired Recent Documents"},
+    {L"Scanning Recycle Bin", L"Scanned Recycle Bin", L"Repairing Recycle Bin",
+     L"Repaired Recycle Bin"},
+    {L"Scanning Temporary Files", L"Scanned Temporary Files", L"Repairing Temporary Files",
+     L"Repaired Temporary Files"},
+    {L"Scanning Clipboard", L"Scanned Clipboard", L"Repairing Clipboard", L"Repaired Clipboard"},
+    {L"Scanning Memory Dumps", L"Scanned Memory Dumps", L"Repairing Memory Dumps",
+     L"Repaired Memory Dumps"},
+    {L"Scanning Chkdsk Files", L"Scanned Chkdsk Files", L"Repairing Chkdsk Files",
+     L"Repaired Chkdsk Files"},
+    {L"Scanning Log Files", L"Scanned Log Files", L"Repairing Log Files", L"Repaired Log Files"},
+    {L"Scanning Cookies", L"Scanned Cookies", L"Repairing Cookies", L"Repaired Cookies"},
+    {L"Scanning History", L"Scanned History", L"Repairing History", L"Repaired History"},
+    {L"Scanning Temporary IE", L"Scanned Temporary IE", L"Repairing Temporary IE",
+     L"Repaired Temporary IE"},
+    {L"Advanced Privacy Threats Analyzing", L"Advanced Analyzing Completed",
+     L"Repairing Privacy Threats", L"Repaired Privacy Threats"},
+    {L"Progressive Registry Analyzing", L"Progressive Analyzing Completed", L"Repairing Registry",
+     L"Repaired Registry"},
 };
 
 const CategoryRow& RowInfo(int row) {
     return CategoryRows[row - FirstCategoryRow];
-}
-
-bool IsRegistryRow(int row) {
-    return row <= 8 || row == ProgressiveRow;
 }
 
 void SetStatus(TForm1& form, const std::wstring& step) {
@@ -109,10 +95,10 @@ void RecountRows(TForm1& form) {
 }
 
 void ScanRow(TForm1& form, int row) {
-    const CategoryRow& info = RowInfo(row);
-    tk::Action* scan = form.BuiltAction(info.scanAction);
+    tk::Action* scan = form.BuiltAction(ResultsRows[row].scanAction);
     if (!scan)
         return;
+    const CategoryRow& info = RowInfo(row);
     SetStatus(form, info.scanningText);
     tk::app().processMessages();
     scan->execute();
@@ -123,10 +109,11 @@ void ScanRow(TForm1& form, int row) {
 }
 
 void RepairRow(TForm1& form, int row) {
-    const CategoryRow& info = RowInfo(row);
-    tk::Action* remove = info.removeAction ? form.BuiltAction(info.removeAction) : nullptr;
-    if (info.removeAction && !remove)
+    const wchar_t* removeAction = ResultsRows[row].removeAction;
+    tk::Action* remove = form.BuiltAction(removeAction);
+    if (removeAction && !remove)
         return;
+    const CategoryRow& info = RowInfo(row);
     SetStatus(form, info.repairingText);
     tk::app().processMessages();
     if (remove) {
@@ -140,7 +127,7 @@ void RepairRow(TForm1& form, int row) {
 
 // Backs up the registry when row 0 asks for it; false when the backup failed.
 bool BackUpWhenAsked(TForm1& form) {
-    if (!form.lvall->checked(0))
+    if (!form.lvall->checked(BackupRow))
         return true;
     SetStatus(form, L"Backing up Registry");
     tk::app().processMessages();
@@ -175,7 +162,7 @@ void ScanAll(TForm1& form) {
     form.obpriv->hide();
     form.Oberror->hide();
     form.obmainerror->hide();
-    form.lvall->setSubItem(0, 0, L"");
+    form.lvall->setSubItem(BackupRow, 0, L"");
     for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
         SetCount(form, row, 0);
     for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
@@ -212,20 +199,14 @@ void TForm1::lvallCustomDrawSubItem(int, int subItem, tk::CellStyle& style) {
 }
 
 void TForm1::OBall1Click() {
-    const bool check = OBall1->caption() != L"Unselect All";
-    for (int row = 0; row < lvall->count(); ++row)
-        lvall->setChecked(row, check);
-    OBall1->setCaption(check ? L"Unselect All" : L"Select All");
+    ToggleSelectAll(*OBall1, *lvall);
 }
 
 void TForm1::OBscanpcClick() {
-    HiddenLV();
-    for (tk::Control* control : std::initializer_list<tk::Control*>{
-             OBall1.get(), OBall2.get(), OBall3.get(), OBall4.get(), OBhelp.get(), lvall.get()})
-        control->show();
+    showResultsPage();
     const std::wstring autoBackup = ReadSetting(L"autobackup");
     if (autoBackup == L"1" || autoBackup == L"0")
-        lvall->setChecked(0, autoBackup == L"1");
+        lvall->setChecked(BackupRow, autoBackup == L"1");
     RecountRows(*this);
     ShowTotals(*this);
 }

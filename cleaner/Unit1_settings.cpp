@@ -12,15 +12,15 @@ const wchar_t SettingsKey[] = L"Software\\Tidewell";
 const wchar_t RunKey[] = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t StartupValueName[] = L"Tidewell";
 
+void WriteSetting(const std::wstring& name, bool on) {
+    WriteRegValue(HKEY_CURRENT_USER, std::wstring(L"\\") + SettingsKey, name,
+                  std::wstring(on ? L"1" : L"0"), RegDataKind::String);
+}
+
 } // namespace
 
 std::wstring ReadSetting(const std::wstring& name) {
     return ReadRegString(SettingsKey, name, HKEY_CURRENT_USER);
-}
-
-void WriteSetting(const std::wstring& name, bool on) {
-    WriteRegValue(HKEY_CURRENT_USER, std::wstring(L"\\") + SettingsKey, name,
-                  std::wstring(on ? L"1" : L"0"), RegDataKind::String);
 }
 
 std::wstring StartupEntryCommand() {

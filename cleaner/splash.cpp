@@ -1,7 +1,7 @@
 #include "cleaner/splash.h"
 
 #include "cleaner/Pictures.h"
-#include "registry/RegHelpers.h"
+#include "cleaner/Unit1.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ TForm2::TForm2() : tk::Form(L"Tidewell", SplashWidth, SplashHeight) {
 }
 
 void TForm2::FormCreate() {
-    const std::wstring value =
-        ReadRegString(L"Software\\Tidewell", L"showsplash", HKEY_CURRENT_USER);
+    const std::wstring value = ReadSetting(L"showsplash");
     if (value == L"1")
         ShowSplashFlag = true;
     else if (value == L"0")

@@ -1,6 +1,7 @@
 #include "cleaner/privacy/AdvancedTraces.h"
 
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
 
@@ -69,8 +70,6 @@ const Place MachineDirectDraw{
     HKEY_LOCAL_MACHINE, L"HKLM", L"\\Software\\Microsoft\\DirectDraw\\MostRecentApplication",
     Take::Only,         L"Name", ExplorerMrus};
 
-constexpr int LocationColumn = 2;
-
 bool Takes(const Place& place, const std::wstring& name) {
     switch (place.take) {
     case Take::AllButMruList:
@@ -83,22 +82,8 @@ bool Takes(const Place& place, const std::wstring& name) {
     return true;
 }
 
-// Names of the values (listing kind false) or subkeys (true) of a key; empty when the
-// key cannot be opened with full access.
-void ListNames(std::vector<std::wstring>& list, HKEY root, const std::wstring& path, bool subkeys) {
-    list.clear();
-    TRegAccess registry;
-    registry.SetRootKey(root);
-    if (!registry.OpenKey(path, false))
-        return;
-    if (subkeys)
-        registry.GetKeyNames(list);
-    else
-        registry.GetValueNames(list);
-}
-
 void AddTraces(TForm1& form, const Place& place, const std::wstring& path) {
-    ListNames(form.Memo1, place.root, path, false);
+    ListValueNames(place.root, path, form.Memo1);
     const std::wstring location = std::wstring(place.rootText) + path;
     for (const std::wstring& entry : form.Memo1) {
         const std::wstring name = entry.substr(1);
@@ -110,7 +95,7 @@ void AddTraces(TForm1& form, const Place& place, const std::wstring& path) {
 }
 
 void AddSearchTraces(TForm1& form) {
-    ListNames(form.Memo2, HKEY_CURRENT_USER, SearchMruPath, true);
+    ListSubkeys(HKEY_CURRENT_USER, SearchMruPath, form.Memo2);
     for (const std::wstring& entry : form.Memo2)
         AddTraces(form, {HKEY_CURRENT_USER, L"HKCU", nullptr, Take::All, nullptr, SearchMruLabel},
                   SearchMruPath + entry.substr(1) + L"\\");
@@ -120,16 +105,12 @@ void AddPlace(TForm1& form, const Place& place) {
     AddTraces(form, place, place.path);
 }
 
-bool SplitLocation(const std::wstring& location, HKEY& root, std::wstring& path) {
-    const std::pair<const wchar_t*, HKEY> roots[] = {{L"HKCU\\", HKEY_CURRENT_USER},
-                                                     {L"HKLM\\", HKEY_LOCAL_MACHINE}};
-    for (const auto& [prefix, key] : roots)
-        if (location.compare(0, 5, prefix) == 0) {
-            root = key;
-            path = location.substr(4);
-            return path.size() > 1;
-        }
-    return false;
+// The root and the key a location names; the locations of search traces end in a
+// backslash.
+bool SplitLocation(std::wstring location, HKEY& root, std::wstring& path) {
+    if (!location.empty() && location.back() == L'\\')
+        location.pop_back();
+    return TForm1::ParseRegistryLocation(location, root, path);
 }
 
 // Deletes the value under the root its location names; the row stays while the value does.
@@ -137,12 +118,11 @@ TForm1::RemoveOutcome DeleteTrace(const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
     HKEY root = nullptr;
     std::wstring path;
-    if (row.subItems.size() <= LocationColumn ||
-        !SplitLocation(row.subItems[LocationColumn], root, path))
+    if (!SplitLocation(RowSubItem(row, LocationColumn), root, path))
         return Outcome::Survived;
     TRegAccess registry;
     registry.SetRootKey(root);
-    if (!registry.OpenKey(path, false))
+    if (!registry.OpenKey(L"\\" + path, false))
         return Outcome::NoLongerFound;
     registry.DeleteValue(row.caption);
     return registry.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;

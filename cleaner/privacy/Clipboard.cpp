@@ -1,6 +1,7 @@
 #include "cleaner/privacy/Clipboard.h"
 
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "toolkit/Application.h"
 
 #include <shellapi.h>
@@ -14,7 +15,6 @@ const std::vector<TForm1::FindingColumn> ClipColumns{
     {L"Filename", 250}, {L"Repair Report", 100}, {L"Detail Info", 150}};
 
 constexpr UINT DroppedNameLength = MAX_PATH + 1;
-constexpr std::size_t DetailColumn = 1;
 
 const wchar_t TextDetail[] = L"Text File in Clipboard";
 const wchar_t PictureDetail[] = L"Image File in Clipboard";
@@ -69,9 +69,9 @@ struct KeptContents {
 KeptContents UncheckedContents(const tk::ListView& list) {
     KeptContents kept;
     for (const tk::ListItem& row : list.items()) {
-        if (row.checked || row.subItems.size() <= DetailColumn)
+        if (row.checked)
             continue;
-        const std::wstring& detail = row.subItems[DetailColumn];
+        const std::wstring detail = RowSubItem(row, DetailColumn);
         if (detail == TextDetail)
             kept.text = true;
         else if (detail == PictureDetail)
@@ -82,11 +82,15 @@ KeptContents UncheckedContents(const tk::ListView& list) {
     return kept;
 }
 
+// A moveable copy of the bytes; nullptr when it cannot be made.
 HGLOBAL GlobalCopy(const void* data, std::size_t size) {
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     void* target = memory ? GlobalLock(memory) : nullptr;
-    if (!target)
-        return memory;
+    if (!target) {
+        if (memory)
+            GlobalFree(memory);
+        return nullptr;
+    }
     std::memcpy(target, data, size);
     GlobalUnlock(memory);
     return memory;

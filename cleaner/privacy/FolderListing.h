@@ -16,6 +16,13 @@ inline std::wstring ListedName(const std::wstring& entry) {
     return entry.empty() ? entry : entry.substr(1);
 }
 
+// Every entry of a name list without its blank.
+inline std::vector<std::wstring> ListedNames(std::vector<std::wstring> entries) {
+    for (std::wstring& entry : entries)
+        entry = ListedName(entry);
+    return entries;
+}
+
 // True for a drive ("C:\...") or network ("\\server\...") path: a folder value that is
 // empty or relative would make a search run in the current drive or folder.
 bool IsFullFolderPath(const std::wstring& folder);

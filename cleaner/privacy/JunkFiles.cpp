@@ -2,13 +2,12 @@
 // space, found in fixed folders of the system by mask.
 #include "cleaner/privacy/JunkFiles.h"
 
+#include "cleaner/Unit1.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "cleaner/privacy/RecentDocuments.h"
 #include "registry/RegHelpers.h"
 
 namespace {
-
-const wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 enum class Base { SystemRoot, LocalSettings, SystemDrive };
 

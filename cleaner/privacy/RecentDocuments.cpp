@@ -3,6 +3,7 @@
 
 #include "cleaner/FileSystem.h"
 #include "cleaner/privacy/FolderListing.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
@@ -18,8 +19,6 @@ const std::vector<TForm1::FindingColumn> FileListColumns{{L"File Names", 180},
                                                          {L"Size", 100}};
 
 namespace {
-
-constexpr int FolderColumn = 2;
 
 struct SizeUnit {
     long long bytes;
@@ -81,8 +80,7 @@ std::wstring FolderOf(const std::wstring& path) {
 // Only a plain file name inside a full folder is deleted.
 TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
-    const std::wstring folder =
-        row.subItems.size() > FolderColumn ? row.subItems[FolderColumn] : std::wstring();
+    const std::wstring folder = RowSubItem(row, LocationColumn);
     const std::wstring& name = row.caption;
     const bool plainName =
         name.find_first_of(L"\\/") == std::wstring::npos && name != L"." && name != L"..";

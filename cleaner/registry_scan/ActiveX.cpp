@@ -11,14 +11,9 @@ namespace {
 const std::wstring ClassesPath = L"\\CLSID";
 const wchar_t* const ClassesLocation = L"HKCR\\CLSID";
 
-const std::vector<TForm1::FindingColumn> ActiveXColumns{{L"Error Items", 200},
-                                                        {L"Repair Report", 150},
-                                                        {L"Detail Info", 200},
-                                                        {L"Registry Location", 150}};
+const std::vector<TForm1::FindingColumn> ActiveXColumns = RegistryColumns(200, 150, 200, 150);
 
 const wchar_t* const MissingReport = L"Missing Path(Removable)";
-
-constexpr std::size_t DetailColumn = 1;
 
 // Folders the stored paths may be relative to.
 struct ServerFolders {

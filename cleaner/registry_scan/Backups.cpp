@@ -2,6 +2,7 @@
 
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
+#include "cleaner/privacy/FolderListing.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageBox.h"
@@ -23,9 +24,7 @@ const std::wstring BackupExtension = L".reg";
 std::vector<std::wstring> Pieces(const std::wstring& text, wchar_t delimiter) {
     std::vector<std::wstring> pieces;
     SplitText(text, delimiter, pieces);
-    for (std::wstring& piece : pieces)
-        piece.erase(0, 1);
-    return pieces;
+    return ListedNames(std::move(pieces));
 }
 
 bool ParseNumber(const std::wstring& text, WORD& number) {
@@ -77,6 +76,15 @@ std::wstring LeadingText(const std::string& bytes) {
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+using MomentFormatter = int(WINAPI*)(LCID, DWORD, const SYSTEMTIME*, LPCWSTR, LPWSTR, int);
+
+// The moment in the user's format that the formatter and its flags pick.
+std::wstring MomentText(MomentFormatter format, DWORD flags, const SYSTEMTIME& moment) {
+    wchar_t buffer[128];
+    const int length = format(LOCALE_USER_DEFAULT, flags, &moment, nullptr, buffer, 128);
+    return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
 }
 
 // Waits for the process to end, letting the window messages run meanwhile.
@@ -131,16 +139,11 @@ bool ParseBackupFileName(const std::wstring& name, SYSTEMTIME& moment) {
 }
 
 std::wstring ShortDateText(const SYSTEMTIME& moment) {
-    wchar_t buffer[128];
-    const int length =
-        GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, buffer, 128);
-    return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
+    return MomentText(GetDateFormatW, DATE_SHORTDATE, moment);
 }
 
 std::wstring LongTimeText(const SYSTEMTIME& moment) {
-    wchar_t buffer[128];
-    const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &moment, nullptr, buffer, 128);
-    return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
+    return MomentText(GetTimeFormatW, 0, moment);
 }
 
 bool IsRegistryExport(const std::wstring& path) {

@@ -1,6 +1,8 @@
 #include "cleaner/registry_scan/DeepAnalysis.h"
 
 #include "cleaner/Unit1.h"
+#include "cleaner/privacy/FolderListing.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "cleaner/registry_scan/Startup.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
@@ -10,16 +12,10 @@
 
 namespace {
 
-const std::vector<TForm1::FindingColumn> DeepColumns{{L"Error Items", 200},
-                                                     {L"Repair Report", 200},
-                                                     {L"Detail Info", 150},
-                                                     {L"Registry Location", 250}};
+const std::vector<TForm1::FindingColumn> DeepColumns = RegistryColumns(200, 200, 150, 250);
 
 const wchar_t MissingReport[] = L"Missing Path(Removable)";
 const wchar_t DefaultValueName[] = L"(Default)";
-
-constexpr int DetailColumn = 1;
-constexpr int LocationColumn = 2;
 
 constexpr int WalkStartProgress = 10;
 constexpr int WalkEndProgress = 80;
@@ -92,33 +88,6 @@ std::wstring Joined(const std::vector<std::wstring>& names) {
     return path;
 }
 
-std::vector<std::wstring> Unprefixed(std::vector<std::wstring> names) {
-    for (std::wstring& name : names)
-        name.erase(0, 1);
-    return names;
-}
-
-struct KeyNames {
-    std::vector<std::wstring> values;
-    std::vector<std::wstring> subkeys;
-};
-
-// The value names and, when wanted, the subkey names of a key; none when it cannot be
-// opened.
-KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys) {
-    KeyNames names;
-    TRegAccess registry(KEY_READ);
-    registry.SetRootKey(root);
-    if (!registry.OpenKey(path, false))
-        return names;
-    registry.GetValueNames(names.values);
-    if (withSubkeys)
-        registry.GetKeyNames(names.subkeys);
-    names.values = Unprefixed(std::move(names.values));
-    names.subkeys = Unprefixed(std::move(names.subkeys));
-    return names;
-}
-
 // Depth first through one branch, the values of a key before its subkeys, letting
 // pending messages run once per key.
 class DeepWalk {
@@ -174,12 +143,12 @@ const DeepBranch* BranchOf(const std::vector<DeepBranch>& branches, const std::w
                            std::vector<std::wstring>& keyNames) {
     for (const DeepBranch& branch : branches) {
         const std::wstring start = branch.location + L"\\";
-        if (location.compare(0, start.size(), start) != 0)
+        if (!BeginsWith(location, start))
             continue;
         // The added backslash makes a trailing one show as an empty name.
         std::vector<std::wstring> pieces;
         SplitText(location.substr(start.size()) + L"\\", L'\\', pieces);
-        keyNames = Unprefixed(std::move(pieces));
+        keyNames = ListedNames(std::move(pieces));
         for (const std::wstring& name : keyNames)
             if (name.empty())
                 return nullptr;
@@ -194,14 +163,12 @@ const DeepBranch* BranchOf(const std::vector<DeepBranch>& branches, const std::w
 TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
                                     const std::wstring& drivePrefix, const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
-    if (row.subItems.size() <= LocationColumn)
-        return Outcome::Survived;
     std::vector<std::wstring> keyNames;
-    const DeepBranch* branch = BranchOf(branches, row.subItems[LocationColumn], keyNames);
+    const DeepBranch* branch = BranchOf(branches, RowSubItem(row, LocationColumn), keyNames);
     if (!branch)
         return Outcome::Survived;
     const std::wstring path = branch->key + L"\\" + Joined(keyNames);
-    const std::wstring detail = row.subItems[DetailColumn];
+    const std::wstring detail = RowSubItem(row, DetailColumn);
     const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
     const std::wstring data = ReadRegString(path, name, branch->root);
     if (DeepCandidatePath(data, keyNames, branch->rules, drivePrefix) != row.caption ||

@@ -11,10 +11,7 @@ const std::wstring FileExtsPath =
 const wchar_t* const FileExtsLocation =
     L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 
-const std::vector<TForm1::FindingColumn> ExtensionColumns{{L"Error Items", 100},
-                                                          {L"Repair Report", 200},
-                                                          {L"Detail Info", 150},
-                                                          {L"Registry Location", 150}};
+const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100, 200, 150, 150);
 
 const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
 const wchar_t* const EmptyKeyDetail = L"Empty Key";

@@ -5,20 +5,19 @@
 
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handles.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace {
 
 template <class T> using Member = std::unique_ptr<T> TForm1::*;
 
-constexpr std::size_t LocationColumn = 2;
+constexpr int MaxIgnoredEntries = 51;
 
 tk::Error FileError(const wchar_t* doing, const std::wstring& path) {
     return tk::Error(L"I/O error " + std::wstring(doing) + L" \"" + path + L"\": " +
@@ -62,10 +61,44 @@ void WriteBytes(const std::wstring& path, DWORD access, DWORD disposition,
 
 // The whole file; throws when it cannot be read.
 std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
+    tk::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         throw FileError(L"reading", path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            throw FileError(L"reading", path);
+        if (read == 0)
+            return bytes;
+        bytes.append(buffer, read);
+    }
+}
+
+// Where a line of the file stands: [begin, end), and where the next one begins.
+struct LineSpan {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t next;
+};
+
+std::vector<LineSpan> LineSpans(const std::string& bytes) {
+    std::vector<LineSpan> lines;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        const std::size_t next =
+            std::min(end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1), bytes.size());
+        lines.push_back({at, end, next});
+        at = next;
+    }
+    return lines;
+}
+
+std::wstring LineText(const std::string& bytes, const LineSpan& line) {
+    return Wide(bytes.substr(line.begin, line.end - line.begin));
 }
 
 // Replaces the file by a new one with the bytes, so that a failed write loses nothing.
@@ -83,8 +116,7 @@ using Entry = std::pair<std::wstring, std::wstring>;
 
 // Caption and location as the reader takes them from a line: the first two fields
 // between "=" signs.
-Entry EntryOfLine(const std::wstring& line) {
-    std::vector<std::wstring> fields;
+Entry EntryOfLine(const std::wstring& line, std::vector<std::wstring>& fields) {
     SplitText(line, L'=', fields);
     const auto field = [&fields](std::size_t index) {
         return index < fields.size() ? fields[index].substr(1) : std::wstring();
@@ -147,21 +179,35 @@ bool RemoveIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location) {
     const std::string bytes = ReadBytes(path);
     const Entry wanted{OneLine(caption), OneLine(location)};
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
-        std::string line = bytes.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const std::size_t next = std::min(end + 1, bytes.size());
+    std::vector<std::wstring> fields;
+    for (const LineSpan& line : LineSpans(bytes)) {
         // An empty line ends what is read back; it is never an entry.
-        if (!line.empty() && EntryOfLine(Wide(line)) == wanted) {
-            ReplaceBytes(path, bytes.substr(0, at) + bytes.substr(next));
+        if (line.end != line.begin && EntryOfLine(LineText(bytes, line), fields) == wanted) {
+            ReplaceBytes(path, bytes.substr(0, line.begin) + bytes.substr(line.next));
             return true;
         }
-        at = next;
     }
     return false;
+}
+
+void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
+                    std::vector<std::wstring>& scratch) {
+    scratch.clear();
+    if (!FileExists(path))
+        return;
+    const std::string bytes = ReadBytes(path);
+    int loaded = 0;
+    for (const LineSpan& line : LineSpans(bytes)) {
+        if (loaded == MaxIgnoredEntries || line.end == line.begin)
+            return;
+        const Entry entry = EntryOfLine(LineText(bytes, line), scratch);
+        tk::ListItem item;
+        item.checked = true;
+        item.caption = entry.first;
+        item.subItems = {entry.second};
+        list.addItem(std::move(item));
+        ++loaded;
+    }
 }
 
 void TForm1::OBsp2Click() {

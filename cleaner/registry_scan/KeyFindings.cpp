@@ -1,5 +1,6 @@
 #include "cleaner/registry_scan/KeyFindings.h"
 
+#include "cleaner/privacy/FolderListing.h"
 #include "registry/RegAccess.h"
 #include "toolkit/Seams.h"
 
@@ -8,14 +9,54 @@ namespace {
 constexpr int StepLimit = 70;
 constexpr unsigned StepPauseMs = 30;
 
-} // namespace
-
-void ListSubkeys(HKEY root, const std::wstring& path, std::vector<std::wstring>& names) {
+void ListNames(HKEY root, const std::wstring& path, bool subkeys,
+               std::vector<std::wstring>& names) {
     names.clear();
     TRegAccess key;
     key.SetRootKey(root);
-    if (key.OpenKey(path, false))
+    if (!key.OpenKey(path, false))
+        return;
+    if (subkeys)
         key.GetKeyNames(names);
+    else
+        key.GetValueNames(names);
+}
+
+// A single key name: not empty and without a path separator.
+bool IsPlainKeyName(const std::wstring& name) {
+    return !name.empty() && name.find(L'\\') == std::wstring::npos;
+}
+
+} // namespace
+
+std::vector<TForm1::FindingColumn> RegistryColumns(int errorItems, int repairReport, int detailInfo,
+                                                   int registryLocation) {
+    return {{L"Error Items", errorItems},
+            {L"Repair Report", repairReport},
+            {L"Detail Info", detailInfo},
+            {L"Registry Location", registryLocation}};
+}
+
+void ListSubkeys(HKEY root, const std::wstring& path, std::vector<std::wstring>& names) {
+    ListNames(root, path, true, names);
+}
+
+void ListValueNames(HKEY root, const std::wstring& path, std::vector<std::wstring>& names) {
+    ListNames(root, path, false, names);
+}
+
+KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys) {
+    KeyNames names;
+    TRegAccess registry(KEY_READ);
+    registry.SetRootKey(root);
+    if (!registry.OpenKey(path, false))
+        return names;
+    registry.GetValueNames(names.values);
+    if (withSubkeys)
+        registry.GetKeyNames(names.subkeys);
+    names.values = ListedNames(std::move(names.values));
+    names.subkeys = ListedNames(std::move(names.subkeys));
+    return names;
 }
 
 void StepPerFinding(TForm1& form) {
@@ -23,10 +64,6 @@ void StepPerFinding(TForm1& form) {
     if (position < StepLimit)
         form.PB->setPosition(position + 1);
     tk::seams().sleep(StepPauseMs);
-}
-
-bool IsPlainKeyName(const std::wstring& name) {
-    return !name.empty() && name.find(L'\\') == std::wstring::npos;
 }
 
 TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath,

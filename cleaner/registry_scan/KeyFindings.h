@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the categories whose findings are registry keys: the progress
-// step taken per finding and the deletion of one finding's key.
+// Helpers shared by the category scans: the layout of a finding row, listing the names of
+// a key, the progress step taken per finding and the deletion of one finding's key.
 
 #include "cleaner/Unit1.h"
 
@@ -8,15 +8,29 @@
 #include <string>
 #include <vector>
 
-// Lists the subkey names of root\path into the list (emptied first, one blank before
-// each name); nothing when the key does not open.
+// Sub-items of a finding row: the repair report, the detail and the location.
+constexpr std::size_t DetailColumn = 1;
+constexpr std::size_t LocationColumn = 2;
+
+// The four columns of a registry findings list, with their widths.
+std::vector<TForm1::FindingColumn> RegistryColumns(int errorItems, int repairReport, int detailInfo,
+                                                   int registryLocation);
+
+// Lists the subkey or value names of root\path into the list (emptied first, one blank
+// before each name); nothing when the key does not open with full access.
 void ListSubkeys(HKEY root, const std::wstring& path, std::vector<std::wstring>& names);
+void ListValueNames(HKEY root, const std::wstring& path, std::vector<std::wstring>& names);
+
+// The value names and, when wanted, the subkey names of a key, without their blanks; none
+// when the key does not open for reading.
+struct KeyNames {
+    std::vector<std::wstring> values;
+    std::vector<std::wstring> subkeys;
+};
+KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys);
 
 // PB one step further while it is below 70, then a short pause.
 void StepPerFinding(TForm1& form);
-
-// A single key name: not empty and without a path separator.
-bool IsPlainKeyName(const std::wstring& name);
 
 // Deletes the subkey `name` of root\parentPath with everything under it, provided it
 // is still a finding by `stillFound` (called with the name). Nothing is deleted for a

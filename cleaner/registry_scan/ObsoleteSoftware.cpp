@@ -16,14 +16,9 @@ struct SoftwareRoot {
 const SoftwareRoot UserSoftware{HKEY_CURRENT_USER, L"HKCU\\Software\\"};
 const SoftwareRoot MachineSoftware{HKEY_LOCAL_MACHINE, L"HKLM\\Software\\"};
 
-const std::vector<TForm1::FindingColumn> ObsoleteColumns{{L"Error Items", 180},
-                                                         {L"Repair Report", 210},
-                                                         {L"Detail Info", 210},
-                                                         {L"Registry Location", 220}};
+const std::vector<TForm1::FindingColumn> ObsoleteColumns = RegistryColumns(180, 210, 210, 220);
 
 const wchar_t* const EmptyKeyReport = L"Empty Key(Remove)";
-
-constexpr std::size_t LocationColumn = 2;
 
 // Scratch lists of one scan.
 struct NameLists {

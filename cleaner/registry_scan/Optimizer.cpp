@@ -1,7 +1,7 @@
 #include "cleaner/registry_scan/Optimizer.h"
 
 #include "cleaner/Unit1.h"
-#include "registry/RegAccess.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Action.h"
 #include "toolkit/Application.h"
@@ -15,37 +15,19 @@ constexpr int FullBar = 10;
 
 const wchar_t WindowsKey[] = L"\\SOFTWARE\\Microsoft\\Windows";
 
-// Names of the subkeys or the values of a key, without their leading blank; none when
-// the key cannot be opened.
-std::vector<std::wstring> NamesOf(HKEY root, const std::wstring& path, bool subkeys) {
-    std::vector<std::wstring> names;
-    TRegAccess registry(KEY_READ);
-    registry.SetRootKey(root);
-    if (!registry.OpenKey(path, false))
-        return names;
-    if (subkeys)
-        registry.GetKeyNames(names);
-    else
-        registry.GetValueNames(names);
-    for (std::wstring& name : names)
-        name.erase(0, 1);
-    return names;
-}
-
-void WalkSubkeys(HKEY root, const std::wstring& base, const std::wstring& parent, int level,
-                 const OptimizerVisitor& visitor) {
-    const std::wstring parentKey = parent.empty() ? base : base + L"\\" + parent;
-    const std::vector<std::wstring> keys = NamesOf(root, parentKey, true);
+// Visits the keys, subkeys of parent (a path below the base), each with its values and
+// then its own subkeys while the depth allows.
+void WalkKeys(HKEY root, const std::wstring& base, const std::wstring& parent,
+              const std::vector<std::wstring>& keys, int level, const OptimizerVisitor& visitor) {
     const int keyCount = static_cast<int>(keys.size());
     for (int index = 0; index < keyCount; ++index) {
         const std::wstring path = parent.empty() ? keys[index] : parent + L"\\" + keys[index];
         visitor.key(path, level, index, keyCount);
-        const std::vector<std::wstring> values = NamesOf(root, base + L"\\" + path, false);
-        const int valueCount = static_cast<int>(values.size());
+        const KeyNames names = ReadKeyNames(root, base + L"\\" + path, level < OptimizerDepth);
+        const int valueCount = static_cast<int>(names.values.size());
         for (int value = 0; value < valueCount; ++value)
-            visitor.value(values[value], value, valueCount);
-        if (level < OptimizerDepth)
-            WalkSubkeys(root, base, path, level + 1, visitor);
+            visitor.value(names.values[value], value, valueCount);
+        WalkKeys(root, base, path, names.subkeys, level + 1, visitor);
     }
 }
 
@@ -91,7 +73,7 @@ std::vector<OptimizerHive> OptimizerHives(const std::wstring& productName) {
 }
 
 void WalkOptimizerHive(HKEY root, const std::wstring& base, const OptimizerVisitor& visitor) {
-    WalkSubkeys(root, base, L"", 1, visitor);
+    WalkKeys(root, base, L"", ReadKeyNames(root, base, true).subkeys, 1, visitor);
 }
 
 OptimizerVisitor OptimizerPageVisitor(TForm1& form, const std::wstring& prefix) {
@@ -138,7 +120,6 @@ void TForm1::OBoptimizeClick() {
 }
 
 void TForm1::optimizeExecute() {
-    RunOptimizer(*this,
-                 OptimizerHives(ReadRegString(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                                              L"ProductName", HKEY_LOCAL_MACHINE)));
+    RunOptimizer(*this, OptimizerHives(ReadRegString(NtCurrentVersionKey, L"ProductName",
+                                                     HKEY_LOCAL_MACHINE)));
 }

@@ -1,15 +1,11 @@
 // Help files, fonts registration and virtual components: their scans read
 // nothing and find nothing; they only lay out their lists and run the progress.
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 
 namespace {
 
-const std::vector<TForm1::FindingColumn> SilentColumns = {
-    {L"Error Items", 180},
-    {L"Repair Report", 210},
-    {L"Detail Info", 210},
-    {L"Registry Location", 220},
-};
+const std::vector<TForm1::FindingColumn> SilentColumns = RegistryColumns(180, 210, 210, 220);
 
 void ScanNothing(TForm1& form, tk::ListView& list) {
     form.RunScanFrame(list, SilentColumns, [&form] { form.AdvanceProgress(0, 100); });

@@ -2,6 +2,7 @@
 
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
 
 #include <algorithm>
@@ -54,6 +55,11 @@ bool IsFullPath(const std::wstring& name) {
 bool IsCurrentFolderRelative(const std::wstring& name) {
     return (name.size() >= 2 && name[0] == L'.' && IsSeparator(name[1])) ||
            (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsSeparator(name[2]));
+}
+
+// A name looked up in the search folders rather than used as it stands.
+bool IsSearchedName(const std::wstring& name) {
+    return !IsFullPath(name) && !IsCurrentFolderRelative(name);
 }
 
 bool HasExtension(const std::wstring& name) {
@@ -116,9 +122,7 @@ bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFol
         return false;
     if (!HasExtension(name))
         name += L".exe";
-    if (IsFullPath(name))
-        return FileExists(name);
-    if (IsCurrentFolderRelative(name))
+    if (!IsSearchedName(name))
         return FileExists(name);
     for (const std::wstring& folder : searchFolders)
         if (FileExists(JoinPath(folder, name)))
@@ -137,7 +141,7 @@ std::wstring StringData(DWORD type, const wchar_t* data, DWORD size) {
 
 bool NeedsSearch(const std::vector<std::wstring>& candidates) {
     for (const std::wstring& candidate : candidates)
-        if (!IsFullPath(candidate) && !IsCurrentFolderRelative(candidate))
+        if (IsSearchedName(candidate))
             return true;
     return false;
 }
@@ -213,14 +217,9 @@ const RunKey UserRunOnce{HKEY_CURRENT_USER,
 const RunKey MachineRun{HKEY_LOCAL_MACHINE, L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
                         L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
 
-const std::vector<TForm1::FindingColumn> StartupColumns{{L"Error Items", 200},
-                                                        {L"Repair Report", 200},
-                                                        {L"Detail Info", 250},
-                                                        {L"Registry Location", 250}};
+const std::vector<TForm1::FindingColumn> StartupColumns = RegistryColumns(200, 200, 250, 250);
 
 const wchar_t* const MissingReport = L"Missing Startup Application(Remove)";
-
-constexpr int LocationColumn = 2;
 
 // A command that names no program that could be started; an empty command (an empty or
 // unreadable value) is no finding.
@@ -243,9 +242,7 @@ TForm1::RemoveOutcome RemoveEntry(const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
     HKEY root = nullptr;
     std::wstring path;
-    const std::wstring location =
-        row.subItems.size() > LocationColumn ? row.subItems[LocationColumn] : std::wstring();
-    if (!TForm1::ParseRegistryLocation(location, root, path))
+    if (!TForm1::ParseRegistryLocation(RowSubItem(row, LocationColumn), root, path))
         return Outcome::Survived;
     TRegAccess reader(KEY_QUERY_VALUE);
     reader.SetRootKey(root);

@@ -10,15 +10,10 @@ const std::wstring UninstallPath = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVers
 const std::wstring UninstallLocation =
     L"HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
-const std::vector<TForm1::FindingColumn> UninstallColumns{{L"Error Items", 180},
-                                                          {L"Repair Report", 210},
-                                                          {L"Detail Info", 210},
-                                                          {L"Registry Location", 220}};
+const std::vector<TForm1::FindingColumn> UninstallColumns = RegistryColumns(180, 210, 210, 220);
 
 const wchar_t* const MissingReport = L"Missing Uninstall Key(Removable)";
 const wchar_t* const ExpectedValues[] = {L"UninstallString", L"InstallSource", L"DisplayName"};
-
-constexpr std::size_t DetailColumn = 1;
 
 // The entry opens and holds none of the expected values.
 bool LacksUninstallValues(const std::wstring& name) {

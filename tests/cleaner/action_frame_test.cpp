@@ -1,4 +1,4 @@
-#include "form_test.h"
+#include "privacy_test_support.h"
 
 #include <map>
 
@@ -18,12 +18,7 @@ class SerialActionFrame : public scantest::FormTest {
         form->AddFinding(*list, caption, {L"report", L"detail", L"HKCU\\Software\\x"});
         list->setChecked(list->count() - 1, checked);
     }
-    std::vector<std::wstring> captions() const {
-        std::vector<std::wstring> result;
-        for (const tk::ListItem& row : list->items())
-            result.push_back(row.caption);
-        return result;
-    }
+    std::vector<std::wstring> captions() const { return privacytest::Captions(*list); }
     // Removes with the given outcome per caption, recording what it was asked to delete.
     void remove(const std::map<std::wstring, Outcome>& outcomes) {
         form->RunRemoveFrame(*list, [&](const tk::ListItem& row) {

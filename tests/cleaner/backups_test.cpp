@@ -106,14 +106,14 @@ TEST_F(SerialBackups, WithoutSelectionRestoreAndDeleteOnlyAsk) {
     EXPECT_EQ(
         (std::vector<std::wstring>{L"Please select backup file", L"Please select backup file"}),
         messages);
-    EXPECT_TRUE(scantest::FileExists(folder + L"\\Backup_1-2-3_4-5-2006.reg"));
+    EXPECT_TRUE(PathExists(folder + L"\\Backup_1-2-3_4-5-2006.reg"));
 }
 
 TEST_F(SerialBackups, DeleteRemovesTheFileAndItsRow) {
     const std::wstring path = write(L"Backup_1-2-3_4-5-2006.reg");
     selectRowNamed(L"Backup_1-2-3_4-5-2006.reg");
     form->OBdeletebackupClick();
-    EXPECT_FALSE(scantest::FileExists(path));
+    EXPECT_FALSE(PathExists(path));
     EXPECT_LT(rowNamed(L"Backup_1-2-3_4-5-2006.reg"), 0);
     EXPECT_TRUE(messages.empty());
 }
@@ -124,7 +124,7 @@ TEST_F(SerialBackups, BackupThatCannotBeDeletedKeepsItsRow) {
     const tk::KernelHandle held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                             OPEN_EXISTING, 0, nullptr));
     form->OBdeletebackupClick();
-    EXPECT_TRUE(scantest::FileExists(path));
+    EXPECT_TRUE(PathExists(path));
     EXPECT_GE(rowNamed(L"Backup_1-2-3_4-5-2007.reg"), 0);
     ASSERT_EQ(1u, messages.size());
     EXPECT_EQ(L"The backup file could not be deleted.", messages[0]);

@@ -17,35 +17,33 @@ TEST(CookieNames, KeywordsMatchAnywhereCaseSensitively) {
     EXPECT_FALSE(IsTrackingCookieName(L"user@wikipedia[1].txt"));
 }
 
-class Cookies : public privacytest::PrivacyTest {
+class Cookies : public privacytest::ShellFolderTest {
   protected:
-    scantest::TempFolder cookies{L"TwCookies"};
-    PointedValue cookieValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"Cookies",
-                             cookies.path()};
+    Cookies() : ShellFolderTest(L"Cookies", L"TwCookies") {}
 };
 
 TEST_F(Cookies, ListsTrackingCookiesOnly) {
-    cookies.write(L"user@doubleclick[1].txt", std::string(3000, 'x'));
-    cookies.write(L"user@wikipedia[1].txt");
-    cookies.write(L"user@ads.example[1].dat");
+    folder.write(L"user@doubleclick[1].txt", std::string(3000, 'x'));
+    folder.write(L"user@wikipedia[1].txt");
+    folder.write(L"user@ads.example[1].dat");
     form->CookiesExecute();
     ASSERT_EQ(std::vector<std::wstring>{L"user@doubleclick[1].txt"}, Captions(*form->lvco));
     EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in Cookies",
-                                         cookies.path() + L"\\", L"2.93 KB"}),
+                                         folder.path() + L"\\", L"2.93 KB"}),
               form->lvco->item(0).subItems);
     EXPECT_EQ(1, form->LastFoundCount);
 }
 
 TEST_F(Cookies, RemovesCheckedCookiesAndNeverTheCleanOnes) {
-    const std::wstring gone = cookies.write(L"user@zedo[1].txt");
-    const std::wstring kept = cookies.write(L"user@tracking[2].txt");
-    const std::wstring clean = cookies.write(L"user@wikipedia[1].txt");
+    const std::wstring gone = folder.write(L"user@zedo[1].txt");
+    const std::wstring kept = folder.write(L"user@tracking[2].txt");
+    const std::wstring clean = folder.write(L"user@wikipedia[1].txt");
     form->CookiesExecute();
     CheckOnly(*form->lvco, {L"user@zedo[1].txt"});
     form->removecoExecute();
-    EXPECT_FALSE(scantest::FileExists(gone));
-    EXPECT_TRUE(scantest::FileExists(kept));
-    EXPECT_TRUE(scantest::FileExists(clean));
+    EXPECT_FALSE(PathExists(gone));
+    EXPECT_TRUE(PathExists(kept));
+    EXPECT_TRUE(PathExists(clean));
     EXPECT_EQ(std::vector<std::wstring>{L"user@tracking[2].txt"}, Captions(*form->lvco));
 }
 

@@ -1,6 +1,8 @@
 #include "cleaner/registry_scan/DeepAnalysis.h"
-#include "form_test.h"
+#include "privacy_test_support.h"
 
+using privacytest::Captions;
+using privacytest::CheckOnly;
 using scantest::SetString;
 using scantest::ValueExists;
 
@@ -81,17 +83,6 @@ class SerialDeepAnalysis : public scantest::FormTest {
         RunDeepAnalysis(*form, {branch(rules, depth)});
     }
     void remove() { RemoveDeepFindings(*form, {branch()}); }
-    std::vector<std::wstring> captions() const {
-        std::vector<std::wstring> texts;
-        for (const tk::ListItem& row : form->LV2->items())
-            texts.push_back(row.caption);
-        return texts;
-    }
-    void checkOnly(const std::vector<std::wstring>& wanted) {
-        for (int row = 0; row < form->LV2->count(); ++row)
-            form->LV2->setChecked(row, std::find(wanted.begin(), wanted.end(),
-                                                 form->LV2->item(row).caption) != wanted.end());
-    }
 
     const std::wstring base = L"Software\\TwTest\\" + scantest::UniqueName(L"Deep");
     const std::wstring missing = L"C:\\" + scantest::UniqueName(L"TwGone");
@@ -107,7 +98,7 @@ TEST_F(SerialDeepAnalysis, MissingPathsAreFindingsInWalkOrder) {
     EXPECT_EQ(4, form->LV2->columnCount());
     ASSERT_EQ((std::vector<std::wstring>{missing + L"\\a.exe", missing + L"\\page.htm",
                                          missing + L"\\player.exe ", missing + L"\\z.exe,0"}),
-              captions());
+              Captions(*form->LV2));
     const tk::ListItem& defaultRow = form->LV2->item(1);
     EXPECT_TRUE(defaultRow.checked);
     EXPECT_EQ((std::vector<std::wstring>{Report, L"(Default)", location(L"A\\B")}),
@@ -169,7 +160,7 @@ TEST_F(SerialDeepAnalysis, WalkStopsAtTheBranchDepth) {
     scan(DeepRules::Machine, 4);
     EXPECT_EQ(0, form->LV2->count());
     scan();
-    EXPECT_EQ(std::vector<std::wstring>{missing}, captions());
+    EXPECT_EQ(std::vector<std::wstring>{missing}, Captions(*form->LV2));
 }
 
 TEST_F(SerialDeepAnalysis, UninstallKeysAtLevelFourHideLevelFiveValues) {
@@ -186,7 +177,7 @@ TEST_F(SerialDeepAnalysis, RemovingDeletesExactlyTheCheckedValues) {
     seed(L"A\\B", L"sibling", L"text");
     scan();
     ASSERT_EQ(3, form->LV2->count());
-    checkOnly({missing + L"\\1.exe", missing + L"\\3.exe"});
+    CheckOnly(*form->LV2, {missing + L"\\1.exe", missing + L"\\3.exe"});
     remove();
     EXPECT_FALSE(exists(L"A", L"first"));
     EXPECT_TRUE(exists(L"A", L"second"));
@@ -194,7 +185,7 @@ TEST_F(SerialDeepAnalysis, RemovingDeletesExactlyTheCheckedValues) {
     EXPECT_TRUE(exists(L"A\\B", L""));
     EXPECT_EQ(L"", ReadRegString(base + L"\\A\\B", L"", HKEY_CURRENT_USER));
     EXPECT_TRUE(exists(L"A\\B", L"sibling"));
-    EXPECT_EQ(std::vector<std::wstring>{missing + L"\\2.exe"}, captions());
+    EXPECT_EQ(std::vector<std::wstring>{missing + L"\\2.exe"}, Captions(*form->LV2));
     EXPECT_FALSE(form->LV2->item(0).checked);
     EXPECT_EQ(1, form->LastFoundCount);
 }

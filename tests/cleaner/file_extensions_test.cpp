@@ -103,10 +103,7 @@ TEST_F(SerialFileExtensions, RowWithoutNameDeletesNothing) {
 
 TEST_F(SerialFileExtensions, BarJumpsFrom30To60AfterTheWalk) {
     extension(L"Step");
-    std::vector<unsigned> pauses;
-    tk::seams().sleep = [&](unsigned ms) { pauses.push_back(ms); };
-    form->FileExtExecute();
-    EXPECT_EQ(std::vector<unsigned>(72, 30), pauses);
+    EXPECT_EQ(std::vector<unsigned>(72, 30), regtest::Pauses([&] { form->FileExtExecute(); }));
 }
 
 } // namespace

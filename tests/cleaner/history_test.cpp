@@ -25,25 +25,25 @@ TEST(HistoryContainer, MonthWithoutAndDayWithLeadingZero) {
 }
 
 // A browser folder below a test folder named by the base value.
-class BrowserFolders : public privacytest::PrivacyTest {
+class BrowserFolders : public privacytest::ShellFolderTest {
   protected:
-    scantest::TempFolder base{L"TwBrowser"};
+    explicit BrowserFolders(const std::wstring& baseValue)
+        : ShellFolderTest(baseValue, L"TwBrowser") {}
 
     std::wstring file(const std::wstring& relative) const {
-        const std::filesystem::path path = base.path() + L"\\" + relative;
+        const std::filesystem::path path = folder.path() + L"\\" + relative;
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path.c_str()) << "x";
         return path.wstring();
     }
-    void folder(const std::wstring& relative) const {
-        std::filesystem::create_directories(base.path() + L"\\" + relative);
+    void subFolder(const std::wstring& relative) const {
+        std::filesystem::create_directories(folder.path() + L"\\" + relative);
     }
 };
 
 class History : public BrowserFolders {
   protected:
-    PointedValue historyValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"History",
-                              base.path()};
+    History() : BrowserFolders(L"History") {}
 };
 
 TEST_F(History, WalksThreeLevelsAndSkipsTodaysContainer) {
@@ -53,7 +53,7 @@ TEST_F(History, WalksThreeLevelsAndSkipsTodaysContainer) {
     file(L"History.IE5\\" + HistoryContainerName(today) + L"\\index.dat");
     file(L"History.IE5\\MSHist01old\\index.dat");
     file(L"History.IE5\\MSHist01old\\inner\\page.dat");
-    folder(L"History.IE5\\MSHist01old\\inner\\deeper\\deepest");
+    subFolder(L"History.IE5\\MSHist01old\\inner\\deeper\\deepest");
     file(L"History.IE5\\MSHist01old\\inner\\deeper\\deepest\\far.dat");
     file(L"History.IE5\\noextension");
     file(L"History.IE5\\top.url");
@@ -64,7 +64,7 @@ TEST_F(History, WalksThreeLevelsAndSkipsTodaysContainer) {
               captions);
     const tk::ListItem* index = privacytest::RowNamed(*form->lvhis, L"index.dat");
     ASSERT_NE(nullptr, index);
-    EXPECT_EQ(base.path() + L"\\History.IE5\\MSHist01old\\", index->subItems.at(2));
+    EXPECT_EQ(folder.path() + L"\\History.IE5\\MSHist01old\\", index->subItems.at(2));
     EXPECT_EQ(L"All items listed in History Folder", index->subItems.at(1));
 }
 
@@ -74,14 +74,14 @@ TEST_F(History, RemovesCheckedFilesOnly) {
     form->historyExecute();
     CheckOnly(*form->lvhis, {L"gone.dat"});
     form->removehisExecute();
-    EXPECT_FALSE(scantest::FileExists(gone));
-    EXPECT_TRUE(scantest::FileExists(kept));
+    EXPECT_FALSE(PathExists(gone));
+    EXPECT_TRUE(PathExists(kept));
     EXPECT_EQ(std::vector<std::wstring>{L"kept.dat"}, Captions(*form->lvhis));
 }
 
 class TemporaryIE : public BrowserFolders {
   protected:
-    PointedValue cacheValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"Cache", base.path()};
+    TemporaryIE() : BrowserFolders(L"Cache") {}
 };
 
 TEST_F(TemporaryIE, ListsCacheFilesWithoutAnyIndex) {

@@ -93,7 +93,7 @@ TEST_F(SerialIgnoreItems, NothingSelectedChangesNothing) {
     form->obue2Click();
     EXPECT_EQ(1, form->lvue->count());
     EXPECT_EQ(0, form->lvignoredue->count());
-    EXPECT_FALSE(scantest::FileExists(dataFile(L"Dataue.dat")));
+    EXPECT_FALSE(PathExists(dataFile(L"Dataue.dat")));
 }
 
 TEST_F(SerialIgnoreItems, SecondItemAppendsASecondLine) {

@@ -1,7 +1,8 @@
-#include "cleaner/Unit1.h"
+#include "cleaner/registry_scan/IgnoreLists.h"
 
 #include "scan_test_support.h"
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@ class IgnoreListFile : public ::testing::Test {
   protected:
     std::wstring write(const std::string& bytes) { return folder.write(L"Data.dat", bytes); }
     void load(const std::wstring& path) { LoadIgnoreList(path, list, scratch); }
+    void expectRow(int row, const std::wstring& caption, const std::wstring& location) const {
+        EXPECT_EQ(caption, list.item(row).caption) << row;
+        EXPECT_EQ(std::vector<std::wstring>{location}, list.item(row).subItems) << row;
+    }
 
     scantest::TempFolder folder{L"TwIgnore"};
     tk::Form window{L"ignored", 400, 300};
@@ -30,10 +35,8 @@ std::string Lines(int count) {
 TEST_F(IgnoreListFile, EachLineBecomesACheckedRowOfCaptionAndLocation) {
     load(write("Run1=HKCU\\Software\\Run\r\nApp=C:\\Docs\\\r\n"));
     ASSERT_EQ(2, list.count());
-    EXPECT_EQ(L"Run1", list.item(0).caption);
-    EXPECT_EQ(std::vector<std::wstring>{L"HKCU\\Software\\Run"}, list.item(0).subItems);
-    EXPECT_EQ(L"App", list.item(1).caption);
-    EXPECT_EQ(L"C:\\Docs\\", list.subItem(1, 0));
+    expectRow(0, L"Run1", L"HKCU\\Software\\Run");
+    expectRow(1, L"App", L"C:\\Docs\\");
     EXPECT_TRUE(list.checked(0));
     EXPECT_TRUE(list.checked(1));
 }
@@ -53,17 +56,14 @@ TEST_F(IgnoreListFile, StopsAtTheFirstEmptyLine) {
 TEST_F(IgnoreListFile, LineWithoutEqualsSignIsAWholeCaptionWithEmptyLocation) {
     load(write("just a name\r\n"));
     ASSERT_EQ(1, list.count());
-    EXPECT_EQ(L"just a name", list.item(0).caption);
-    EXPECT_EQ(L"", list.subItem(0, 0));
+    expectRow(0, L"just a name", L"");
 }
 
 TEST_F(IgnoreListFile, PiecesAfterTheSecondAreDropped) {
     load(write("a=b=c\r\n=loc\r\n"));
     ASSERT_EQ(2, list.count());
-    EXPECT_EQ(L"a", list.item(0).caption);
-    EXPECT_EQ(std::vector<std::wstring>{L"b"}, list.item(0).subItems);
-    EXPECT_EQ(L"", list.item(1).caption);
-    EXPECT_EQ(L"loc", list.subItem(1, 0));
+    expectRow(0, L"a", L"b");
+    expectRow(1, L"", L"loc");
 }
 
 TEST_F(IgnoreListFile, LastLineNeedsNoLineEnd) {

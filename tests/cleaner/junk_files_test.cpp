@@ -96,8 +96,8 @@ TEST_F(JunkFiles, RemovesCheckedFilesAndKeepsTheOthers) {
     form->temp_filesExecute();
     CheckOnly(*form->lvdel, {L"gone.tmp"});
     form->removetempExecute();
-    EXPECT_FALSE(scantest::FileExists(gone));
-    EXPECT_TRUE(scantest::FileExists(kept));
+    EXPECT_FALSE(PathExists(gone));
+    EXPECT_TRUE(PathExists(kept));
     EXPECT_EQ(std::vector<std::wstring>{L"kept.tmp"}, Captions(*form->lvdel));
     EXPECT_FALSE(form->lvdel->item(0).checked);
     EXPECT_EQ(1, form->LastFoundCount);

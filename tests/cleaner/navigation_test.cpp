@@ -4,7 +4,6 @@ namespace {
 
 constexpr COLORREF Red = 255;
 constexpr COLORREF Grey = 12632256;
-constexpr int CookiesRow = 16;
 
 struct PopupCall {
     HMENU menu;

@@ -1,6 +1,7 @@
 #include "form_test.h"
 #include "registry_findings_support.h"
 
+using regtest::CaptionAt;
 using regtest::CaptionIs;
 using regtest::Rows;
 using regtest::SeededKey;
@@ -9,12 +10,6 @@ namespace {
 
 const wchar_t UserLocation[] = L"HKCU\\Software\\";
 const wchar_t MachineLocation[] = L"HKLM\\Software\\";
-
-regtest::RowTest At(const std::wstring& name, const std::wstring& location) {
-    return [name, location](const tk::ListItem& row) {
-        return row.caption == name && row.subItems.size() > 2 && row.subItems[2] == location;
-    };
-}
 
 class SerialObsoleteSoftware : public scantest::FormTest {
   protected:
@@ -60,10 +55,10 @@ TEST_F(SerialObsoleteSoftware, EachRootsKeyIsJudgedAndRemovedOnItsOwn) {
     const SeededKey& user = software(name);
     const SeededKey& machine = software(name, HKEY_LOCAL_MACHINE);
     form->ObsoleteExecute();
-    ASSERT_EQ(1u, Rows(*form->lvos, At(name, UserLocation)).size());
-    ASSERT_EQ(1u, Rows(*form->lvos, At(name, MachineLocation)).size());
+    ASSERT_EQ(1u, Rows(*form->lvos, CaptionAt(name, UserLocation)).size());
+    ASSERT_EQ(1u, Rows(*form->lvos, CaptionAt(name, MachineLocation)).size());
 
-    regtest::CheckOnly(*form->lvos, At(name, UserLocation));
+    regtest::CheckOnly(*form->lvos, CaptionAt(name, UserLocation));
     form->removeosExecute();
     EXPECT_FALSE(user.exists());
     EXPECT_TRUE(machine.exists());
@@ -98,10 +93,7 @@ TEST_F(SerialObsoleteSoftware, RowsWithoutNameOrKnownLocationDeleteNothing) {
 }
 
 TEST_F(SerialObsoleteSoftware, ScanTakesItsProgressSteps) {
-    std::vector<unsigned> pauses;
-    tk::seams().sleep = [&](unsigned ms) { pauses.push_back(ms); };
-    form->ObsoleteExecute();
-    EXPECT_EQ(std::vector<unsigned>(103, 30), pauses);
+    EXPECT_EQ(std::vector<unsigned>(103, 30), regtest::Pauses([&] { form->ObsoleteExecute(); }));
 }
 
 } // namespace

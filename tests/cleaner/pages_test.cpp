@@ -1,47 +1,12 @@
 #include "form_test.h"
 
-#include <map>
 #include <stdexcept>
 
 namespace {
 
 constexpr COLORREF Red = 255;
-constexpr int StartupRow = 1;
-constexpr int HelpRow = 5;
-constexpr int FontsRow = 6;
-constexpr int RecycleBinRow = 10;
-constexpr int LogFilesRow = 15;
-constexpr int CookiesRow = 16;
-constexpr int HistoryRow = 17;
 
-class PagesTest : public scantest::FormTest {
-  protected:
-    // Makes the scan action fill the list with `findings` checked rows; returns the
-    // number of times it ran.
-    int& fakeScan(const wchar_t* action, tk::ListView& list, int findings) {
-        int& runs = scanRuns[action];
-        form->ActionManager1[action].onExecute = [this, &list, findings, &runs] {
-            ++runs;
-            form->RunScanFrame(list, {{L"Name", 100}}, [&] {
-                for (int i = 0; i < findings; ++i)
-                    form->AddFinding(list, L"finding " + std::to_wstring(i), {L"", L"", L"x"});
-            });
-        };
-        return runs;
-    }
-
-    // Makes the remove action delete every checked row.
-    void fakeRemove(const wchar_t* action, tk::ListView& list) {
-        form->ActionManager1[action].onExecute = [this, &list] {
-            form->RunRemoveFrame(
-                list, [](const tk::ListItem&) { return TForm1::RemoveOutcome::Removed; });
-        };
-    }
-
-    std::wstring resultsCount(int row) const { return form->lvall->subItem(row, 0); }
-
-    std::map<std::wstring, int> scanRuns;
-};
+using PagesTest = scantest::ResultsTest;
 
 TEST_F(PagesTest, OpeningAPageTwiceScansOnce) {
     const int& runs = fakeScan(L"Cookies", *form->lvco, 3);
@@ -72,8 +37,7 @@ TEST_F(PagesTest, PageShowsItsListButtonsAndCountOnly) {
 
 TEST_F(PagesTest, OpeningAfterScanAllShowsWhatIsLeftWithoutScanning) {
     const int& runs = fakeScan(L"Cookies", *form->lvco, 3);
-    for (int row = 0; row < ResultsRowCount; ++row)
-        form->lvall->setChecked(row, row == CookiesRow);
+    checkOnly({CookiesRow});
     form->OBall2Click();
     ASSERT_EQ(1, runs);
     form->lvco->deleteItem(0);
@@ -124,7 +88,7 @@ TEST_F(PagesTest, CountIndicatorWordsAndColours) {
     form->H1Click();
     EXPECT_EQ(L"No Errors Found", form->Oberror->caption());
     EXPECT_EQ(0u, form->Oberror->inactiveColor());
-    EXPECT_EQ(L"0", resultsCount(HelpRow));
+    EXPECT_EQ(L"0", resultsCount(HelpFilesRow));
 }
 
 TEST_F(PagesTest, EachPageWritesItsOwnResultsRow) {
@@ -162,8 +126,7 @@ TEST_F(PagesTest, APageRequestWhileAPageScansIsIgnored) {
 
 TEST_F(PagesTest, APageRequestDuringScanAllIsIgnored) {
     const int& history = fakeScan(L"history", *form->lvhis, 1);
-    for (int row = 0; row < ResultsRowCount; ++row)
-        form->lvall->setChecked(row, row == CookiesRow);
+    checkOnly({CookiesRow});
     form->ActionManager1[L"Cookies"].onExecute = [this] { form->History1Click(); };
     form->OBall2Click();
     EXPECT_EQ(0, history);

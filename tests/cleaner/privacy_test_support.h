@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the junk-file and privacy category tests: a main window, folder values
-// pointed at test folders and put back afterwards, and list inspection.
+// pointed at test folders and put back afterwards, and the list inspection that the
+// other category tests use as well.
 
 #include "form_test.h"
 
@@ -47,5 +48,18 @@ inline void CheckOnly(tk::ListView& list, const std::vector<std::wstring>& capti
 }
 
 using PrivacyTest = scantest::FormTest;
+
+// A test folder that one value of the user's Shell Folders key names for the test.
+class ShellFolderTest : public PrivacyTest {
+  protected:
+    ShellFolderTest(const std::wstring& valueName, const std::wstring& folderPrefix)
+        : folder(folderPrefix),
+          folderValue(HKEY_CURRENT_USER, ShellFolders, valueName, folder.path()) {}
+
+    scantest::TempFolder folder;
+
+  private:
+    PointedValue folderValue;
+};
 
 } // namespace privacytest

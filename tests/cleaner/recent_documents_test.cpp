@@ -50,30 +50,28 @@ TEST(FileSize, LargeFileIsNotWrapped) {
     EXPECT_EQ(L"5.00 GB", FormatSizeText(GetFileSizeText(path)));
 }
 
-class RecentDocuments : public privacytest::PrivacyTest {
+class RecentDocuments : public privacytest::ShellFolderTest {
   protected:
-    scantest::TempFolder recent{L"TwRecent"};
-    PointedValue recentValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"Recent",
-                             recent.path()};
+    RecentDocuments() : ShellFolderTest(L"Recent", L"TwRecent") {}
 };
 
 TEST_F(RecentDocuments, ListsOnlyShortcutsWithFolderAndSize) {
-    recent.write(L"report.lnk", std::string(2048, 'x'));
-    recent.write(L"notes.txt");
+    folder.write(L"report.lnk", std::string(2048, 'x'));
+    folder.write(L"notes.txt");
     form->PrivacyExecute();
     ASSERT_EQ(std::vector<std::wstring>{L"report.lnk"}, Captions(*form->lvpc));
     const tk::ListItem& row = form->lvpc->item(0);
     EXPECT_TRUE(row.checked);
     EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in Recent Documents",
-                                         recent.path() + L"\\", L"2.00 KB"}),
+                                         folder.path() + L"\\", L"2.00 KB"}),
               row.subItems);
     EXPECT_EQ(5, form->lvpc->columnCount());
     EXPECT_EQ(1, form->LastFoundCount);
 }
 
 TEST_F(RecentDocuments, IgnoredShortcutIsSkippedByExactName) {
-    recent.write(L"Secret.lnk");
-    recent.write(L"other.lnk");
+    folder.write(L"Secret.lnk");
+    folder.write(L"other.lnk");
     form->lvignoredpc->addItem({L"Secret.lnk", {L"x"}, true});
     form->PrivacyExecute();
     EXPECT_EQ(std::vector<std::wstring>{L"other.lnk"}, Captions(*form->lvpc));
@@ -84,13 +82,13 @@ TEST_F(RecentDocuments, IgnoredShortcutIsSkippedByExactName) {
 }
 
 TEST_F(RecentDocuments, RemovesCheckedShortcutsOnly) {
-    const std::wstring gone = recent.write(L"gone.lnk");
-    const std::wstring kept = recent.write(L"kept.lnk");
+    const std::wstring gone = folder.write(L"gone.lnk");
+    const std::wstring kept = folder.write(L"kept.lnk");
     form->PrivacyExecute();
     CheckOnly(*form->lvpc, {L"gone.lnk"});
     form->removepcExecute();
-    EXPECT_FALSE(scantest::FileExists(gone));
-    EXPECT_TRUE(scantest::FileExists(kept));
+    EXPECT_FALSE(PathExists(gone));
+    EXPECT_TRUE(PathExists(kept));
     EXPECT_EQ(std::vector<std::wstring>{L"kept.lnk"}, Captions(*form->lvpc));
     EXPECT_EQ(1, form->LastFoundCount);
 }
@@ -98,12 +96,12 @@ TEST_F(RecentDocuments, RemovesCheckedShortcutsOnly) {
 // Without a recent-documents folder the root of the current drive is not listed.
 TEST_F(RecentDocuments, EmptyFolderValueListsNothing) {
     const std::wstring stray =
-        recent.path().substr(0, 3) + scantest::UniqueName(L"TwStray") + L".lnk";
+        folder.path().substr(0, 3) + scantest::UniqueName(L"TwStray") + L".lnk";
     std::ofstream(stray.c_str()) << "x";
     const PointedValue empty(HKEY_CURRENT_USER, privacytest::ShellFolders, L"Recent", L"");
     wchar_t before[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, before);
-    SetCurrentDirectoryW(recent.path().c_str());
+    SetCurrentDirectoryW(folder.path().c_str());
     form->PrivacyExecute();
     SetCurrentDirectoryW(before);
     DeleteFileW(stray.c_str());
@@ -112,7 +110,7 @@ TEST_F(RecentDocuments, EmptyFolderValueListsNothing) {
 }
 
 TEST_F(RecentDocuments, RowWhoseFileCannotBeDeletedStays) {
-    CreateDirectoryW(recent.file(L"folder.lnk").c_str(), nullptr);
+    CreateDirectoryW(folder.file(L"folder.lnk").c_str(), nullptr);
     form->PrivacyExecute();
     ASSERT_NE(nullptr, RowNamed(*form->lvpc, L"folder.lnk"));
     form->removepcExecute();

@@ -11,7 +11,7 @@ bool Recycle(const std::wstring& path) {
     operation.pFrom = from.c_str();
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted &&
-           !scantest::FileExists(path);
+           !PathExists(path);
 }
 
 std::int64_t ItemsInBin() {

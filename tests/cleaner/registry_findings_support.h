@@ -1,14 +1,22 @@
 #pragma once
-// Helpers of the registry category tests: seeded keys that are deleted afterwards, and
-// the rows of a findings list picked by caption or detail.
+// Helpers of the registry category tests: seeded keys that are deleted afterwards, the
+// rows of a findings list picked by caption, detail or location, and the pauses of a scan.
 
 #include "cleaner/Unit1.h"
 #include "scan_test_support.h"
+#include "toolkit/Seams.h"
 
 #include <functional>
 #include <memory>
 
 namespace regtest {
+
+// The system folder, where programs that surely exist are found.
+inline std::wstring SystemFolder() {
+    wchar_t buffer[MAX_PATH];
+    GetSystemDirectoryW(buffer, MAX_PATH);
+    return buffer;
+}
 
 inline bool KeyExists(HKEY root, const std::wstring& path) {
     HKEY key = nullptr;
@@ -70,6 +78,12 @@ inline RowTest DetailIs(const std::wstring& detail) {
     };
 }
 
+inline RowTest CaptionAt(const std::wstring& caption, const std::wstring& location) {
+    return [caption, location](const tk::ListItem& row) {
+        return row.caption == caption && row.subItems.size() > 2 && row.subItems[2] == location;
+    };
+}
+
 inline std::vector<tk::ListItem> Rows(const tk::ListView& list, const RowTest& test) {
     std::vector<tk::ListItem> rows;
     for (const tk::ListItem& row : list.items())
@@ -83,6 +97,15 @@ inline std::vector<tk::ListItem> Rows(const tk::ListView& list, const RowTest& t
 inline void CheckOnly(tk::ListView& list, const RowTest& test) {
     for (int row = 0; row < list.count(); ++row)
         list.setChecked(row, test(list.item(row)));
+}
+
+// The pauses the action takes, in order; delays are skipped again afterwards.
+inline std::vector<unsigned> Pauses(const std::function<void()>& action) {
+    std::vector<unsigned> pauses;
+    tk::seams().sleep = [&pauses](unsigned ms) { pauses.push_back(ms); };
+    action();
+    tk::seams().sleep = [](unsigned) {};
+    return pauses;
 }
 
 } // namespace regtest

@@ -1,21 +1,8 @@
 #include "form_test.h"
 
-#include <algorithm>
-#include <map>
-
 using twtest::StoreSetting;
 
 namespace {
-
-constexpr int BackupRow = 0;
-constexpr int StartupRow = 1;
-constexpr int UninstallRow = 2;
-constexpr int HelpRow = 5;
-constexpr int FontsRow = 6;
-constexpr int VirtualRow = 7;
-constexpr int HistoryRow = 17;
-constexpr int DeepRow = 20;
-const wchar_t UserRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 bool TakeQuitMessage() {
     MSG msg;
@@ -27,39 +14,14 @@ bool TakeCloseMessage(HWND window) {
     return PeekMessageW(&msg, window, WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE;
 }
 
-class SerialScanAll : public scantest::FormTest {
+class SerialScanAll : public scantest::ResultsTest {
   protected:
     void TearDown() override {
-        FormTest::TearDown();
+        ResultsTest::TearDown();
         TakeQuitMessage();
     }
 
-    // The scan action fills the list with checked findings and records the status
-    // text it ran under.
-    void fakeScan(const wchar_t* action, tk::ListView& list, int findings) {
-        form->ActionManager1[action].onExecute = [this, &list, findings, action] {
-            statusDuring[action] = form->statustext->caption();
-            form->RunScanFrame(list, {{L"Name", 100}}, [&] {
-                for (int i = 0; i < findings; ++i)
-                    form->AddFinding(list, L"finding " + std::to_wstring(i), {L"", L"", L"x"});
-            });
-        };
-    }
-    void fakeRemove(const wchar_t* action, tk::ListView& list) {
-        form->ActionManager1[action].onExecute = [this, &list, action] {
-            statusDuring[action] = form->statustext->caption();
-            form->RunRemoveFrame(
-                list, [](const tk::ListItem&) { return TForm1::RemoveOutcome::Removed; });
-        };
-    }
-    void checkOnly(std::initializer_list<int> rows) {
-        for (int row = 0; row < form->lvall->count(); ++row)
-            form->lvall->setChecked(row, std::find(rows.begin(), rows.end(), row) != rows.end());
-    }
-    std::wstring count(int row) const { return form->lvall->subItem(row, 0); }
     std::wstring backupsFolder() const { return form->ProgramFilesDir + L"\\Tidewell\\Backups"; }
-
-    std::map<std::wstring, std::wstring> statusDuring;
 };
 
 TEST_F(SerialScanAll, AllRowsUncheckedFindsNothing) {
@@ -73,9 +35,9 @@ TEST_F(SerialScanAll, AllRowsUncheckedFindsNothing) {
     EXPECT_EQ(0u, form->obmainerror->inactiveColor());
     EXPECT_TRUE(form->obmainerror->visible());
     EXPECT_FALSE(form->Timer4.enabled());
-    EXPECT_EQ(L"", count(BackupRow));
-    for (int row = 1; row <= DeepRow; ++row)
-        EXPECT_EQ(L"0", count(row)) << row;
+    EXPECT_EQ(L"", resultsCount(BackupRow));
+    for (int row = 1; row <= ProgressiveRow; ++row)
+        EXPECT_EQ(L"0", resultsCount(row)) << row;
 }
 
 TEST_F(SerialScanAll, FindingsAreCountedAndFlashedAsErrors) {
@@ -83,7 +45,7 @@ TEST_F(SerialScanAll, FindingsAreCountedAndFlashedAsErrors) {
     checkOnly({StartupRow});
     form->OBall2Click();
     EXPECT_EQ(L"Status : Scanning Startup Programs", statusDuring[L"Startup"]);
-    EXPECT_EQ(L"3", count(StartupRow));
+    EXPECT_EQ(L"3", resultsCount(StartupRow));
     EXPECT_TRUE(form->CategoryScanned[StartupRow]);
     EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
     EXPECT_EQ(255u, form->obmainerror->inactiveColor());
@@ -97,14 +59,14 @@ TEST_F(SerialScanAll, CategoryWithoutScanKeepsItsZero) {
     form->ActionManager1[L"Uninstall"].onExecute = nullptr;
     checkOnly({StartupRow, UninstallRow});
     form->OBall2Click();
-    EXPECT_EQ(L"0", count(UninstallRow));
+    EXPECT_EQ(L"0", resultsCount(UninstallRow));
     EXPECT_FALSE(form->CategoryScanned[UninstallRow]);
     EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
 }
 
 TEST_F(SerialScanAll, ProgressiveAnalysisCountsAsErrorOnly) {
     fakeScan(L"Deep", *form->LV2, 2);
-    checkOnly({DeepRow});
+    checkOnly({ProgressiveRow});
     form->OBall2Click();
     EXPECT_EQ(L"Status : Progressive Registry Analyzing", statusDuring[L"Deep"]);
     EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
@@ -116,15 +78,15 @@ TEST_F(SerialScanAll, HelpAndFontRowsShowZeroAfterScanAndTheirListAfterRepair) {
     fakeScan(L"fontreg", *form->lvfont, 1);
     fakeScan(L"Startup", *form->lvsp, 1);
     fakeRemove(L"removesp", *form->lvsp);
-    checkOnly({StartupRow, HelpRow, FontsRow, VirtualRow});
+    checkOnly({StartupRow, HelpFilesRow, FontsRow, VirtualRow});
     form->OBall2Click();
-    EXPECT_EQ(L"0", count(HelpRow));
-    EXPECT_EQ(L"0", count(FontsRow));
+    EXPECT_EQ(L"0", resultsCount(HelpFilesRow));
+    EXPECT_EQ(L"0", resultsCount(FontsRow));
     form->OBall4Click();
-    EXPECT_EQ(L"2", count(HelpRow));
-    EXPECT_EQ(L"1", count(FontsRow));
-    EXPECT_EQ(L"0", count(VirtualRow));
-    EXPECT_EQ(L"0", count(StartupRow));
+    EXPECT_EQ(L"2", resultsCount(HelpFilesRow));
+    EXPECT_EQ(L"1", resultsCount(FontsRow));
+    EXPECT_EQ(L"0", resultsCount(VirtualRow));
+    EXPECT_EQ(L"0", resultsCount(StartupRow));
     EXPECT_EQ(L"Status : Repairing Startup Programs", statusDuring[L"removesp"]);
     EXPECT_EQ(L"Status : Repair Complete", form->statustext->caption());
     EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
@@ -150,7 +112,7 @@ TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     form->OBall2Click();
     EXPECT_FALSE(TakeQuitMessage());
     form->OBall4Click();
-    EXPECT_EQ(L"0", count(StartupRow));
+    EXPECT_EQ(L"0", resultsCount(StartupRow));
     EXPECT_TRUE(TakeQuitMessage());
 }
 
@@ -170,15 +132,15 @@ TEST_F(SerialScanAll, FailedBackupRemovesNothing) {
 }
 
 TEST_F(SerialScanAll, AutoRepairBacksUpBeforeItRemoves) {
-    const scantest::SavedKey userRun(HKEY_CURRENT_USER, UserRunKey);
+    const scantest::SavedKey userRun(HKEY_CURRENT_USER, twtest::RunKey);
     const scantest::NewFilesRemover backups(backupsFolder());
     const std::wstring name = scantest::UniqueName(L"TwBrokenEntry");
-    scantest::SetString(HKEY_CURRENT_USER, UserRunKey, name, L"C:\\NoSuchFolder\\gone.exe");
+    scantest::SetString(HKEY_CURRENT_USER, twtest::RunKey, name, L"C:\\NoSuchFolder\\gone.exe");
     StoreSetting(L"autorepair", L"1");
     checkOnly({BackupRow, StartupRow});
     form->OBall2Click();
 
-    EXPECT_FALSE(scantest::ValueExists(HKEY_CURRENT_USER, UserRunKey, name));
+    EXPECT_FALSE(scantest::ValueExists(HKEY_CURRENT_USER, twtest::RunKey, name));
     EXPECT_EQ(L"Status : Repair Complete", form->statustext->caption());
     const std::vector<std::wstring> added = backups.added();
     ASSERT_EQ(1u, added.size());
@@ -212,8 +174,8 @@ TEST_F(SerialScanAll, BackToMainMenuRecountsTheLists) {
     form->ActionManager1.execute(L"history");
     StoreSetting(L"autobackup", L"0");
     form->OBscanpcClick();
-    EXPECT_EQ(L"2", count(StartupRow));
-    EXPECT_EQ(L"1", count(HistoryRow));
+    EXPECT_EQ(L"2", resultsCount(StartupRow));
+    EXPECT_EQ(L"1", resultsCount(HistoryRow));
     EXPECT_FALSE(form->lvall->checked(BackupRow));
     EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
     EXPECT_EQ(L"1 Privacy Threats Found", form->obpriv->caption());

@@ -2,6 +2,8 @@
 // Helpers of the scan, repair and backup tests: unique folders and registry keys that
 // clean up after themselves, and keys whose values are put back as they were.
 
+#include "cleaner/FileSystem.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -46,10 +48,6 @@ class TempFolder {
   private:
     std::wstring path_;
 };
-
-inline bool FileExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 inline std::vector<std::wstring> FileNames(const std::wstring& folder) {
     std::vector<std::wstring> names;

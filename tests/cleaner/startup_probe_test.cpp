@@ -1,20 +1,15 @@
 #include "cleaner/registry_scan/Startup.h"
 
-#include "scan_test_support.h"
+#include "registry_findings_support.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
+using regtest::SystemFolder;
 using scantest::TempFolder;
 
 namespace {
-
-std::wstring SystemFolder() {
-    wchar_t buffer[MAX_PATH];
-    GetSystemDirectoryW(buffer, MAX_PATH);
-    return buffer;
-}
 
 std::wstring Notepad() {
     return SystemFolder() + L"\\notepad.exe";

@@ -1,5 +1,8 @@
 #include "form_test.h"
+#include "registry_findings_support.h"
 
+using regtest::CaptionAt;
+using regtest::SystemFolder;
 using scantest::SetString;
 using scantest::ValueExists;
 
@@ -13,28 +16,14 @@ const wchar_t UserRunOnceLocation[] =
 const wchar_t MachineRunLocation[] = L"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t MissingProgram[] = L"C:\\NoSuchFolder\\gone.exe";
 
-std::wstring SystemFolder() {
-    wchar_t buffer[MAX_PATH];
-    GetSystemDirectoryW(buffer, MAX_PATH);
-    return buffer;
-}
-
 class SerialStartupPrograms : public scantest::FormTest {
   protected:
     std::wstring entry(const std::wstring& role) { return scantest::UniqueName(L"TwSp" + role); }
-    // Rows of lvsp whose caption is the name.
     std::vector<tk::ListItem> rowsNamed(const std::wstring& name) const {
-        std::vector<tk::ListItem> rows;
-        for (const tk::ListItem& row : form->lvsp->items())
-            if (row.caption == name)
-                rows.push_back(row);
-        return rows;
+        return regtest::Rows(*form->lvsp, regtest::CaptionIs(name));
     }
     void checkOnlyRowsNamed(const std::wstring& name, const std::wstring& location) {
-        for (int row = 0; row < form->lvsp->count(); ++row) {
-            const tk::ListItem& item = form->lvsp->item(row);
-            form->lvsp->setChecked(row, item.caption == name && item.subItems.at(2) == location);
-        }
+        regtest::CheckOnly(*form->lvsp, CaptionAt(name, location));
     }
 
   private:
@@ -131,7 +120,7 @@ TEST_F(SerialStartupPrograms, ScanStartsNothing) {
               SystemFolder() + L"\\cmd.exe /c echo started > \"" + mark + L"\"");
     form->StartupExecute();
     Sleep(2000);
-    EXPECT_FALSE(scantest::FileExists(mark));
+    EXPECT_FALSE(PathExists(mark));
     EXPECT_TRUE(rowsNamed(name).empty());
 }
 
@@ -171,10 +160,7 @@ TEST_F(SerialStartupPrograms, IgnoredEntryIsNotListed) {
 }
 
 TEST_F(SerialStartupPrograms, ScanTakesItsProgressSteps) {
-    std::vector<unsigned> pauses;
-    tk::seams().sleep = [&](unsigned ms) { pauses.push_back(ms); };
-    form->StartupExecute();
-    EXPECT_EQ(std::vector<unsigned>(104, 30), pauses);
+    EXPECT_EQ(std::vector<unsigned>(104, 30), regtest::Pauses([&] { form->StartupExecute(); }));
 }
 
 } // namespace

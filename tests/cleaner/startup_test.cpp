@@ -1,5 +1,6 @@
 #include "tidewell_fixture.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/ProgramMain.h"
 #include "cleaner/splash.h"
 
@@ -37,19 +38,12 @@ int VisibleWindowsOfThisProcess() {
     return count;
 }
 
-std::wstring ProgramBeside(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.erase(path.find_last_of(L'\\') + 1) + name;
-}
-
 } // namespace
 
 TEST_F(StartupTest, SecondCopyEndsAtOnceWithExitCodeZero) {
     tk::KernelHandle mutex(CreateMutexW(nullptr, TRUE, L"Tidewell"));
     ASSERT_TRUE(mutex);
-    std::wstring commandLine = L"\"" + ProgramBeside(L"Tidewell.exe") + L"\"";
+    std::wstring commandLine = L"\"" + ProgramFolder() + L"Tidewell.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

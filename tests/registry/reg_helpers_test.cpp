@@ -37,7 +37,7 @@ TEST(RemoveText, RemovesEveryOccurrenceCaseSensitively) {
     EXPECT_EQ(L"abc", RemoveText(L"", L"abc"));
 }
 
-TEST(SplitText, EachPieceGetsOneLeadingBlank) {
+TEST(SplitText, EachFieldGetsOneLeadingBlank) {
     EXPECT_EQ((Entries{L" Run", L" C:\\a.exe"}), Split(L"Run=C:\\a.exe"));
     EXPECT_EQ((Entries{L" a", L" ", L" b"}), Split(L"a==b"));
     EXPECT_EQ((Entries{L" a"}), Split(L"a="));
