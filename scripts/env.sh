@@ -20,3 +20,14 @@ fi
 export TW_WINESERVER=/usr/lib/wine/wineserver
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# Starts Xvfb on the first free display from $1 with screen size $2 and waits for
+# its socket; sets xvfb_pid and xvfb_display.
+start_xvfb() {
+  local n=$1
+  while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 "$2" -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
+  xvfb_pid=$!
+  xvfb_display=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
+}

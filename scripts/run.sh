@@ -25,13 +25,9 @@ if [ -n "${DISPLAY:-}" ]; then
   exit
 fi
 
-n=95
-while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=":$n"
-sleep 1
+start_xvfb 95 1024x768x24
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+export DISPLAY=$xvfb_display
 launch &
 sleep "${TW_SCREENSHOT_DELAY:-20}"
 shot="$TW_BUILD/$program-screenshot.png"
