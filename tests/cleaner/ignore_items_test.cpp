@@ -2,17 +2,9 @@
 #include "form_test.h"
 #include "registry_findings_support.h"
 
-#include <fstream>
-#include <sstream>
+using scantest::FileBytes;
 
 namespace {
-
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 // The five "Ignore Items" and "Remove Ignored Key" buttons with their lists and files.
 struct IgnoreButton {

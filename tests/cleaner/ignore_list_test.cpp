@@ -72,6 +72,16 @@ TEST_F(IgnoreListFile, LastLineNeedsNoLineEnd) {
     EXPECT_EQ(L"2", list.subItem(1, 0));
 }
 
+TEST_F(IgnoreListFile, RemovalFindsEveryEntryTheListShows) {
+    const std::wstring path = write("a=1\rb=2\r\nc=3\n");
+    load(path);
+    ASSERT_EQ(3, list.count());
+    expectRow(1, L"b", L"2");
+    EXPECT_TRUE(RemoveIgnoreEntry(path, L"b", L"2"));
+    EXPECT_EQ("a=1\rc=3\n", scantest::FileBytes(path));
+    EXPECT_FALSE(RemoveIgnoreEntry(path, L"b", L"2"));
+}
+
 TEST_F(IgnoreListFile, RowsAreAppendedAfterExistingOnes) {
     list.addItem({L"kept", {L"x"}, true});
     load(write("new=y\r\n"));
