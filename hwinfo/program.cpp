@@ -9,8 +9,9 @@
 
 #include <objbase.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CoInitialize(nullptr);
+namespace {
+
+int RunCorvane() {
     tk::Application& application = tk::app();
     auto splash = std::make_unique<TForm2>();
     splash->show();
@@ -26,6 +27,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     splash.reset();
     form1.show();
     application.run();
-    CoUninitialize();
     return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CoInitialize(nullptr);
+    const int exitCode = tk::runProgram(L"Corvane", RunCorvane);
+    CoUninitialize();
+    return exitCode;
 }

@@ -41,6 +41,12 @@ bool navigateDialog(MSG& msg) {
     return IsDialogMessageW(root, &msg) != FALSE;
 }
 
+void writeToStandardError(const std::string& text) {
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()),
+              &written, nullptr);
+}
+
 void dispatch(MSG& msg) {
     if (navigateDialog(msg))
         return;
@@ -113,6 +119,17 @@ void Application::handleException() {
         text = L"Unknown error";
     }
     messageBox(text, title_, MB_OK | MB_ICONERROR);
+}
+
+int runProgram(const std::wstring& program, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        writeToStandardError(toUtf8(program) + ": " + error.what() + "\n");
+    } catch (...) {
+        writeToStandardError(toUtf8(program) + ": stopped by an unknown error\n");
+    }
+    return 1;
 }
 
 } // namespace tk

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -76,5 +77,10 @@ class Application {
 
 // The one application of the process (initialises the common controls on first use).
 Application& app();
+
+// Runs a program's body and returns its exit code. An exception that escapes it
+// (a window that cannot be created) ends the program with one line on standard
+// error, "<program>: <what failed>", and exit code 1.
+int runProgram(const std::wstring& program, const std::function<int()>& body);
 
 } // namespace tk

@@ -23,18 +23,18 @@ class StartupTest : public twtest::TidewellTest {
     std::vector<TForm1*> scannedForms;
 };
 
+BOOL CALLBACK CountVisibleWindowOfThisProcess(HWND window, LPARAM counter) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window))
+        ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
 // Visible top-level windows of this process.
 int VisibleWindowsOfThisProcess() {
     int count = 0;
-    EnumWindows(
-        [](HWND window, LPARAM counter) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window))
-                ++*reinterpret_cast<int*>(counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumWindows(CountVisibleWindowOfThisProcess, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

@@ -212,21 +212,25 @@ TEST_F(ToolkitTest, DestroyingTheMainFormTerminates) {
     EXPECT_TRUE(app().terminated());
 }
 
+namespace {
+
+BOOL CALLBACK RememberTooltipWindow(HWND hwnd, LPARAM found) {
+    wchar_t name[64];
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+        *reinterpret_cast<HWND*>(found) = hwnd;
+    return TRUE;
+}
+
+} // namespace
+
 TEST_F(ToolkitTest, HintIsRegisteredAndRemovedWithTheControl) {
     HWND tips = nullptr;
     {
         Button button(form, 0, 0, 50, 20);
         button.setHint(L"Starts the scan");
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM found) {
-                wchar_t name[64];
-                GetClassNameW(hwnd, name, 64);
-                if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
-                    *reinterpret_cast<HWND*>(found) = hwnd;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&tips));
+        EnumThreadWindows(GetCurrentThreadId(), RememberTooltipWindow,
+                          reinterpret_cast<LPARAM>(&tips));
         ASSERT_NE(nullptr, tips);
         EXPECT_EQ(1, static_cast<int>(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0)));
         button.setHint(L"Other text");
