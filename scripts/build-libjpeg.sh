@@ -4,6 +4,7 @@
 # With --prefix it only prints the cache folder (include/ and lib/ below it).
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
+source "$(dirname "$0")/apt.sh"
 
 if [ -n "${TW_LIBJPEG_CACHE:-}" ]; then
   cache=$TW_LIBJPEG_CACHE
@@ -18,7 +19,6 @@ if [ "${1:-}" = --prefix ]; then
 fi
 [ -f "$cache/.built" ] && exit 0
 
-as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 # Runs a step with its output in a log that is shown only when the step fails.
 quiet() { "$@" >"$work/step.log" 2>&1 || { cat "$work/step.log"; exit 1; }; }
 
@@ -28,7 +28,7 @@ ensure_source_entries() {
   local src=/etc/apt/sources.list.d/tidewell-src.sources
   grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
   sed -E 's/^Types:.*/Types: deb-src/' "$list" | as_root tee "$src" >/dev/null
-  quiet as_root apt-get update -q
+  apt_update quiet
 }
 
 mkdir -p "$cache"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need; quick when everything is there.
 set -euo pipefail
+here=$(dirname "$(readlink -f "$0")")
+source "$here/apt.sh"
 
 packages=(cmake ninja-build googletest xvfb xauth x11-apps imagemagick
   fonts-wine wine wine64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   dpkg-dev nasm)
-
-as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 missing=()
 for p in "${packages[@]}" wine32:i386; do
@@ -14,7 +14,9 @@ for p in "${packages[@]}" wine32:i386; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-  as_root apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_update
+  apt_install "${missing[@]}"
 fi
-"$(dirname "$0")/build-libjpeg.sh"
+# The i686 libjpeg always: every test run also compiles the 32-bit programs.
+TW_ARCH=i686 "$here/build-libjpeg.sh"
+"$here/build-libjpeg.sh"

@@ -12,5 +12,12 @@ trap '"$here/stop-wine"' EXIT
 "$here/build.sh" desktop_keeper
 "$here/wine-run" cmd /c rem
 "$here/build.sh"
+# Users get the 32-bit programs: compile them on every run, whatever runs the tests.
+if [ "$TW_ARCH" = i686 ]; then
+  echo "architecture: built i686; tests run on i686"
+else
+  TW_ARCH=i686 TW_BUILD=$repo/build-i686 TW_COMPILE_ONLY=1 "$here/build.sh"
+  echo "architecture: built i686 and x86_64; tests run on x86_64"
+fi
 cd "$TW_BUILD"
 ctest --output-on-failure --repeat until-pass:2 -j "${TW_TEST_JOBS:-1}" "$@"
