@@ -427,7 +427,8 @@ class TForm1 : public tk::Form {
     void removedaExecute();
 
     // Junk-file and privacy helpers (privacy/).
-    // Clears the list, then adds blank + name for every match of folder + mask.
+    // Clears the list, then adds blank + name for every entry of the search for folder +
+    // mask whose long name fits the mask.
     static void ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
                                 const std::wstring& mask);
     // Empties every drive's recycle bin without confirmation, progress window or sound.

@@ -6,30 +6,70 @@
 
 namespace {
 
-// Adds blank + prefix + name for every match of the pattern.
-void ListMatches(std::vector<std::wstring>& list, const std::wstring& pattern,
-                 const std::wstring& prefix) {
+bool SameLetter(wchar_t a, wchar_t b) {
+    const auto upper = [](wchar_t c) {
+        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
+            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+    };
+    return a == b || upper(a) == upper(b);
+}
+
+bool OnlyWildcards(const wchar_t* mask) {
+    return mask[wcsspn(mask, L"*?")] == L'\0';
+}
+
+// "*" takes any run of characters; "?" one character, or none at a period or the end
+// of the name; a period followed only by wildcards also fits the end of the name, so
+// "*.*" takes every name.
+bool Fits(const wchar_t* mask, const wchar_t* name) {
+    switch (*mask) {
+    case L'\0':
+        return *name == L'\0';
+    case L'*':
+        return Fits(mask + 1, name) || (*name && Fits(mask, name + 1));
+    case L'?':
+        if (*name == L'\0' || *name == L'.')
+            return Fits(mask + 1, name);
+        return Fits(mask + 1, name + 1);
+    case L'.':
+        if (*name == L'\0')
+            return OnlyWildcards(mask + 1);
+        [[fallthrough]];
+    default:
+        return *name && SameLetter(*mask, *name) && Fits(mask + 1, name + 1);
+    }
+}
+
+// Adds blank + prefix + name for every entry of the folder whose own name fits the mask.
+// The search alone would also report entries whose generated short name fits.
+void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
+                 const std::wstring& mask, const std::wstring& prefix) {
     list.clear();
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do
-        list.push_back(L" " + prefix + found.cFileName);
+        if (NameFitsMask(found.cFileName, mask))
+            list.push_back(L" " + prefix + found.cFileName);
     while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
 } // namespace
 
+bool NameFitsMask(const std::wstring& name, const std::wstring& mask) {
+    return Fits(mask.c_str(), name.c_str());
+}
+
 void TForm1::ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
                              const std::wstring& mask) {
-    ListMatches(list, folder + mask, L"");
+    ListMatches(list, folder, mask, L"");
 }
 
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
                      const std::wstring& mask) {
-    ListMatches(list, folder + mask, folder);
+    ListMatches(list, folder, mask, folder);
 }
 
 bool IsFullFolderPath(const std::wstring& folder) {

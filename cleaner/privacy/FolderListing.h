@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
+// True when the long name fits the file-search mask ("*", "?"), letter case aside.
+bool NameFitsMask(const std::wstring& name, const std::wstring& mask);
+
 // Clears the list, then adds blank + folder + name for every entry that the search for
-// folder + mask reports (hidden and system files and matching sub-folders included), in
-// search order. Folder and mask are joined as they stand.
+// folder + mask reports and whose long name fits the mask (hidden and system files and
+// matching sub-folders included), in search order. Folder and mask are joined as they
+// stand.
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
                      const std::wstring& mask);
 

@@ -83,9 +83,11 @@ TEST_F(SerialBackups, ListingShowsEveryFileAndDatesOnlyForBackupNames) {
     write(L"Backup_old.reg");
     write(L"Backup_0-0-5_1-1-2008.reg");
     write(L"notes.txt");
+    write(L"Backup_0-0-6_1-1-2008.regold");
     form->CB1Categories1Items0Click();
     EXPECT_TRUE(form->LVbackup->visible());
     EXPECT_LT(rowNamed(L"notes.txt"), 0);
+    EXPECT_LT(rowNamed(L"Backup_0-0-6_1-1-2008.regold"), 0);
     const int foreign = rowNamed(L"Backup_old.reg");
     const int dated = rowNamed(L"Backup_0-0-5_1-1-2008.reg");
     ASSERT_GE(foreign, 0);

@@ -26,6 +26,9 @@ TEST_F(Cookies, ListsTrackingCookiesOnly) {
     folder.write(L"user@doubleclick[1].txt", std::string(3000, 'x'));
     folder.write(L"user@wikipedia[1].txt");
     folder.write(L"user@ads.example[1].dat");
+    folder.write(L"blog.txtfile");
+    folder.write(L"google.txtx");
+    folder.write(L"user@ads.txt2");
     form->CookiesExecute();
     ASSERT_EQ(std::vector<std::wstring>{L"user@doubleclick[1].txt"}, Captions(*form->lvco));
     EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in Cookies",

@@ -30,6 +30,34 @@ TEST_F(FolderListing, BareNamesByMaskWithHiddenFilesAndMatchingFolders) {
     EXPECT_EQ((std::vector<std::wstring>{L" a.log", L" hidden.log", L" old.log"}), Sorted(list));
 }
 
+// The file system also matches a mask against generated short names: keep.logfile is
+// KEEP~1.LOG to it. Only long names that fit the mask are listed.
+TEST_F(FolderListing, LongNameMustFitTheMask) {
+    struct Case {
+        const wchar_t* mask;
+        std::vector<std::wstring> files;
+        std::vector<std::wstring> listed;
+    };
+    const Case cases[] = {
+        {L"*.log",
+         {L"a.LOG", L"keep.logfile", L"keep2.log2", L"keep.logger", L"keep.logs", L"keep.login"},
+         {L" a.LOG"}},
+        {L"*.tmp", {L"a.tmpl", L"keep.tmpfile", L"b.tmp"}, {L" b.tmp"}},
+        {L"memory.dmp", {L"memory.dmp", L"memory.dmp.keep", L"memory.dmpx"}, {L" memory.dmp"}},
+        {L"*log.txt", {L"setuplog.txt", L"mylog.txtbak", L"keeplog.txt2"}, {L" setuplog.txt"}},
+        {L"*.lo_", {L"wbem.lo_", L"keep.lo_x"}, {L" wbem.lo_"}},
+        {L"File*.chk", {L"File0001.chk", L"File0002.chkx"}, {L" File0001.chk"}},
+        {L"*.*", {L"noextension", L"x.dat"}, {L" .", L" ..", L" noextension", L" x.dat"}},
+    };
+    for (const Case& c : cases) {
+        scantest::TempFolder own(L"TwMask");
+        for (const std::wstring& name : c.files)
+            own.write(name);
+        TForm1::ListFolderFiles(list, own.path() + L"\\", c.mask);
+        EXPECT_EQ(c.listed, Sorted(list)) << c.mask;
+    }
+}
+
 TEST_F(FolderListing, FullPathsKeepTheFolderAsGiven) {
     folder.write(L"a=b.tmp");
     ListFolderPaths(list, base(), L"*.tmp");

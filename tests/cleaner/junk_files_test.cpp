@@ -31,6 +31,8 @@ class JunkFiles : public privacytest::PrivacyTest {
 TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
     file(L"Temp\\sys.tmp", std::string(100, 'x'));
     file(L"Temp\\keep.txt");
+    file(L"Temp\\a.tmpl");
+    file(L"Temp\\keep.tmpfile");
     std::filesystem::create_directories(settings.file(L"Temp"));
     settings.write(L"Temp\\user.tmp");
     form->temp_filesExecute();
@@ -44,6 +46,8 @@ TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
 TEST_F(JunkFiles, MemoryDumpsOfRootAndMiniDump) {
     file(L"memory.dmp");
     file(L"other.dmp");
+    file(L"memory.dmp.keep");
+    file(L"MiniDump\\keep.dmpx");
     file(L"MiniDump\\Mini010106-01.dmp");
     form->dumpExecute();
     EXPECT_EQ((std::vector<std::wstring>{L"memory.dmp", L"Mini010106-01.dmp"}),
@@ -77,6 +81,13 @@ TEST_F(JunkFiles, LogFilesInTableOrderWithTheirSkips) {
     file(L"Debug\\PASSWD.LOG");
     file(L"Debug\\netsetup.log");
     file(L"Debug\\UserMode\\userenv.bak");
+    // Long names that do not fit the masks, although their short names do.
+    for (const wchar_t* kept :
+         {L"keep.logfile", L"keep2.log2", L"mylog.txtbak", L"keepnotes.txt2",
+          L"system32\\wbem\\Logs\\keep.logger", L"system32\\wbem\\Logs\\keep.lo_x",
+          L"Debug\\keep.logs", L"Debug\\UserMode\\keep.log1", L"Debug\\UserMode\\notes.bakery",
+          L"security\\logs\\keep.login", L"security\\logs\\keep.oldies"})
+        file(kept);
     form->logExecute();
     EXPECT_EQ(
         (std::vector<std::wstring>{L"wmiprov.log", L"wbemess.lo_", L"setupapi.log", L"setuplog.txt",

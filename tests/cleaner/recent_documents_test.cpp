@@ -84,11 +84,15 @@ TEST_F(RecentDocuments, IgnoredShortcutIsSkippedByExactName) {
 TEST_F(RecentDocuments, RemovesCheckedShortcutsOnly) {
     const std::wstring gone = folder.write(L"gone.lnk");
     const std::wstring kept = folder.write(L"kept.lnk");
+    const std::vector<std::wstring> others = {folder.write(L"doc.lnkx"), folder.write(L"keep.lnk2"),
+                                              folder.write(L"keep.lnkfile")};
     form->PrivacyExecute();
     CheckOnly(*form->lvpc, {L"gone.lnk"});
     form->removepcExecute();
     EXPECT_FALSE(PathExists(gone));
     EXPECT_TRUE(PathExists(kept));
+    for (const std::wstring& other : others)
+        EXPECT_TRUE(PathExists(other)) << other;
     EXPECT_EQ(std::vector<std::wstring>{L"kept.lnk"}, Captions(*form->lvpc));
     EXPECT_EQ(1, form->LastFoundCount);
 }
