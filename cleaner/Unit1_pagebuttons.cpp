@@ -32,7 +32,7 @@ const Removal SharedRemovals[] = {
 constexpr int SharedRemovalCount = static_cast<int>(std::size(SharedRemovals));
 
 // Removes the checked findings of a results row's category, then shows the count
-// left on the page and in the results row.
+// left on the page, in the words the page opened with, and in the results row.
 void RemoveChecked(TForm1& form, int row, const Removal& removal) {
     const TForm1::FlowGuard flow(form);
     tk::Action* remove = form.BuiltAction(ResultsRows[row].removeAction);
@@ -41,7 +41,7 @@ void RemoveChecked(TForm1& form, int row, const Removal& removal) {
     form.statustext->setCaption(removal.removingText);
     tk::app().processMessages();
     remove->execute();
-    form.ShowPageCount(row, false);
+    form.ShowPageCount(row, !IsRegistryRow(row));
     form.statustext->setCaption(removal.removedText);
 }
 

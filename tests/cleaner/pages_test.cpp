@@ -190,7 +190,7 @@ TEST_F(PagesTest, RemoveAfterUnselectAllRemovesNothing) {
     form->OBco1Click();
     form->OBco3Click();
     EXPECT_EQ(2, form->lvco->count());
-    EXPECT_EQ(L"2 Errors Found", form->Oberror->caption());
+    EXPECT_EQ(L"2 Privacy Threats Found", form->Oberror->caption());
     EXPECT_EQ(L"2", resultsCount(CookiesRow));
 }
 
@@ -201,7 +201,7 @@ TEST_F(PagesTest, SharedRemoveCountsTheRowsLeft) {
     form->lvlog->setChecked(2, false);
     form->OBhis3Click();
     EXPECT_EQ(1, form->lvlog->count());
-    EXPECT_EQ(L"1 Errors Found", form->Oberror->caption());
+    EXPECT_EQ(L"1 Privacy Threats Found", form->Oberror->caption());
     EXPECT_EQ(Red, form->Oberror->inactiveColor());
     EXPECT_EQ(L"1", resultsCount(LogFilesRow));
     EXPECT_EQ(L"  Status : Repaired Log Files", form->statustext->caption());
@@ -215,7 +215,7 @@ TEST_F(PagesTest, SharedRemoveOfTheRecycleBinUsesTheBinsCount) {
     form->ActionManager1[L"removebin"].onExecute = [this] { form->RecycleBinCount = 0; };
     form->RecycleBin2Click();
     form->OBhis3Click();
-    EXPECT_EQ(L"No Errors Found", form->Oberror->caption());
+    EXPECT_EQ(L"No Privacy Threats Found", form->Oberror->caption());
     EXPECT_EQ(0u, form->Oberror->inactiveColor());
     EXPECT_EQ(L"0", resultsCount(RecycleBinRow));
 }
