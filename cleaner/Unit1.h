@@ -467,8 +467,8 @@ class TForm1 : public tk::Form {
     void AddFinding(tk::ListView& list, const std::wstring& caption,
                     std::vector<std::wstring> subItems);
     static bool IsIgnored(const tk::ListView& ignored, const std::wstring& caption);
-    // Runs the deletion of every checked row with a name; unchecked rows and rows whose
-    // entry survives stay, in order. Sets LastFoundCount.
+    // Runs the deletion of every checked row; unchecked rows and rows whose entry
+    // survives stay, in order. Sets LastFoundCount.
     void RunRemoveFrame(tk::ListView& list,
                         const std::function<RemoveOutcome(const tk::ListItem&)>& remove);
     // Splits "HKCU\path", "HKLM\path" or "HKCR\path"; false for another root or an

@@ -102,9 +102,9 @@ void TForm1::RunRemoveFrame(tk::ListView& list,
     LVback->clear();
     AdvanceProgress(0, 30);
     for (const tk::ListItem& row : list.items()) {
-        // A row stays while its entry survives; an empty name is never deleted.
-        const bool stays =
-            !row.checked || row.caption.empty() || remove(row) == RemoveOutcome::Survived;
+        // A row stays while its entry survives. An empty caption names a default value;
+        // the categories whose empty name would mean a parent key refuse it themselves.
+        const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
         if (stays)
             LVback->addItem(row);
     }

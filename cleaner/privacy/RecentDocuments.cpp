@@ -82,8 +82,8 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
     const std::wstring folder = RowSubItem(row, LocationColumn);
     const std::wstring& name = row.caption;
-    const bool plainName =
-        name.find_first_of(L"\\/") == std::wstring::npos && name != L"." && name != L"..";
+    const bool plainName = !name.empty() && name.find_first_of(L"\\/") == std::wstring::npos &&
+                           name != L"." && name != L"..";
     if (!IsFullFolderPath(folder) || folder.back() != L'\\' || !plainName)
         return Outcome::Survived;
     const std::wstring path = folder + name;

@@ -87,7 +87,7 @@ void TForm1::ActiveXExecute() {
 void TForm1::removeaxExecute() {
     const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir};
     RunRemoveFrame(*lvax, [&folders](const tk::ListItem& row) {
-        return RemoveKeyFinding(HKEY_CLASSES_ROOT, ClassesPath, RowSubItem(row, DetailColumn),
+        return RemoveKeyFinding(HKEY_CLASSES_ROOT, ClassesPath, row, RowSubItem(row, DetailColumn),
                                 [&folders](const std::wstring& classId) {
                                     std::wstring server;
                                     return HasMissingServer(classId, folders, server);

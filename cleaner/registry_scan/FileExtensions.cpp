@@ -35,7 +35,7 @@ bool IsUnused(const std::wstring& extension) {
 }
 
 TForm1::RemoveOutcome RemoveExtension(const tk::ListItem& row) {
-    return RemoveKeyFinding(HKEY_CURRENT_USER, FileExtsPath, row.caption, IsUnused);
+    return RemoveKeyFinding(HKEY_CURRENT_USER, FileExtsPath, row, row.caption, IsUnused);
 }
 
 } // namespace

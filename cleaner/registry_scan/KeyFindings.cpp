@@ -67,10 +67,10 @@ void StepPerFinding(TForm1& form) {
 }
 
 TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath,
-                                       const std::wstring& name,
+                                       const tk::ListItem& row, const std::wstring& name,
                                        const std::function<bool(const std::wstring&)>& stillFound) {
     using Outcome = TForm1::RemoveOutcome;
-    if (!IsPlainKeyName(name))
+    if (row.caption.empty() || !IsPlainKeyName(name))
         return Outcome::Survived;
     TRegAccess parent;
     parent.SetRootKey(root);

@@ -32,11 +32,12 @@ KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys);
 // PB one step further while it is below 70, then a short pause.
 void StepPerFinding(TForm1& form);
 
-// Deletes the subkey `name` of root\parentPath with everything under it, provided it
-// is still a finding by `stillFound` (called with the name). Nothing is deleted for a
-// name that is not a single key name.
+// Deletes the subkey `name` of the row's finding under root\parentPath with everything
+// under it, provided it is still a finding by `stillFound` (called with the name).
+// Nothing is deleted for a row without a caption or a name that is not a single key name:
+// either could stand for the parent key.
 TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath,
-                                       const std::wstring& name,
+                                       const tk::ListItem& row, const std::wstring& name,
                                        const std::function<bool(const std::wstring&)>& stillFound);
 
 // The sub-item of a row, empty when the row has none there.

@@ -72,7 +72,7 @@ TForm1::RemoveOutcome RemoveSoftwareKey(const tk::ListItem& row) {
     std::vector<std::wstring> values, subkeys, unused;
     NameLists lists{unused, values, subkeys};
     return RemoveKeyFinding(
-        root, SoftwarePath, row.caption,
+        root, SoftwarePath, row, row.caption,
         [root, &lists](const std::wstring& name) { return IsEmptyKey(root, name, lists); });
 }
 

@@ -28,7 +28,7 @@ bool LacksUninstallValues(const std::wstring& name) {
 }
 
 TForm1::RemoveOutcome RemoveEntry(const tk::ListItem& row) {
-    return RemoveKeyFinding(HKEY_LOCAL_MACHINE, UninstallPath, RowSubItem(row, DetailColumn),
+    return RemoveKeyFinding(HKEY_LOCAL_MACHINE, UninstallPath, row, RowSubItem(row, DetailColumn),
                             LacksUninstallValues);
 }
 

@@ -87,12 +87,13 @@ TEST_F(SerialActionFrame, FindingThatNoLongerQualifiesLeavesTheList) {
     EXPECT_EQ(0, form->LastFoundCount);
 }
 
-TEST_F(SerialActionFrame, EmptyNameIsNeverDeleted) {
+// An empty caption names a default value: whether it may go is the category's call.
+TEST_F(SerialActionFrame, EmptyNameIsLeftToTheCategory) {
     addRow(L"", true);
     addRow(L"a", true);
     remove({});
-    EXPECT_EQ((std::vector<std::wstring>{L"a"}), deleted);
-    EXPECT_EQ((std::vector<std::wstring>{L""}), captions());
+    EXPECT_EQ((std::vector<std::wstring>{L"", L"a"}), deleted);
+    EXPECT_EQ(0, list->count());
 }
 
 TEST(ParseRegistryLocation, SplitsTheRootFromTheKey) {

@@ -111,14 +111,17 @@ TEST_F(AdvancedTraces, RemovesCheckedValuesUnderTheirOwnRoot) {
     EXPECT_EQ(form->lvadvanced->count(), form->LastFoundCount);
 }
 
-// The unnamed default value is listed, but a row without a name never deletes anything.
-TEST_F(AdvancedTraces, DefaultValueIsListedButNotDeleted) {
-    SetString(HKEY_CURRENT_USER, SearchMru + searchKey, L"", L"typed");
+TEST_F(AdvancedTraces, CheckedDefaultValueIsDeleted) {
+    const std::wstring key = SearchMru + searchKey;
+    SetString(HKEY_CURRENT_USER, key, L"", L"typed");
+    SetString(HKEY_CURRENT_USER, key, L"kept", L"other");
     form->advancedExecute();
     CheckOnly(*form->lvadvanced, {L""});
     ASSERT_NE(nullptr, RowNamed(*form->lvadvanced, L""));
     form->removeadvancedExecute();
-    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, SearchMru + searchKey, L""));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, key, L""));
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, key, L"kept"));
+    EXPECT_EQ(nullptr, RowNamed(*form->lvadvanced, L""));
 }
 
 } // namespace

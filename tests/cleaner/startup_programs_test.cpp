@@ -112,6 +112,19 @@ TEST_F(SerialStartupPrograms, SameNameInBothHivesIsRemovedOnlyWhereChecked) {
     EXPECT_FALSE(left[0].checked);
 }
 
+TEST_F(SerialStartupPrograms, BrokenDefaultValueIsRemovedWhenChecked) {
+    SetString(HKEY_CURRENT_USER, RunPath, L"", MissingProgram);
+    const std::wstring sibling = entry(L"Sibling");
+    SetString(HKEY_CURRENT_USER, RunPath, sibling, MissingProgram);
+    form->StartupExecute();
+    ASSERT_EQ(1u, rowsNamed(L"").size());
+    checkOnlyRowsNamed(L"", UserRunLocation);
+    form->removespExecute();
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, RunPath, L""));
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, sibling));
+    EXPECT_TRUE(rowsNamed(L"").empty());
+}
+
 TEST_F(SerialStartupPrograms, ScanStartsNothing) {
     scantest::TempFolder folder;
     const std::wstring mark = folder.file(L"started.txt");
