@@ -171,6 +171,7 @@ void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
 
 void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location) {
+    CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
     WriteBytes(path, FILE_APPEND_DATA, OPEN_ALWAYS,
                EightBit(OneLine(caption + L"=" + location)) + "\r\n");
 }

@@ -13,9 +13,9 @@
 void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
                     std::vector<std::wstring>& scratch);
 
-// Appends one entry to the file, creating the file when it does not exist. Line breaks
-// inside the texts are stored as blanks so that the entry stays one line. Throws
-// tk::Error when the file cannot be opened or written.
+// Appends one entry to the file, creating the file, and its folder but no folder above
+// it, when they do not exist. Line breaks inside the texts are stored as blanks so that
+// the entry stays one line. Throws tk::Error when the file cannot be opened or written.
 void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location);
 

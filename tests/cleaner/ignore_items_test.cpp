@@ -28,13 +28,13 @@ const IgnoreButton IgnoreButtons[] = {
      L"Dataax.dat"},
 };
 
-// The window reads its ignore-list files from a throw-away program-files folder.
+// The window keeps its ignore-list files in a throw-away program-files folder, which
+// has no Tidecrest folder to begin with.
 class SerialIgnoreItems : public scantest::FormTest {
   protected:
     void SetUp() override {
         FormTest::SetUp();
         form->ProgramFilesDir = folder.path();
-        CreateDirectoryW(folder.file(L"Tidecrest").c_str(), nullptr);
     }
 
     std::wstring dataFile(const wchar_t* name) const {
@@ -85,7 +85,7 @@ TEST_F(SerialIgnoreItems, NothingSelectedChangesNothing) {
     form->obue2Click();
     EXPECT_EQ(1, form->lvue->count());
     EXPECT_EQ(0, form->lvignoredue->count());
-    EXPECT_FALSE(PathExists(dataFile(L"Dataue.dat")));
+    EXPECT_FALSE(PathExists(folder.file(L"Tidecrest")));
 }
 
 TEST_F(SerialIgnoreItems, SecondItemAppendsASecondLine) {
@@ -126,10 +126,12 @@ TEST_F(SerialIgnoreItems, LineBreaksInACaptionKeepTheFileReadable) {
     EXPECT_EQ(L"two\r\n\r\nlines", form->lvignoredsp->item(0).caption);
 }
 
+// Only the Tidecrest folder itself is made: a program-files folder that is gone stays gone.
 TEST_F(SerialIgnoreItems, FileThatCannotBeWrittenKeepsTheFinding) {
-    RemoveDirectoryW(folder.file(L"Tidecrest").c_str());
+    form->ProgramFilesDir = folder.file(L"Program Files Gone");
     select(*form->lvpc, L"doc.txt", L"C:\\Docs\\");
     EXPECT_THROW(form->obpc2Click(), tk::Error);
+    EXPECT_FALSE(PathExists(form->ProgramFilesDir));
     EXPECT_EQ(1, form->lvpc->count());
     EXPECT_EQ(0, form->lvignoredpc->count());
 }
@@ -180,6 +182,7 @@ TEST_F(SerialIgnoreItems, RemoveIgnoredKeyKeepsEveryOtherLineAsItWas) {
     for (int i = 0; i < 55; ++i)
         lines += "n" + std::to_string(i) + "=x\r\n";
     lines += "a=b=c\r\n";
+    CreateDirectoryW(folder.file(L"Tidecrest").c_str(), nullptr);
     std::ofstream(dataFile(L"Datasp.dat").c_str(), std::ios::binary) << lines;
     LoadIgnoreList(dataFile(L"Datasp.dat"), *form->lvignoredsp, form->ListBox1);
     form->lvignoredsp->setItemIndex(0);
