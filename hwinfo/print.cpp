@@ -19,6 +19,7 @@ const int ButtonHeight = 32;
 const int StatusHeight = 19;
 const int PageLeft = 150;
 const int ScrollLine = 16;
+const int PrintPoints = 10;
 
 // A failure of the printer text device.
 class EPrintError : public std::runtime_error {
@@ -65,26 +66,35 @@ std::wstring DefaultPrinterName() {
     return name.substr(0, name.find(L'\0'));
 }
 
-// Writes the lines from the top of each sheet down, starting a new sheet when one is full.
-void WriteSheets(HDC dc, const std::vector<std::wstring>& lines) {
+TSheetDevice PrinterSheets(HDC dc) {
+    return {dc,
+            GetDeviceCaps(dc, LOGPIXELSX),
+            GetDeviceCaps(dc, LOGPIXELSY),
+            GetDeviceCaps(dc, VERTRES),
+            [dc] { return StartPage(dc) > 0; },
+            [dc] { return EndPage(dc) > 0; }};
+}
+
+// WriteSheets with the font selected.
+bool WriteSelectedFont(const TSheetDevice& device, const std::vector<std::wstring>& lines) {
     TEXTMETRICW metrics = {};
-    GetTextMetricsW(dc, &metrics);
+    GetTextMetricsW(device.Dc, &metrics);
     const int lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
-    const int sheetHeight = GetDeviceCaps(dc, VERTRES);
-    if (StartPage(dc) <= 0)
-        throw EPrintError();
-    int y = 0;
+    const int left = device.PixelsPerInchX / 2;
+    const int top = device.PixelsPerInchY / 2;
+    if (!device.StartSheet())
+        return false;
+    int y = top;
     for (const std::wstring& line : lines) {
-        if (y > 0 && y + lineHeight > sheetHeight) {
-            if (EndPage(dc) <= 0 || StartPage(dc) <= 0)
-                throw EPrintError();
-            y = 0;
+        if (y > top && y + lineHeight > device.SheetHeight) {
+            if (!device.EndSheet() || !device.StartSheet())
+                return false;
+            y = top;
         }
-        TextOutW(dc, 0, y, line.c_str(), static_cast<int>(line.size()));
+        TextOutW(device.Dc, left, y, line.c_str(), static_cast<int>(line.size()));
         y += lineHeight;
     }
-    if (EndPage(dc) <= 0)
-        throw EPrintError();
+    return device.EndSheet();
 }
 
 void PrintJob(const std::wstring& printerName, const std::vector<std::wstring>& lines) {
@@ -99,11 +109,9 @@ void PrintJob(const std::wstring& printerName, const std::vector<std::wstring>& 
     document.lpszDocName = L"Corvane";
     if (StartDocW(dc.get(), &document) <= 0)
         throw EPrintError();
-    try {
-        WriteSheets(dc.get(), lines);
-    } catch (const EPrintError&) {
+    if (!WriteSheets(PrinterSheets(dc.get()), lines)) {
         AbortDoc(dc.get());
-        throw;
+        throw EPrintError();
     }
     if (EndDoc(dc.get()) <= 0)
         throw EPrintError();
@@ -318,6 +326,17 @@ void Tprint_form::ShowPages(const TPreviewPages& pages) {
     Prev_button->setEnabled(pages.TwoPages);
     show();
     bringToFront();
+}
+
+bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& lines) {
+    const tk::FontHandle font(CreateFontW(-MulDiv(PrintPoints, device.PixelsPerInchY, 72), 0, 0, 0,
+                                          FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                          FIXED_PITCH | FF_MODERN, L"Courier New"));
+    const HGDIOBJ previous = SelectObject(device.Dc, font.get());
+    const bool written = WriteSelectedFont(device, lines);
+    SelectObject(device.Dc, previous);
+    return written;
 }
 
 void PrintLinesTo(const std::wstring& printerName, const std::vector<std::wstring>& lines) {

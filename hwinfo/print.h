@@ -7,6 +7,9 @@
 #include "toolkit/Form.h"
 #include "toolkit/Panel.h"
 
+#include <windows.h>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +102,22 @@ class Tprint_form : public tk::Form {
 
 // The preview window of the running program; nullptr while there is none.
 extern Tprint_form* print_form;
+
+// A device that prints sheets of text: its resolution and printable height in device
+// pixels, and how a sheet starts and ends (false when the device fails).
+struct TSheetDevice {
+    HDC Dc = nullptr;
+    int PixelsPerInchX = 0;
+    int PixelsPerInchY = 0;
+    int SheetHeight = 0;
+    std::function<bool()> StartSheet;
+    std::function<bool()> EndSheet;
+};
+
+// Writes the lines top to bottom in a fixed-pitch font of 10 points, half an inch in from
+// the left and the top edge, and starts a new sheet when the next line does not fit. False
+// when the device fails.
+bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& lines);
 
 // Prints the lines as one job on the default printer; a failure shows "Error Printing
 // text." and nothing else.

@@ -2,7 +2,12 @@
 
 #include "hwinfo/print.h"
 
+#include "toolkit/Canvas.h"
+
 #include <winspool.h>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -14,6 +19,61 @@ std::vector<std::wstring> NumberedLines(int count) {
         lines.push_back(L"row " + std::to_wstring(i));
     return lines;
 }
+
+// A sheet of paper at a resolution the test chooses, read back after each sheet.
+class PaperSheets {
+  public:
+    static const int Dpi = 200;
+    static const int Width = 800;
+    static const int Height = 700;
+
+    TSheetDevice Device() {
+        TSheetDevice device;
+        device.Dc = paper_.handle();
+        device.PixelsPerInchX = Dpi;
+        device.PixelsPerInchY = Dpi;
+        device.SheetHeight = Height;
+        device.StartSheet = [this] {
+            GetTextMetricsW(paper_.handle(), &metrics);
+            paper_.setBrushColor(RGB(255, 255, 255));
+            paper_.fillRect({0, 0, Width, Height});
+            return true;
+        };
+        device.EndSheet = [this] {
+            ReadInk();
+            return true;
+        };
+        return device;
+    }
+
+    TEXTMETRICW metrics = {};
+    // Per sheet, the first row of ink of each printed line.
+    std::vector<std::vector<int>> lineTops;
+    int firstInkColumn = INT_MAX;
+
+  private:
+    bool Ink(int x, int y) const { return (paper_.bits()[y * Width + x] & 0xFFFFFF) != 0xFFFFFF; }
+
+    void ReadInk() {
+        std::vector<int> tops;
+        bool previousRowInked = false;
+        for (int y = 0; y < Height; ++y) {
+            bool inked = false;
+            for (int x = 0; x < Width; ++x) {
+                if (Ink(x, y)) {
+                    inked = true;
+                    firstInkColumn = std::min(firstInkColumn, x);
+                }
+            }
+            if (inked && !previousRowInked)
+                tops.push_back(y);
+            previousRowInked = inked;
+        }
+        lineTops.push_back(tops);
+    }
+
+    tk::MemoryCanvas paper_{Width, Height};
+};
 
 class PrintPreviewTest : public MainWindowTest {
   protected:
@@ -140,6 +200,31 @@ TEST_F(PrintPreviewTest, ZoomHalvesThePagesAndTwiceRestoresThem) {
     EXPECT_EQ(1, preview->PreviewZoom);
     EXPECT_EQ(751, preview->Memo1->width());
     EXPECT_EQ(L" 50%", preview->zoom_button->caption());
+}
+
+TEST(WriteSheets, TenPointFixedPitchHalfAnInchInAndANewSheetWhenTheNextLineDoesNotFit) {
+    PaperSheets paper;
+    ASSERT_TRUE(WriteSheets(paper.Device(), std::vector<std::wstring>(40, L"MMMM")));
+
+    EXPECT_EQ(MulDiv(10, PaperSheets::Dpi, 72),
+              paper.metrics.tmHeight - paper.metrics.tmInternalLeading);
+    EXPECT_EQ(0, paper.metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) << "fixed pitch";
+    const int margin = PaperSheets::Dpi / 2;
+    const int lineHeight = paper.metrics.tmHeight + paper.metrics.tmExternalLeading;
+    const std::size_t perSheet =
+        static_cast<std::size_t>((PaperSheets::Height - margin) / lineHeight);
+    ASSERT_EQ((40 + perSheet - 1) / perSheet, paper.lineTops.size());
+    EXPECT_EQ(perSheet, paper.lineTops.front().size());
+    EXPECT_EQ(40 % perSheet, paper.lineTops.back().size());
+    for (const std::vector<int>& tops : paper.lineTops) {
+        ASSERT_FALSE(tops.empty());
+        EXPECT_GE(tops.front(), margin);
+        EXPECT_LT(tops.front(), margin + lineHeight);
+        for (std::size_t i = 1; i < tops.size(); ++i)
+            EXPECT_EQ(lineHeight, tops[i] - tops[i - 1]);
+    }
+    EXPECT_GE(paper.firstInkColumn, margin);
+    EXPECT_LT(paper.firstInkColumn, margin + paper.metrics.tmAveCharWidth);
 }
 
 TEST_F(PrintPreviewTest, PrinterFailureShowsTheErrorMessage) {
