@@ -81,22 +81,30 @@ void AddChipTile(tk::ImageList& images, int index) {
     AddToImages(images, canvas);
 }
 
-void AddTiles(tk::ImageList& buttons, tk::ImageList& rows, const TButtonGroup& group) {
+// Row pictures by index: the System list's rows go up to index 20 (APM status 13, memory
+// 14, USB ports 16, serial and parallel ports 17, MCI heading 18 and MCI device 20), the
+// Component list's rows up to 8, one per page button.
+const int SystemRowPictures = 21;
+const int ComponentRowPictures = 9;
+
+void AddTiles(tk::ImageList& buttons, tk::ImageList& rows, const TButtonGroup& group,
+              int rowPictures) {
     const std::vector<tk::CategoryItem>& items = group.category(0).items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::wstring& caption = items[i].caption;
         const std::size_t letter = caption.find_first_not_of(L' ');
         AddLetterTile(buttons, static_cast<int>(i),
                       letter == std::wstring::npos ? L' ' : caption[letter]);
-        AddChipTile(rows, static_cast<int>(i));
     }
+    for (int i = 0; i < rowPictures; ++i)
+        AddChipTile(rows, i);
 }
 
 } // namespace
 
 void TForm1::CreatePictures() {
-    AddTiles(ImageList2, ImageList3, *ButtonGroup2);
-    AddTiles(ImageList1, ImageList4, *ButtonGroup1);
+    AddTiles(ImageList2, ImageList3, *ButtonGroup2, SystemRowPictures);
+    AddTiles(ImageList1, ImageList4, *ButtonGroup1, ComponentRowPictures);
     AboutPicture->setPicture(LoadJpegResource(L"ABOUT"));
     SetLetterGlyph(*obnews, 1, L'N');
     SetLetterGlyph(*obhelp, 0, L'?');

@@ -2,7 +2,23 @@
 
 #include <stdexcept>
 
-using PageFrameTest = MainWindowTest;
+#include <commctrl.h>
+
+namespace {
+
+class PageFrameTest : public MainWindowTest {
+  protected:
+    // Every picture a row asks for is in the list's small images.
+    static void ExpectRowPicturesExist(const tk::ListView& list) {
+        const HIMAGELIST images = reinterpret_cast<HIMAGELIST>(
+            SendMessageW(list.handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        const int count = images ? ImageList_GetImageCount(images) : 0;
+        for (const tk::ListItem& row : list.items())
+            EXPECT_LT(row.imageIndex, count) << std::string(row.caption.begin(), row.caption.end());
+    }
+};
+
+} // namespace
 
 TEST_F(PageFrameTest, TypesTheWaitingTextOneCharacterPerStep) {
     std::vector<std::wstring> shown;
@@ -49,7 +65,7 @@ TEST_F(PageFrameTest, EndStepRunsWhenTheFillThrows) {
     EXPECT_FALSE(form->Filling());
 }
 
-TEST_F(PageFrameTest, EveryPageButtonRunsInsideTheFrame) {
+TEST_F(PageFrameTest, EveryPageButtonRunsInsideTheFrameAndItsRowPicturesExist) {
     for (TButtonGroup* group : {form->ButtonGroup2.get(), form->ButtonGroup1.get()}) {
         for (int i = 0; i < group->buttonCount(); ++i) {
             sleeps.clear();
@@ -57,6 +73,7 @@ TEST_F(PageFrameTest, EveryPageButtonRunsInsideTheFrame) {
             tk::app().processMessages();
             EXPECT_EQ(32u, sleeps.size()) << "button " << i;
             EXPECT_TRUE(group->enabled());
+            ExpectRowPicturesExist(group == form->ButtonGroup2.get() ? *form->LV2 : *form->LV1);
         }
     }
     EXPECT_EQ(13, form->ButtonGroup2->buttonCount());
