@@ -149,6 +149,10 @@ TInfoRow BlankRow() {
     return {TInfoRowKind::Blank, L"", L"", -1};
 }
 
+TInfoRow NotAvailableRow() {
+    return {TInfoRowKind::Data, L"Not Available", L"", 0};
+}
+
 std::optional<std::wstring> WmiValueText(const VARIANT& value, long cimType) {
     if (V_VT(&value) == VT_NULL)
         return L"0";

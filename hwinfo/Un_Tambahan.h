@@ -24,6 +24,9 @@ struct TInfoRow {
 TInfoRow HeadingRow(const std::wstring& caption, int imageIndex);
 TInfoRow DataRow(const std::wstring& caption, const std::wstring& value);
 TInfoRow BlankRow();
+// The lone data row "Not Available" of a page whose source has nothing; its picture is left
+// unset, so the list shows its image 0.
+TInfoRow NotAvailableRow();
 
 // Text of one property of the last instance of a WMI class in root\cimv2 on the given
 // machine (empty: this one). A null value gives "0"; no instance or any failure gives the

@@ -191,6 +191,8 @@ class TForm1 : public tk::Form {
     FrameParts Parts(TInfoTab tab);
     void StartStep(FrameParts parts, const std::wstring& text);
     void EndStep(FrameParts parts);
+    void RetitleComponentColumns(const std::wstring& first, int firstWidth,
+                                 const std::wstring& second);
     void FillEnded();
 
     void CreateTabs();

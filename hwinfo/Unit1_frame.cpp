@@ -58,9 +58,15 @@ void TForm1::Closepanel() {
 }
 
 void TForm1::Standar() {
-    LV1->clearColumns();
-    LV1->addColumn(L"Item", 150);
-    LV1->addColumn(L"Value", 350);
+    RetitleComponentColumns(L"Item", 150, L"Value");
+}
+
+// The second column keeps the width it has, also one the user gave it.
+void TForm1::RetitleComponentColumns(const std::wstring& first, int firstWidth,
+                                     const std::wstring& second) {
+    LV1->setColumnTitle(0, first);
+    LV1->setColumnWidth(0, firstWidth);
+    LV1->setColumnTitle(1, second);
 }
 
 int TForm1::AddInfoRow(tk::ListView& list, const TInfoRow& row) {

@@ -28,7 +28,7 @@ std::vector<TInfoRow> ApmPageRows(const TPowerPageSources& sources) {
 
 std::vector<TInfoRow> AcpiPageRows(bool hasAcpi) {
     if (!hasAcpi)
-        return {{TInfoRowKind::Data, L"Not Available", L"", 0}};
+        return {NotAvailableRow()};
     return {
         HeadingRow(L"ACPI BIOS", AcpiImageIndex),
         DataRow(L"Version", L"1.00"),

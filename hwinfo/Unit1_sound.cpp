@@ -39,7 +39,7 @@ std::vector<TInfoRow> SoundDevicePageRows(const TSoundPageSources& sources) {
 std::vector<TInfoRow> PrinterPageRows(const TSoundPageSources& sources) {
     const std::wstring name = sources.Wmi(L"Win32_Printer", L"Name");
     if (name.empty())
-        return {DataRow(L"Not Available", L"")};
+        return {NotAvailableRow()};
     return {
         HeadingRow(L"Printer", PrinterImageIndex),
         DataRow(L"Name", name),

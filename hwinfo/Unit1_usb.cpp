@@ -131,8 +131,6 @@ std::vector<TInfoRow> UsbPageRows(const TUsbPageSources& sources) {
 
 void TForm1::Action9Execute() {
     TPageFill fill(*this, TInfoTab::Component);
-    LV1->clearColumns();
-    LV1->addColumn(L"Device", 200);
-    LV1->addColumn(L"PNP Device ID", 350);
+    RetitleComponentColumns(L"Device", 200, L"PNP Device ID");
     ShowPageRows(*this, *LV1, &ImageList4, UsbPageRows(UsbSources), TFirstRow::Selected);
 }

@@ -94,6 +94,18 @@ int ListView::addColumn(const std::wstring& title, int width, Alignment alignmen
     return columnCount_++;
 }
 
+void ListView::setColumnTitle(int index, const std::wstring& title) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = const_cast<wchar_t*>(title.c_str());
+    SendMessageW(handle(), LVM_SETCOLUMNW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
+}
+
+void ListView::setColumnWidth(int index, int width) {
+    SendMessageW(handle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
+}
+
 int ListView::addItem(ListItem item) {
     items_.push_back(std::move(item));
     const int index = count() - 1;

@@ -42,6 +42,9 @@ class ListView : public Control {
 
     void clearColumns();
     int addColumn(const std::wstring& title, int width, Alignment alignment = Alignment::Left);
+    // Retitles an existing column; its width stays as it is.
+    void setColumnTitle(int index, const std::wstring& title);
+    void setColumnWidth(int index, int width);
     int columnCount() const { return columnCount_; }
 
     const std::vector<ListItem>& items() const { return items_; }

@@ -217,4 +217,5 @@ TEST_F(ClassPagesTest, PrinterPageWithoutPrinterSaysNotAvailable) {
     ASSERT_EQ(1u, rows.size());
     EXPECT_EQ(L"Not Available", rows[0].Caption);
     EXPECT_EQ(TInfoRowKind::Data, rows[0].Kind);
+    EXPECT_EQ(0, rows[0].ImageIndex);
 }

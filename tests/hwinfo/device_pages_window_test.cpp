@@ -23,6 +23,19 @@ class DevicePagesWindowTest : public MainWindowTest {
         return static_cast<int>(
             SendMessageW(list.handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
     }
+    // Drags the right edge of a column's header by dx pixels, as the mouse does.
+    void DragColumnEdge(tk::ListView& list, int column, int dx) {
+        const HWND header =
+            reinterpret_cast<HWND>(SendMessageW(list.handle(), LVM_GETHEADER, 0, 0));
+        RECT item{};
+        SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(&item));
+        const int y = (item.top + item.bottom) / 2;
+        PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.right - 1, y));
+        PostMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(item.right - 1 + dx, y));
+        PostMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(item.right - 1 + dx, y));
+        tk::app().processMessages();
+    }
     void ExpectEndStepRan(tk::ListView& list, TButtonGroup& buttons, bool hasContent) {
         EXPECT_TRUE(list.visible());
         EXPECT_TRUE(buttons.enabled());
@@ -73,7 +86,13 @@ TEST_F(DevicePagesWindowTest, HeadingRowStaysSelectedOnlyOnPagesThatKeepIt) {
     EXPECT_TRUE(form->LV1->item(1).checked);
 }
 
-TEST_F(DevicePagesWindowTest, UsbPageRetitlesTheColumnsAndTheNextPageRestoresThem) {
+TEST_F(DevicePagesWindowTest,
+       UsbPageRetitlesTheColumnsAndTheNextPageRestoresThemKeepingTheValueWidth) {
+    form->PageControl1->setActivePage(1);
+    DragColumnEdge(*form->LV1, 0, -90);
+    DragColumnEdge(*form->LV1, 1, -90);
+    const int widthGiven = ColumnWidth(*form->LV1, 1);
+    ASSERT_EQ(260, widthGiven);
     form->Action9Execute();
     EXPECT_EQ(L"Device", ColumnTitle(*form->LV1, 0));
     EXPECT_EQ(200, ColumnWidth(*form->LV1, 0));
@@ -82,6 +101,7 @@ TEST_F(DevicePagesWindowTest, UsbPageRetitlesTheColumnsAndTheNextPageRestoresThe
     EXPECT_EQ(L"Item", ColumnTitle(*form->LV1, 0));
     EXPECT_EQ(150, ColumnWidth(*form->LV1, 0));
     EXPECT_EQ(L"Value", ColumnTitle(*form->LV1, 1));
+    EXPECT_EQ(widthGiven, ColumnWidth(*form->LV1, 1));
 }
 
 TEST_F(DevicePagesWindowTest, PrinterPageWithoutWmiShowsOneDataRow) {
@@ -92,5 +112,6 @@ TEST_F(DevicePagesWindowTest, PrinterPageWithoutWmiShowsOneDataRow) {
     ASSERT_EQ(1, form->LV1->count());
     EXPECT_EQ(L"Not Available", form->LV1->item(0).caption);
     EXPECT_TRUE(form->LV1->item(0).checked);
+    EXPECT_EQ(0, form->LV1->item(0).imageIndex);
     EXPECT_EQ(-1, form->LV1->itemIndex());
 }

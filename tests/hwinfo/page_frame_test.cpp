@@ -128,10 +128,3 @@ TEST_F(PageFrameTest, QuitDuringAFillIsPassedOn) {
     EXPECT_EQ(32u, sleeps.size());
     EXPECT_TRUE(form->ButtonGroup2->enabled());
 }
-
-TEST_F(PageFrameTest, StandarResetsTheComponentColumns) {
-    form->LV1->clearColumns();
-    form->LV1->addColumn(L"Name", 80);
-    form->Standar();
-    EXPECT_EQ(2, form->LV1->columnCount());
-}
