@@ -10,14 +10,6 @@ std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring
     return ReadRegString(key, name, root);
 }
 
-std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root) {
-    ULARGE_INTEGER freeToCaller, total;
-    if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr))
-        return std::nullopt;
-    return TDiskBytes{static_cast<std::int64_t>(total.QuadPart),
-                      static_cast<std::int64_t>(freeToCaller.QuadPart)};
-}
-
 std::optional<TClusterFigures> ReadClusterFigures(const std::wstring& root) {
     TClusterFigures figures{};
     if (!GetDiskFreeSpaceW(root.c_str(), &figures.SectorsPerCluster, &figures.BytesPerSector,

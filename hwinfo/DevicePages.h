@@ -23,12 +23,6 @@ using TRegTextSource =
 
 std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name);
 
-// Byte counts of a volume; nullopt when the drive cannot be read.
-struct TDiskBytes {
-    std::int64_t Total;
-    std::int64_t Free; // available to the caller
-};
-
 struct TClusterFigures {
     DWORD SectorsPerCluster;
     DWORD BytesPerSector;
@@ -36,7 +30,6 @@ struct TClusterFigures {
     DWORD TotalClusters;
 };
 
-std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root);
 std::optional<TClusterFigures> ReadClusterFigures(const std::wstring& root);
 
 struct TDrivePageSources {

@@ -234,12 +234,17 @@ std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field) {
     return {};
 }
 
-bool DiskInDrive(wchar_t driveLetter) {
-    if (!IsDriveLetter(driveLetter))
-        return false;
+std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root) {
     const CriticalErrorsSilenced silenced;
-    ULARGE_INTEGER totalBytes;
-    return GetDiskFreeSpaceExW(DriveRoot(driveLetter).c_str(), nullptr, &totalBytes, nullptr);
+    ULARGE_INTEGER freeToCaller, total;
+    if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr))
+        return std::nullopt;
+    return TDiskBytes{static_cast<std::int64_t>(total.QuadPart),
+                      static_cast<std::int64_t>(freeToCaller.QuadPart)};
+}
+
+bool DiskInDrive(wchar_t driveLetter) {
+    return IsDriveLetter(driveLetter) && ReadDiskBytes(DriveRoot(driveLetter)).has_value();
 }
 
 std::wstring GetSystemDir() {

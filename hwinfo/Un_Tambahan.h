@@ -66,6 +66,16 @@ std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field);
 // A volume serial number as two groups of four upper-case hexadecimal digits: 1234-5678.
 std::wstring VolumeSerialText(DWORD serialNumber);
 
+// Byte counts of a volume.
+struct TDiskBytes {
+    std::int64_t Total;
+    std::int64_t Free; // available to the caller
+};
+
+// The byte counts of the volume at the root folder; nullopt when the drive has no readable
+// medium or does not exist. No system error box is shown.
+std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root);
+
 // Whether the drive holds a medium whose size can be read. No system error box is shown.
 bool DiskInDrive(wchar_t driveLetter);
 

@@ -187,9 +187,28 @@ std::wstring DriveCaption(const std::wstring& prefix, wchar_t letter) {
     return prefix + letter + L":)";
 }
 
-std::wstring RemovableValue(const TDriveSources& drives, wchar_t letter) {
-    return FixedTwoDecimals(drives.diskSize(letter) / BytesPerMB) + L" MB (" +
-           FixedTwoDecimals(drives.diskFree(letter) / BytesPerMB) + L" MB Free Space) (" +
+// A byte count in the unit, with two decimals.
+std::wstring Figure(std::int64_t bytes, double unitBytes, const wchar_t* unit) {
+    return FixedTwoDecimals(static_cast<double>(bytes) / unitBytes) + unit;
+}
+
+// Size and free space of the drive's medium and its file system; empty when the medium
+// cannot be measured.
+std::wstring SpaceValue(const TDriveSources& drives, wchar_t letter, double unitBytes,
+                        const wchar_t* unit) {
+    const std::optional<TDiskBytes> bytes = drives.diskBytes(DriveRoot(letter));
+    if (!bytes)
+        return L"";
+    return Figure(bytes->Total, unitBytes, unit) + L" (" + Figure(bytes->Free, unitBytes, unit) +
+           L" Free Space) (" + drives.volumeField(letter, TVolumeField::FileSystem) + L")";
+}
+
+// Size of the disc and its file system; empty when the disc cannot be measured.
+std::wstring DiscValue(const TDriveSources& drives, wchar_t letter) {
+    const std::optional<TDiskBytes> bytes = drives.diskBytes(DriveRoot(letter));
+    if (!bytes)
+        return L"";
+    return Figure(bytes->Total, BytesPerMB, L" MB") + L"  (" +
            drives.volumeField(letter, TVolumeField::FileSystem) + L")";
 }
 
@@ -198,42 +217,24 @@ std::optional<TInfoRow> DriveRow(const TDriveSources& drives, wchar_t letter) {
     case DRIVE_REMOVABLE:
         if (letter == L'A')
             return DataRow(DriveCaption(FloppyPrefix, letter),
-                           drives.diskInDrive(letter) ? RemovableValue(drives, letter) : L"N/A");
-        return DataRow(DriveCaption(L"REMOVABLE DISK (", letter), RemovableValue(drives, letter));
+                           drives.diskInDrive(letter)
+                               ? SpaceValue(drives, letter, BytesPerMB, L" MB")
+                               : L"N/A");
+        return DataRow(DriveCaption(L"REMOVABLE DISK (", letter),
+                       SpaceValue(drives, letter, BytesPerMB, L" MB"));
     case DRIVE_FIXED:
         return DataRow(
             DriveCaption(drives.volumeField(letter, TVolumeField::Label) + L" (", letter),
-            FixedTwoDecimals(drives.diskSize(letter) / BytesPerGB) + L" GB (" +
-                FixedTwoDecimals(drives.diskFree(letter) / BytesPerGB) + L" GB Free Space) (" +
-                drives.volumeField(letter, TVolumeField::FileSystem) + L")");
+            SpaceValue(drives, letter, BytesPerGB, L" GB"));
     case DRIVE_CDROM:
         return DataRow(DriveCaption(L"CD-ROM/DVD (", letter),
-                       drives.diskInDrive(letter)
-                           ? FixedTwoDecimals(drives.diskSize(letter) / BytesPerMB) + L" MB  (" +
-                                 drives.volumeField(letter, TVolumeField::FileSystem) + L")"
-                           : L"N/A");
+                       drives.diskInDrive(letter) ? DiscValue(drives, letter) : L"N/A");
     default:
         return std::nullopt;
     }
 }
 
-// Size or free bytes of the drive's medium, -1 when unreadable; no system error box.
-long long DiskBytes(wchar_t letter, bool freeOnly) {
-    const UINT oldMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    ULARGE_INTEGER available = {}, total = {}, free = {};
-    const BOOL read = GetDiskFreeSpaceExW(DriveRoot(letter).c_str(), &available, &total, &free);
-    SetErrorMode(oldMode);
-    if (!read)
-        return -1;
-    return static_cast<long long>(freeOnly ? free.QuadPart : total.QuadPart);
-}
-
 } // namespace
-
-TDriveSources::TDriveSources()
-    : driveType([](wchar_t letter) { return GetDriveTypeW(DriveRoot(letter).c_str()); }),
-      diskSize([](wchar_t letter) { return DiskBytes(letter, false); }),
-      diskFree([](wchar_t letter) { return DiskBytes(letter, true); }) {}
 
 TSummarySources::TSummarySources()
     : registry([](const std::wstring& key, const std::wstring& name) {

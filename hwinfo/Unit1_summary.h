@@ -5,19 +5,19 @@
 #include "hwinfo/Un_Tambahan.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 // Facts of the drives A to K; tests put stand-ins here.
 struct TDriveSources {
     std::function<DWORD()> logicalDrives = GetLogicalDrives;
-    std::function<UINT(wchar_t letter)> driveType;
+    std::function<UINT(wchar_t letter)> driveType = [](wchar_t letter) {
+        return GetDriveTypeW(DriveRoot(letter).c_str());
+    };
     std::function<bool(wchar_t letter)> diskInDrive = DiskInDrive;
-    // Bytes of the medium, -1 when it cannot be read.
-    std::function<long long(wchar_t letter)> diskSize;
-    std::function<long long(wchar_t letter)> diskFree;
+    std::function<std::optional<TDiskBytes>(const std::wstring& root)> diskBytes = ReadDiskBytes;
     std::function<std::wstring(wchar_t letter, TVolumeField field)> volumeField = GetVolumeField;
-    TDriveSources();
 };
 
 // Where the System Summary page reads from; tests put stand-ins here.

@@ -50,8 +50,10 @@ TDriveSources FakeDrives(DWORD present, std::map<wchar_t, UINT> types, bool medi
         return found == types.end() ? UINT(DRIVE_NO_ROOT_DIR) : found->second;
     };
     drives.diskInDrive = [media](wchar_t) { return media; };
-    drives.diskSize = [](wchar_t) { return 3LL * 1073741824; };
-    drives.diskFree = [](wchar_t) { return 1610612736LL; };
+    drives.diskBytes = [media](const std::wstring&) {
+        return media ? std::optional<TDiskBytes>(TDiskBytes{3LL * 1073741824, 1610612736LL})
+                     : std::nullopt;
+    };
     drives.volumeField = [](wchar_t, TVolumeField field) {
         return std::wstring(field == TVolumeField::Label ? L"SYSTEM" : L"NTFS");
     };
@@ -146,13 +148,21 @@ TEST(SummaryRows, DriveRowsByType) {
     EXPECT_EQ(L"REMOVABLE DISK (F:)", rows[3].Caption);
 }
 
-TEST(SummaryRows, DrivesWithoutMediumShowNotAvailable) {
-    const TDriveSources drives =
-        FakeDrives((1u << 0) | (1u << 3), {{L'A', DRIVE_REMOVABLE}, {L'D', DRIVE_CDROM}}, false);
+TEST(SummaryRows, DrivesWithoutReadableMediumShowNoFigures) {
+    const TDriveSources drives = FakeDrives((1u << 0) | (1u << 2) | (1u << 3) | (1u << 5),
+                                            {{L'A', DRIVE_REMOVABLE},
+                                             {L'C', DRIVE_FIXED},
+                                             {L'D', DRIVE_CDROM},
+                                             {L'F', DRIVE_REMOVABLE}},
+                                            false);
     const std::vector<TInfoRow> rows = LogicalDriveRows(drives);
-    ASSERT_EQ(2u, rows.size());
+    ASSERT_EQ(4u, rows.size());
     EXPECT_EQ(L"N/A", rows[0].Value);
-    EXPECT_EQ(L"N/A", rows[1].Value);
+    EXPECT_EQ(L"SYSTEM (C:)", rows[1].Caption);
+    EXPECT_EQ(L"", rows[1].Value);
+    EXPECT_EQ(L"N/A", rows[2].Value);
+    EXPECT_EQ(L"REMOVABLE DISK (F:)", rows[3].Caption);
+    EXPECT_EQ(L"", rows[3].Value);
 }
 
 TEST_F(MainWindowTest, SummaryPageFromRealSources) {
