@@ -4,6 +4,8 @@
 
 #include "registry/RegHelpers.h"
 
+#include <cwctype>
+
 const std::wstring MachineEnumKey = L"SYSTEM\\CurrentControlSet\\Enum\\";
 
 std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name) {
@@ -26,6 +28,22 @@ std::wstring ConvertedCase(std::wstring text, DWORD(WINAPI* convert)(LPWSTR, DWO
     return text;
 }
 
+std::wstring AsciiLowerCase(std::wstring text) {
+    for (wchar_t& ch : text)
+        if (ch >= L'A' && ch <= L'Z')
+            ch = static_cast<wchar_t>(ch - L'A' + L'a');
+    return text;
+}
+
+bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
+    return text.size() >= prefix.size() &&
+           AsciiLowerCase(text.substr(0, prefix.size())) == AsciiLowerCase(prefix);
+}
+
+bool IsDrivePath(const std::wstring& path) {
+    return path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
+}
+
 } // namespace
 
 std::wstring LowerText(const std::wstring& text) {
@@ -41,11 +59,30 @@ std::wstring ServiceEnumKey(const std::wstring& service) {
 }
 
 std::wstring ServiceDriverText(const TRegTextSource& registry, const std::wstring& service) {
-    const std::wstring systemRoot = registry(
-        HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"SystemRoot");
     const std::wstring imagePath = registry(
         HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\" + service, L"ImagePath");
-    return LowerText(systemRoot + L"\\" + imagePath);
+    if (imagePath.empty())
+        return L"";
+    const std::wstring systemRoot = registry(
+        HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"SystemRoot");
+    return DriverFilePath(imagePath, systemRoot);
+}
+
+std::wstring DriverFilePath(const std::wstring& imagePath, const std::wstring& systemRoot) {
+    if (imagePath.empty())
+        return L"";
+    const std::wstring systemRootPrefix = L"\\SystemRoot\\";
+    const std::wstring nativePrefix = L"\\??\\";
+    std::wstring path;
+    if (StartsWithNoCase(imagePath, systemRootPrefix))
+        path = systemRoot + L"\\" + imagePath.substr(systemRootPrefix.size());
+    else if (imagePath.compare(0, nativePrefix.size(), nativePrefix) == 0)
+        path = imagePath.substr(nativePrefix.size());
+    else if (IsDrivePath(imagePath))
+        path = imagePath;
+    else
+        path = systemRoot + L"\\" + imagePath;
+    return AsciiLowerCase(path);
 }
 
 std::wstring ClassInstanceKey(const std::wstring& classGuid, int number) {

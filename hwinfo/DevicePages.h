@@ -97,8 +97,12 @@ std::wstring LowerText(const std::wstring& text);
 std::wstring UpperText(const std::wstring& text);
 // The key that lists a service's device instances as values "0", "1", ...
 std::wstring ServiceEnumKey(const std::wstring& service);
-// Lower case of the system root, "\" and the service's "ImagePath".
+// The driver file of a service: DriverFilePath of its "ImagePath" under the system root.
 std::wstring ServiceDriverText(const TRegTextSource& registry, const std::wstring& service);
+// The full path of a driver file from the service's "ImagePath", in lower case (A to Z
+// only): a relative path or one under "\SystemRoot\" is placed under the system root, a
+// drive path (also behind "\??\") stays as it is. Empty when the image path is.
+std::wstring DriverFilePath(const std::wstring& imagePath, const std::wstring& systemRoot);
 // A device class instance key: the class key, "\000" and the number in plain decimal.
 std::wstring ClassInstanceKey(const std::wstring& classGuid, int number);
 // Device classes that both the System Summary and a device page walk, and the

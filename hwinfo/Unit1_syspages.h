@@ -31,11 +31,6 @@ struct TVideoPageSources {
 // The Video Adapter page's 25 rows about the device "\Device\Video0".
 std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources);
 
-// The full path of a driver file from the service's "ImagePath", in lower case (A to Z
-// only): a relative path or one under "\SystemRoot\" is placed under the system root, a
-// drive path (also behind "\??\") stays as it is. Empty when the image path is.
-std::wstring DriverFilePath(const std::wstring& imagePath, const std::wstring& systemRoot);
-
 struct TBoardPageSources {
     TWmiSource wmi = LocalWmiProperty;
     TRegStringSource regString = ReadRegString;

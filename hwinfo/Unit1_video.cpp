@@ -18,6 +18,7 @@ struct TVideoKeys {
     std::wstring Enum;
     std::wstring Class;
     std::wstring Service;
+    std::wstring ServiceName;
 };
 
 TVideoKeys FollowVideoKeys(const TRegStringSource& regString) {
@@ -25,9 +26,9 @@ TVideoKeys FollowVideoKeys(const TRegStringSource& regString) {
     keys.Device =
         RemoveText(L"\\Registry\\Machine\\", regString(L"HARDWARE\\DEVICEMAP\\VIDEO",
                                                        L"\\Device\\Video0", HKEY_LOCAL_MACHINE));
-    const std::wstring service =
+    keys.ServiceName =
         regString(RemoveText(L"0000", keys.Device) + L"Video", L"Service", HKEY_LOCAL_MACHINE);
-    keys.Service = ControlSet + L"Services\\" + service;
+    keys.Service = ControlSet + L"Services\\" + keys.ServiceName;
     keys.Instance = regString(keys.Service + L"\\Enum", L"0", HKEY_LOCAL_MACHINE);
     keys.Enum = ControlSet + L"Enum\\" + keys.Instance;
     keys.Class =
@@ -62,30 +63,12 @@ std::wstring NumberOrNotAvailable(std::int32_t value, const std::wstring& unit =
     return value == 0 ? std::wstring(NotAvailable) : std::to_wstring(value) + unit;
 }
 
-std::wstring AsciiLowerCase(std::wstring text) {
-    for (wchar_t& ch : text)
-        if (ch >= L'A' && ch <= L'Z')
-            ch = static_cast<wchar_t>(ch - L'A' + L'a');
-    return text;
-}
-
-bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
-    return text.size() >= prefix.size() &&
-           AsciiLowerCase(text.substr(0, prefix.size())) == AsciiLowerCase(prefix);
-}
-
-bool IsDrivePath(const std::wstring& path) {
-    return path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
-}
-
 std::wstring DriverRow(const TVideoPageSources& sources, const TVideoKeys& keys) {
-    const std::wstring imagePath =
-        sources.regString(keys.Service, L"ImagePath", HKEY_LOCAL_MACHINE);
-    if (imagePath.empty())
-        return L"";
-    const std::wstring systemRoot = sources.regString(
-        L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"SystemRoot", HKEY_LOCAL_MACHINE);
-    return DriverFilePath(imagePath, systemRoot);
+    const TRegTextSource registry = [&](HKEY root, const std::wstring& key,
+                                        const std::wstring& name) {
+        return sources.regString(key, name, root);
+    };
+    return ServiceDriverText(registry, keys.ServiceName);
 }
 
 // Empty when the class key names no INF file at all.
@@ -98,23 +81,6 @@ std::wstring InfFileText(const TVideoPageSources& sources, const TVideoKeys& key
 }
 
 } // namespace
-
-std::wstring DriverFilePath(const std::wstring& imagePath, const std::wstring& systemRoot) {
-    if (imagePath.empty())
-        return L"";
-    const std::wstring systemRootPrefix = L"\\SystemRoot\\";
-    const std::wstring nativePrefix = L"\\??\\";
-    std::wstring path;
-    if (StartsWithNoCase(imagePath, systemRootPrefix))
-        path = systemRoot + L"\\" + imagePath.substr(systemRootPrefix.size());
-    else if (imagePath.compare(0, nativePrefix.size(), nativePrefix) == 0)
-        path = imagePath.substr(nativePrefix.size());
-    else if (IsDrivePath(imagePath))
-        path = imagePath;
-    else
-        path = systemRoot + L"\\" + imagePath;
-    return AsciiLowerCase(path);
-}
 
 std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
     const TVideoKeys keys = FollowVideoKeys(sources.regString);

@@ -76,7 +76,7 @@ TEST_F(InputPagesTest, KeyboardWithOnlyTheFirstInstanceHasEmptyDeviceFacts) {
     const std::vector<TInfoRow> rows = KeyboardPageRows(sources);
     EXPECT_EQ(L"", ValueOf(rows, L"Description"));
     EXPECT_EQ(L"", ValueOf(rows, L"PNP Device ID"));
-    EXPECT_EQ(L"c:\\windows\\", ValueOf(rows, L"Driver"));
+    EXPECT_EQ(L"", ValueOf(rows, L"Driver"));
     EXPECT_EQ(L"00000409", ValueOf(rows, L"Layout"));
 }
 
@@ -114,4 +114,33 @@ TEST_F(InputPagesTest, HandednessNamesOnlyTheStoredZeroAndOne) {
     EXPECT_EQ(L"Right Handed Operation", ValueOf(PointingDevicePageRows(sources), L"Handedness"));
     SetMouse(L"SwapMouseButtons", L"2");
     EXPECT_EQ(L"2", ValueOf(PointingDevicePageRows(sources), L"Handedness"));
+}
+
+TEST_F(InputPagesTest, DriverRowsOfEveryDevicePageResolveTheImagePath) {
+    const std::pair<std::wstring, std::wstring> imagePaths[] = {
+        {L"System32\\DRIVERS\\Dev.sys", L"c:\\windows\\system32\\drivers\\dev.sys"},
+        {L"\\SystemRoot\\System32\\DRIVERS\\Dev.sys", L"c:\\windows\\system32\\drivers\\dev.sys"},
+        {L"\\??\\D:\\Drivers\\Dev.sys", L"d:\\drivers\\dev.sys"},
+        {L"D:\\Drivers\\Dev.sys", L"d:\\drivers\\dev.sys"},
+        {L"", L""},
+    };
+    AddDevice(L"Kbdclass", L"ACPI\\PNP0303\\1", L"Keyboard", L"i8042prt");
+    AddDevice(L"Mouclass", L"ACPI\\PNP0F03\\1", L"Mouse", L"i8042prt");
+    registry.Set(ServicesKey + L"Cdrom\\Enum", L"0", L"IDE\\CdRom\\1");
+    wmi.Set(L"Win32_ParallelPort", L"Name", L"LPT1");
+    TDrivePageSources drives;
+    drives.Registry = registry.Source();
+    drives.LogicalDrives = [] { return DWORD(0); };
+    TPortsPageSources ports;
+    ports.Registry = registry.Source();
+    ports.Wmi = wmi.Source();
+    for (const auto& [imagePath, shown] : imagePaths) {
+        for (const wchar_t* service : {L"i8042prt", L"Cdrom", L"Parport"})
+            registry.Set(ServicesKey + service, L"ImagePath", imagePath);
+        const std::string path(imagePath.begin(), imagePath.end());
+        EXPECT_EQ(shown, ValueOf(KeyboardPageRows(sources), L"Driver")) << path;
+        EXPECT_EQ(shown, ValueOf(PointingDevicePageRows(sources), L"Driver")) << path;
+        EXPECT_EQ(shown, ValueOf(CdromPageRows(drives), L"Driver")) << path;
+        EXPECT_EQ(shown, ValueOf(PortsPageRows(ports), L"Driver")) << path;
+    }
 }
