@@ -86,18 +86,6 @@ void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF 
                    transparent);
 }
 
-bool isAccelerator(wchar_t ch, const std::wstring& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != L'&')
-            continue;
-        if (caption[i + 1] != L'&')
-            return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(ch))) ==
-                   CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(caption[i + 1])));
-        ++i;
-    }
-    return false;
-}
-
 bool shiftKeyHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }

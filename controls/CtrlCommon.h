@@ -4,7 +4,6 @@
 #include "toolkit/Canvas.h"
 
 #include <functional>
-#include <string>
 
 namespace ctl {
 
@@ -33,9 +32,6 @@ COLORREF bitmapPixel(HBITMAP bitmap, int x, int y);
 // Draws the bitmap at (x, y), leaving the target unchanged where the bitmap
 // has the transparent colour.
 void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF transparent);
-
-// Whether ch is the accelerator of the caption (the character after a single "&").
-bool isAccelerator(wchar_t ch, const std::wstring& caption);
 
 // Whether Shift, Ctrl or Alt is held.
 bool shiftKeyHeld();

@@ -467,10 +467,19 @@ void TFlatButton::setControlType(FlatBtnType type) {
     repaint();
 }
 
+// A default button reacts to Enter while it does not hold the focus.
 void TFlatButton::setDefault(bool isDefault) {
     default_ = isDefault;
+    if (!focused())
+        active_ = isDefault;
+    focusMoved();
+}
+
+// Whether a default button shows its focus look depends on the control that
+// holds the focus: every button of the form paints again.
+void TFlatButton::focusMoved() {
     forEachFlatButton(GetAncestor(handle(), GA_ROOT),
-                      [](TFlatButton& button) { button.repaint(); });
+                      [](TFlatButton& button) { button.invalidate(); });
 }
 
 void TFlatButton::relayout() {
@@ -521,18 +530,22 @@ void TFlatButton::mouseMove(int x, int y, UINT) {
         if (!isOver) {
             setMouseState(FlatMouseState::Inactive);
             fire(onMouseExit);
-            if (GetCapture() == handle())
-                ReleaseCapture();
+            releaseCapture();
         }
         break;
     }
 }
 
 void TFlatButton::mouseDown(tk::MouseButton button, int x, int y, UINT) {
-    if (button != tk::MouseButton::Left || !over(x, y))
+    if (!over(x, y))
         return;
-    setMouseState(FlatMouseState::DownInside);
-    SetCapture(handle());
+    if (button == tk::MouseButton::Left) {
+        setMouseState(FlatMouseState::DownInside);
+        SetCapture(handle());
+    } else if (button == tk::MouseButton::Right && popupMenu()) {
+        setMouseState(FlatMouseState::Inactive);
+        releaseCapture();
+    }
 }
 
 void TFlatButton::mouseUp(tk::MouseButton button, int x, int y, UINT) {
@@ -544,33 +557,40 @@ void TFlatButton::mouseUp(tk::MouseButton button, int x, int y, UINT) {
         return;
     }
     setMouseState(FlatMouseState::Inactive);
-    if (GetCapture() == handle())
-        ReleaseCapture();
+    releaseCapture();
 }
 
+// A default button stays active without the focus.
 void TFlatButton::focusChanged(bool focused) {
-    active_ = focused;
+    active_ = focused || default_;
     mouseState_ = FlatMouseState::Inactive;
-    repaint();
+    focusMoved();
 }
 
 void TFlatButton::keyDown(UINT vk) {
-    if ((vk == VK_RETURN || vk == VK_SPACE) && active_)
-        keyboardClick();
-    else if (vk == VK_ESCAPE && cancel_ && !shiftKeyHeld())
+    if ((vk == VK_SPACE && active_) || takesDialogKey(vk))
         keyboardClick();
 }
 
-void TFlatButton::keyPress(wchar_t ch) {
-    if ((active_ || GetKeyState(VK_MENU) < 0) && isAccelerator(ch, caption()) && enabled() &&
-        visible())
-        keyboardClick();
+bool TFlatButton::takesDialogKey(UINT vk) const {
+    if (vk == VK_RETURN)
+        return active_;
+    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+}
+
+bool TFlatButton::takesAccelerator() const {
+    return active_ || GetKeyState(VK_MENU) < 0;
 }
 
 void TFlatButton::keyboardClick() {
     keyboardClick_ = true;
     click();
-    if (modalResult_ != 0 && GetCapture() == handle())
+    if (modalResult_ != 0)
+        releaseCapture();
+}
+
+void TFlatButton::releaseCapture() const {
+    if (GetCapture() == handle())
         ReleaseCapture();
 }
 
@@ -582,6 +602,8 @@ void TFlatButton::click() {
         tk::app().processMessages();
     }
     resetOtherButtons();
+    if (tk::Form* form = parentForm())
+        form->setModalResult(modalResult_);
     if (keyboardClick_ || mouseState_ != remembered) {
         mouseState_ = remembered;
         repaint();
@@ -606,8 +628,7 @@ void TFlatButton::resetOtherButtons() {
 LRESULT TFlatButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_KILLFOCUS:
-        if (GetCapture() == handle())
-            ReleaseCapture();
+        releaseCapture();
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -622,14 +643,7 @@ LRESULT TFlatButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4) {
             setMouseState(FlatMouseState::Inactive);
-            if (GetCapture() == handle())
-                ReleaseCapture();
-        }
-        break;
-    case WM_SYSCHAR:
-        if (isAccelerator(static_cast<wchar_t>(wParam), caption()) && enabled() && visible()) {
-            keyboardClick();
-            return 0;
+            releaseCapture();
         }
         break;
     default:
@@ -825,6 +839,8 @@ void TFlatButton::drawCaption(tk::Canvas& canvas, const RECT& text) {
     }
 }
 
+// The parent's background and picture, then the pictures and texts behind the
+// button, farthest first.
 void TFlatButton::drawParentImage(tk::Canvas& canvas) {
     const HWND parent = GetParent(handle());
     const HDC dc = canvas.handle();

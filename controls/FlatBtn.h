@@ -4,6 +4,7 @@
 
 #include "toolkit/Action.h"
 #include "toolkit/CustomControl.h"
+#include "toolkit/Form.h"
 
 #include <functional>
 #include <string>
@@ -90,12 +91,14 @@ class TFlatButton : public tk::CustomControl {
     void setControlType(FlatBtnType type);
     FlatBtnType controlType() const { return controlType_; }
 
-    // Enter clicks the button and the caption is bold.
+    // Enter clicks the button also while another control holds the focus, and
+    // the caption is bold.
     void setDefault(bool isDefault);
     bool isDefault() const { return default_; }
     // Escape clicks the button.
     void setCancel(bool cancel) { cancel_ = cancel; }
     bool cancel() const { return cancel_; }
+    // Left on the form by every click.
     void setModalResult(int result) { modalResult_ = result; }
     int modalResult() const { return modalResult_; }
 
@@ -112,9 +115,11 @@ class TFlatButton : public tk::CustomControl {
     void mouseDown(tk::MouseButton button, int x, int y, UINT keys) override;
     void mouseUp(tk::MouseButton button, int x, int y, UINT keys) override;
     void keyDown(UINT vk) override;
-    void keyPress(wchar_t ch) override;
     void focusChanged(bool focused) override;
     void click() override;
+    bool takesDialogKey(UINT vk) const override;
+    bool takesAccelerator() const override;
+    void keyboardClick() override;
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
@@ -122,7 +127,8 @@ class TFlatButton : public tk::CustomControl {
 
     bool over(int x, int y) const;
     void setMouseState(FlatMouseState state);
-    void keyboardClick();
+    void releaseCapture() const;
+    void focusMoved();
     void resetOtherButtons();
     void loadBuiltInGlyphs();
     void remeasure();

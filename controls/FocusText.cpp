@@ -183,38 +183,28 @@ void TFocusText::click() {
     tk::CustomControl::click();
 }
 
-bool TFocusText::acceleratorPressed(wchar_t ch) {
-    if (!enabled() || !showAccelChar_ || !isAccelerator(ch, caption()) || spacePressed_ ||
-        mousePressed_)
-        return false;
+bool TFocusText::takesAccelerator() const {
+    return showAccelChar_ && !spacePressed_ && !mousePressed_;
+}
+
+// The accelerator hands the focus on, or clicks the text itself.
+void TFocusText::keyboardClick() {
     tk::Control* target = focusControl();
-    if (target && target->enabled() && target->visible()) {
+    if (target && target->canFocus()) {
         target->setFocus();
-    } else if (enabled() && visible()) {
+    } else if (canFocus()) {
         spacePressed_ = true;
         paintRequest();
         click();
         spacePressed_ = false;
         paintRequest();
     }
-    return true;
 }
 
 LRESULT TFocusText::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT:
-        if (!paintAllowed(onPaint) || resizeToText()) {
-            ValidateRect(handle(), nullptr);
-            return 0;
-        }
-        break;
-    case WM_SYSCHAR:
-    case WM_CHAR:
-        if (acceleratorPressed(static_cast<wchar_t>(wParam)))
-            return 0;
-        break;
-    default:
-        break;
+    if (msg == WM_PAINT && (!paintAllowed(onPaint) || resizeToText())) {
+        ValidateRect(handle(), nullptr);
+        return 0;
     }
     return tk::CustomControl::handleMessage(msg, wParam, lParam);
 }

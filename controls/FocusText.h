@@ -51,6 +51,8 @@ class TFocusText : public tk::CustomControl {
     void enabledChanged() override;
     void textChanged() override;
     void click() override;
+    bool takesAccelerator() const override;
+    void keyboardClick() override;
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
@@ -58,7 +60,6 @@ class TFocusText : public tk::CustomControl {
     bool resizeToText();
     void drawDots(tk::Canvas& canvas, int width, int height) const;
     UINT textFormat() const;
-    bool acceleratorPressed(wchar_t ch);
 
     bool drawFocusRect_ = true;
     HWND focusControl_ = nullptr;

@@ -183,7 +183,7 @@ void TGradButton::keyDown(UINT vk) {
     if (vk == VK_SPACE)
         look_ = ButtonLook::Down;
     repaint();
-    if (vk == VK_RETURN || (vk == VK_ESCAPE && cancel_ && !shiftKeyHeld()))
+    if (takesDialogKey(vk))
         click();
 }
 
@@ -194,9 +194,14 @@ void TGradButton::keyUp(UINT vk) {
     click();
 }
 
-void TGradButton::keyPress(wchar_t ch) {
-    if (isAccelerator(ch, caption()) && enabled())
-        click();
+bool TGradButton::takesDialogKey(UINT vk) const {
+    if (vk == VK_RETURN)
+        return hasFocus_ || default_;
+    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+}
+
+bool TGradButton::takesAccelerator() const {
+    return enabled();
 }
 
 void TGradButton::focusChanged(bool focused) {
@@ -207,6 +212,8 @@ void TGradButton::focusChanged(bool focused) {
 }
 
 void TGradButton::click() {
+    if (tk::Form* form = parentForm())
+        form->setModalResult(modalResult_);
     setLook(ButtonLook::Normal);
     tk::CustomControl::click();
 }

@@ -3,6 +3,7 @@
 // border, optional 3-D edge lines and a glyph, coloured by a named scheme.
 
 #include "toolkit/CustomControl.h"
+#include "toolkit/Form.h"
 
 namespace ctl {
 
@@ -87,6 +88,7 @@ class TGradButton : public tk::CustomControl {
     // Escape clicks the button.
     void setCancel(bool cancel) { cancel_ = cancel; }
     bool cancel() const { return cancel_; }
+    // Left on the form by every click.
     void setModalResult(int result) { modalResult_ = result; }
     int modalResult() const { return modalResult_; }
 
@@ -99,9 +101,10 @@ class TGradButton : public tk::CustomControl {
     void mouseDown(tk::MouseButton button, int x, int y, UINT keys) override;
     void keyDown(UINT vk) override;
     void keyUp(UINT vk) override;
-    void keyPress(wchar_t ch) override;
     void focusChanged(bool focused) override;
     void click() override;
+    bool takesDialogKey(UINT vk) const override;
+    bool takesAccelerator() const override;
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:

@@ -1,6 +1,7 @@
 #include "toolkit/Control.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
 #include <commctrl.h>
 
@@ -375,6 +376,22 @@ void Control::setFocus() {
 
 bool Control::focused() const {
     return hwnd_ && GetFocus() == hwnd_;
+}
+
+bool Control::canFocus() const {
+    if (!hwnd_ || !IsWindowVisible(hwnd_))
+        return false;
+    for (HWND window = hwnd_; window; window = GetAncestor(window, GA_PARENT)) {
+        if (window == GetDesktopWindow())
+            break;
+        if (!IsWindowEnabled(window))
+            return false;
+    }
+    return true;
+}
+
+Form* Control::parentForm() const {
+    return hwnd_ ? dynamic_cast<Form*>(fromHandle(GetAncestor(hwnd_, GA_ROOT))) : nullptr;
 }
 
 void Control::setStyleFlag(LONG_PTR flag, bool on) {

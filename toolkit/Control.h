@@ -18,6 +18,8 @@ namespace tk {
 
 enum class Alignment { Left, Center, Right };
 
+class Form;
+
 class Control {
   public:
     virtual ~Control();
@@ -30,6 +32,8 @@ class Control {
     static Control* fromHandle(HWND hwnd);
     // The control this one was created in (nullptr for top-level windows).
     Control* parent() const { return parent_; }
+    // The form whose window holds this one (itself for a form), nullptr for none.
+    Form* parentForm() const;
 
     // Position relative to the parent's client area (screen for top-level windows).
     void setBounds(int x, int y, int width, int height);
@@ -69,6 +73,8 @@ class Control {
     void invalidate();
     void setFocus();
     bool focused() const;
+    // Visible and enabled, and so are all the windows that hold it.
+    bool canFocus() const;
 
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;

@@ -25,6 +25,11 @@ MouseButton buttonOf(UINT msg) {
     }
 }
 
+struct DialogKeyOffer {
+    UINT vk;
+    CustomControl* taker;
+};
+
 } // namespace
 
 CustomControl::CustomControl(Control& parent, int x, int y, int width, int height)
@@ -34,6 +39,24 @@ CustomControl::CustomControl(Control& parent, int x, int y, int width, int heigh
                              DWORD exStyle) {
     initColor(parent.color());
     createOwn(kClassName, &parent, kBaseStyle | extraStyle, exStyle, x, y, width, height);
+}
+
+bool CustomControl::offerDialogKey(HWND window, UINT vk) {
+    DialogKeyOffer offer{vk, nullptr};
+    EnumChildWindows(window, findDialogKeyTaker, reinterpret_cast<LPARAM>(&offer));
+    if (!offer.taker)
+        return false;
+    app().guard([&] { offer.taker->keyboardClick(); });
+    return true;
+}
+
+BOOL CALLBACK CustomControl::findDialogKeyTaker(HWND child, LPARAM data) {
+    auto& offer = *reinterpret_cast<DialogKeyOffer*>(data);
+    auto* control = dynamic_cast<CustomControl*>(fromHandle(child));
+    if (!control || !control->canFocus() || !control->takesDialogKey(offer.vk))
+        return TRUE;
+    offer.taker = control;
+    return FALSE;
 }
 
 void CustomControl::setTabStop(bool tabStop) {
@@ -56,7 +79,6 @@ void CustomControl::mouseEnter() {}
 void CustomControl::mouseLeave() {}
 void CustomControl::keyDown(UINT) {}
 void CustomControl::keyUp(UINT) {}
-void CustomControl::keyPress(wchar_t) {}
 void CustomControl::focusChanged(bool) {
     invalidate();
 }
@@ -71,6 +93,15 @@ void CustomControl::resized() {
 }
 void CustomControl::click() {
     fire(onClick);
+}
+bool CustomControl::takesDialogKey(UINT) const {
+    return false;
+}
+bool CustomControl::takesAccelerator() const {
+    return false;
+}
+void CustomControl::keyboardClick() {
+    click();
 }
 
 LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -97,9 +128,6 @@ LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
         application.guard([&] { keyUp(static_cast<UINT>(wParam)); });
         return 0;
-    case WM_CHAR:
-        application.guard([&] { keyPress(static_cast<wchar_t>(wParam)); });
-        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         application.guard([&] { focusChanged(msg == WM_SETFOCUS); });
@@ -111,7 +139,12 @@ LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         application.guard([&] { resized(); });
         return 0;
     case WM_GETDLGCODE:
-        return wantsKeys_ ? DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS : 0;
+        return dialogCode(lParam);
+    case BM_CLICK:
+        application.guard([&] { keyboardClick(); });
+        return 0;
+    case WM_CONTEXTMENU:
+        return contextMenu(lParam);
     case WM_SETTEXT: {
         const LRESULT result = Control::handleMessage(msg, wParam, lParam);
         application.guard([&] { textChanged(); });
@@ -120,6 +153,29 @@ LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return Control::handleMessage(msg, wParam, lParam);
     }
+}
+
+// lParam is the key message the dialog manager is about to handle, if any.
+LRESULT CustomControl::dialogCode(LPARAM lParam) const {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    LRESULT code = takesAccelerator() ? DLGC_BUTTON : 0;
+    if (message && message->message == WM_KEYDOWN &&
+        takesDialogKey(static_cast<UINT>(message->wParam)))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+// At the pointer, or below the control's top left corner when opened by the keyboard.
+LRESULT CustomControl::contextMenu(LPARAM lParam) {
+    if (!popupMenu_)
+        return defaultHandler(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(handle()), lParam);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (at.x == -1 && at.y == -1) {
+        at = POINT{0, 0};
+        ClientToScreen(handle(), &at);
+    }
+    popupMenu_->popup(at.x, at.y, handle());
+    return 0;
 }
 
 LRESULT CustomControl::paintMessage() {
@@ -169,6 +225,8 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_RBUTTONUP:
+        application.guard([&] { mouseUp(button, x, y, keys); });
+        return defaultHandler(msg, wParam, lParam);
     case WM_MBUTTONUP:
         application.guard([&] { mouseUp(button, x, y, keys); });
         break;

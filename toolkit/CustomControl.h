@@ -2,9 +2,17 @@
 // A windowed, self-painted control of the toolkit's own class. WM_PAINT paints
 // into an off-screen MemoryCanvas the size of the client area and copies it to
 // the screen in one BitBlt, so painting never flickers.
+//
+// It speaks the dialog manager's protocol, as forms run every message through
+// IsDialogMessageW: WM_GETDLGCODE asks for Enter and Escape when the focused
+// control takes them (they then reach keyDown) and marks the control as a
+// button while its caption's accelerator acts (the dialog manager then sends
+// BM_CLICK); Enter and Escape that the focused control does not take come back
+// from the form through offerDialogKey.
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Control.h"
+#include "toolkit/PopupMenu.h"
 
 namespace tk {
 
@@ -21,12 +29,16 @@ class CustomControl : public Control {
     // Whether the control takes the focus by Tab and by a click.
     void setTabStop(bool tabStop);
     bool tabStop() const;
-    // Whether the control receives every key (arrows, Tab, Enter) itself.
-    void setWantsKeys(bool wantsKeys) { wantsKeys_ = wantsKeys; }
-    bool wantsKeys() const { return wantsKeys_; }
+    // The menu a right click opens; not owned (nullptr for none).
+    void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+    PopupMenu* popupMenu() const { return popupMenu_; }
 
     // Whether the mouse is over the control now.
     bool mouseInside() const { return mouseInside_; }
+
+    // Offers Enter or Escape to the controls of a window in turn, until one
+    // that can take the focus clicks; false when none did.
+    static bool offerDialogKey(HWND window, UINT vk);
 
   protected:
     // With window styles added to WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS.
@@ -45,7 +57,6 @@ class CustomControl : public Control {
     virtual void mouseLeave();
     virtual void keyDown(UINT vk);
     virtual void keyUp(UINT vk);
-    virtual void keyPress(wchar_t ch);
     // Default of the four below: invalidate().
     virtual void focusChanged(bool focused);
     virtual void enabledChanged();
@@ -54,13 +65,23 @@ class CustomControl : public Control {
     // Default: runs onClick through guard.
     virtual void click();
 
+    // Whether Enter or Escape clicks the control now. Default: false.
+    virtual bool takesDialogKey(UINT vk) const;
+    // Whether the caption's accelerator acts now. Default: false.
+    virtual bool takesAccelerator() const;
+    // Enter or Escape offered by the form, or the accelerator. Default: click().
+    virtual void keyboardClick();
+
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     LRESULT paintMessage();
     LRESULT mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT dialogCode(LPARAM lParam) const;
+    LRESULT contextMenu(LPARAM lParam);
+    static BOOL CALLBACK findDialogKeyTaker(HWND child, LPARAM offer);
 
-    bool wantsKeys_ = false;
+    PopupMenu* popupMenu_ = nullptr;
     bool mouseInside_ = false;
     bool leftDown_ = false;
 };

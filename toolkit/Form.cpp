@@ -1,6 +1,7 @@
 #include "toolkit/Form.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/CustomControl.h"
 
 namespace tk {
 namespace {
@@ -8,6 +9,21 @@ namespace {
 const wchar_t* const kClassName = L"tkForm";
 const LONG_PTR kBorderBits = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                              WS_THICKFRAME | WS_POPUP | WS_BORDER | WS_DLGFRAME;
+
+// The dialog manager's Enter (IDOK) or Escape (IDCANCEL) for a form without
+// dialog items: a command from no control and no menu. The key, or 0.
+UINT dialogKeyOf(WPARAM wParam, LPARAM lParam) {
+    if (lParam != 0 || HIWORD(wParam) != 0)
+        return 0;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        return VK_RETURN;
+    case IDCANCEL:
+        return VK_ESCAPE;
+    default:
+        return 0;
+    }
+}
 
 LONG_PTR borderBits(BorderStyle style) {
     switch (style) {
@@ -159,6 +175,12 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DESTROY:
         destroyed();
+        break;
+    case WM_COMMAND:
+        if (const UINT key = dialogKeyOf(wParam, lParam)) {
+            CustomControl::offerDialogKey(handle(), key);
+            return 0;
+        }
         break;
     default:
         break;

@@ -1,6 +1,9 @@
 #pragma once
 // A top-level window of the toolkit's class. Destroying the application's main
-// form terminates the application.
+// form terminates the application. The message loop runs every message of a
+// form through the dialog manager: Tab moves the focus, and Enter and Escape
+// that the focused control does not take reach the form as IDOK and IDCANCEL,
+// which it offers to its own controls (see CustomControl).
 
 #include "toolkit/Control.h"
 
@@ -35,6 +38,10 @@ class Form : public Control {
     // Closing hides instead of destroying (for forms shown again and again).
     void setHideOnClose(bool hide) { hideOnClose_ = hide; }
 
+    // The result a button of the form leaves on every click (IDOK, IDCANCEL, ...; 0 for none).
+    void setModalResult(int result) { modalResult_ = result; }
+    int modalResult() const { return modalResult_; }
+
     std::function<void(bool& allowClose)> onCloseQuery;
     std::function<void()> onClose;
     std::function<void()> onDestroy;
@@ -54,6 +61,7 @@ class Form : public Control {
 
     BorderStyle borderStyle_ = BorderStyle::Single;
     bool hideOnClose_ = false;
+    int modalResult_ = 0;
 };
 
 } // namespace tk

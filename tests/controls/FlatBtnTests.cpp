@@ -1,6 +1,9 @@
 #include "ControlTestSupport.h"
 #include "controls/CtrlCommon.h"
 #include "controls/FlatBtn.h"
+#include "tests/support/Keyboard.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Seams.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,19 @@ TEST(FlatButton, HoverShowsOutlinesAndFiresEnterAndExit) {
     EXPECT_NE(GetCapture(), button.handle());
     EXPECT_EQ(entered, 1);
     EXPECT_EQ(exited, 1);
+
+    tk::PopupMenu menu;
+    menu.addItem(L"Open", [] {});
+    button.setPopupMenu(&menu);
+    int shown = 0;
+    tk::seams().trackPopupMenu = [&](HMENU, int, int, HWND) { return ++shown, 0; };
+    mouse(button, WM_MOUSEMOVE, 10, 10);
+    mouse(button, WM_RBUTTONDOWN, 10, 10);
+    EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
+    EXPECT_NE(GetCapture(), button.handle());
+    mouse(button, WM_RBUTTONUP, 10, 10);
+    tk::resetSeams();
+    EXPECT_EQ(shown, 1);
 }
 
 TEST(FlatButton, DraggingOffAndReleasingOutsideDoesNotClick) {
@@ -168,26 +184,62 @@ TEST(FlatButton, PressedCaptionMovesOnePixel) {
     EXPECT_EQ(down.top, hover.top + 1);
 }
 
-TEST(FlatButton, KeyboardClicksWhenActiveAndEscapeForCancel) {
+// Typed keys reach the buttons through the form's dialog manager: Enter and
+// Space click the focused button, Enter the default one from a box that does
+// not take Enter, Escape the cancel one, an accelerator its button.
+TEST(FlatButton, KeysOfTheUserThroughTheDialogManager) {
     auto form = hiddenForm();
-    TFlatButton button(*form, 0, 0, 70, 23);
-    int clicks = 0;
-    button.onClick = [&] { ++clicks; };
-    send(button, WM_KEYDOWN, VK_RETURN);
-    EXPECT_EQ(clicks, 0);
-    send(button, WM_SETFOCUS);
-    send(button, WM_KEYDOWN, VK_RETURN);
-    send(button, WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
-    send(button, WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(clicks, 2);
-    button.setCancel(true);
-    send(button, WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(clicks, 3);
-    send(button, WM_KILLFOCUS);
-    send(button, WM_KEYDOWN, VK_RETURN);
-    EXPECT_EQ(clicks, 3);
+    tk::Edit edit(*form, 0, 100, 100, 20);
+    TFlatButton unselect(*form, 0, 0, 90, 23);
+    unselect.setCaption(L"&Unselect All");
+    TFlatButton close(*form, 100, 0, 70, 23);
+    close.setCaption(L"&Close");
+    close.setCancel(true);
+    close.setModalResult(IDCANCEL);
+    TFlatButton ok(*form, 200, 0, 70, 23);
+    ok.setCaption(L"OK");
+    ok.setDefault(true);
+    int unselects = 0, closes = 0, oks = 0;
+    unselect.onClick = [&] { ++unselects; };
+    close.onClick = [&] { ++closes; };
+    ok.onClick = [&] { ++oks; };
+    keys::bringForward(*form);
+    edit.setFocus();
+    const RECT whole{0, 0, ok.width(), ok.height()};
+    const COLORREF focusDots = ~face & 0xFFFFFF;
+    EXPECT_TRUE(contains(*painted(ok), whole, focusDots));
+
+    keys::press(VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    keys::press(VK_TAB);
+    ASSERT_TRUE(unselect.focused());
+    EXPECT_FALSE(contains(*painted(ok), whole, focusDots));
+    keys::press(VK_RETURN);
+    keys::press(VK_SPACE);
+    EXPECT_EQ(unselects, 2);
+    EXPECT_EQ(unselect.mouseState(), FlatMouseState::Inactive);
+    keys::press('U');
+    EXPECT_EQ(unselects, 3);
+    keys::press('C');
+    EXPECT_EQ(closes, 0);
+
+    keys::press(VK_ESCAPE, {VK_SHIFT});
+    EXPECT_EQ(closes, 0);
+    keys::press(VK_ESCAPE);
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(form->modalResult(), IDCANCEL);
+    EXPECT_NE(form->handle(), nullptr);
+    keys::press('C', {VK_MENU});
+    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(oks, 1);
+
+    keys::press(VK_TAB);
+    keys::press(VK_TAB);
+    keys::press(VK_TAB);
+    ASSERT_TRUE(edit.focused());
+    keys::press(VK_RETURN);
+    EXPECT_EQ(oks, 2);
+    EXPECT_EQ(form->modalResult(), 0);
 }
 
 TEST(FlatButton, SettersKeepTheirRules) {

@@ -1,5 +1,6 @@
 #include "ControlTestSupport.h"
 #include "controls/FocusText.h"
+#include "tests/support/Keyboard.h"
 #include "toolkit/Edit.h"
 
 #include <gtest/gtest.h>
@@ -111,42 +112,36 @@ TEST(FocusText, FocusFrameIsDottedInFontColour) {
         contains(*unfocused, RECT{1, 1, text.width() - 1, text.height() - 1}, RGB(200, 0, 0)));
 }
 
-TEST(FocusText, SpaceClicksOnReleaseAndMouseIsIgnoredMeanwhile) {
+// Typed keys through the form's dialog manager: the accelerator hands the
+// focus to the target or clicks the text, Space clicks on release.
+TEST(FocusText, KeysOfTheUserThroughTheDialogManager) {
     auto form = hiddenForm();
-    form->show();
-    TFocusText text(*form, 5, 5);
-    text.setCaption(L"Values");
-    int clicks = 0;
-    text.onClick = [&] { ++clicks; };
-    text.setFocus();
-    ASSERT_TRUE(text.focused());
-    send(text, WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(clicks, 0);
-    send(text, WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(clicks, 1);
-    send(text, WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(clicks, 1);
-}
-
-TEST(FocusText, AcceleratorFocusesTargetOrClicksItself) {
-    auto form = hiddenForm();
-    form->show();
     TFocusText text(*form, 5, 5);
     text.setCaption(L"&Hive");
-    tk::Edit edit(*form, 5, 40, 100, 20);
+    tk::Edit target(*form, 5, 40, 100, 20);
+    tk::Edit other(*form, 5, 70, 100, 20);
     int clicks = 0;
     text.onClick = [&] { ++clicks; };
-    text.setFocusControl(&edit);
-    send(text, WM_SYSCHAR, L'h');
-    EXPECT_TRUE(edit.focused());
+    text.setFocusControl(&target);
+    keys::bringForward(*form);
+    other.setFocus();
+    keys::press('H', {VK_MENU});
+    EXPECT_TRUE(target.focused());
     EXPECT_EQ(clicks, 0);
 
     text.setFocusControl(nullptr);
-    send(text, WM_SYSCHAR, L'h');
+    text.setShowAccelChar(false);
+    keys::press('H', {VK_MENU});
+    EXPECT_EQ(clicks, 0);
+    text.setShowAccelChar(true);
+    keys::press('H', {VK_MENU});
     EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(text.focused());
-    send(text, WM_SYSCHAR, L'x');
+    ASSERT_TRUE(text.focused());
+
+    keys::down(VK_SPACE);
     EXPECT_EQ(clicks, 1);
+    keys::up(VK_SPACE);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST(FocusText, AlignmentPlacesTheText) {

@@ -1,6 +1,8 @@
 #include "ControlTestSupport.h"
 #include "controls/CtrlCommon.h"
 #include "controls/GradButton.h"
+#include "tests/support/Keyboard.h"
+#include "toolkit/Edit.h"
 
 #include <gtest/gtest.h>
 
@@ -88,24 +90,44 @@ TEST(GradButton, MouseLooksAndClickOnRelease) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(GradButton, SpaceClicksOnReleaseEnterOnPress) {
+// Typed keys through the form's dialog manager: Space clicks on release,
+// Enter on press, and the focused button before the default one.
+TEST(GradButton, KeysOfTheUserThroughTheDialogManager) {
     auto form = hiddenForm();
-    TGradButton button(*form, 0, 0, 75, 25);
-    int clicks = 0;
-    button.onClick = [&] { ++clicks; };
-    send(button, WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(button.look(), ButtonLook::Down);
-    EXPECT_EQ(clicks, 0);
-    send(button, WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(button.look(), ButtonLook::Normal);
-    EXPECT_EQ(clicks, 1);
-    send(button, WM_KEYDOWN, VK_RETURN);
-    EXPECT_EQ(clicks, 2);
-    send(button, WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(clicks, 2);
-    button.setCancel(true);
-    send(button, WM_KEYDOWN, VK_ESCAPE);
-    EXPECT_EQ(clicks, 3);
+    tk::Edit edit(*form, 0, 100, 100, 20);
+    TGradButton refresh(*form, 0, 0);
+    refresh.setCaption(L"&Refresh");
+    TGradButton remove(*form, 100, 0);
+    remove.setCaption(L"Remove");
+    remove.setDefault(true);
+    remove.setCancel(true);
+    remove.setModalResult(IDCANCEL);
+    int refreshes = 0, removes = 0;
+    refresh.onClick = [&] { ++refreshes; };
+    remove.onClick = [&] { ++removes; };
+    keys::bringForward(*form);
+    edit.setFocus();
+    keys::press(VK_RETURN);
+    keys::press(VK_ESCAPE, {VK_SHIFT});
+    EXPECT_EQ(removes, 1);
+    keys::press(VK_ESCAPE);
+    EXPECT_EQ(removes, 2);
+    EXPECT_EQ(form->modalResult(), IDCANCEL);
+    keys::press('R', {VK_MENU});
+    EXPECT_EQ(refreshes, 1);
+
+    keys::press(VK_TAB);
+    ASSERT_TRUE(refresh.focused());
+    keys::down(VK_SPACE);
+    EXPECT_EQ(refresh.look(), ButtonLook::Down);
+    EXPECT_EQ(refreshes, 1);
+    keys::up(VK_SPACE);
+    EXPECT_EQ(refresh.look(), ButtonLook::Normal);
+    EXPECT_EQ(refreshes, 2);
+    keys::press(VK_RETURN);
+    EXPECT_EQ(refreshes, 3);
+    EXPECT_EQ(removes, 2);
+    EXPECT_EQ(form->modalResult(), 0);
 }
 
 TEST(GradButton, FocusRectangleAndDisabledColours) {

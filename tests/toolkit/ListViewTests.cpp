@@ -1,5 +1,6 @@
 #include "Fixture.h"
 
+#include "tests/support/Keyboard.h"
 #include "toolkit/ListView.h"
 
 #include <commctrl.h>
@@ -132,28 +133,18 @@ TEST_F(ListViewTest, ClickOnTheCaptionSelectsWithoutToggling) {
     EXPECT_EQ(std::vector<int>{1}, selectEvents);
 }
 
-TEST_F(ListViewTest, SpaceTogglesTheSelectedRow) {
+TEST_F(ListViewTest, SpaceTogglesTheSelectedRowOnce) {
     list.addItem(row(L"a"));
     list.addItem(row(L"b"));
     list.setItemIndex(1);
-    SendMessageW(list.handle(), WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(list.handle(), WM_CHAR, L' ', 0);
-    SendMessageW(list.handle(), WM_KEYUP, VK_SPACE, 0);
+    keys::bringForward(form);
+    list.setFocus();
+    keys::press(VK_SPACE);
     EXPECT_TRUE(list.checked(1));
     EXPECT_FALSE(list.checked(0));
-    SendMessageW(list.handle(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(std::vector<int>{1}, checkedEvents);
+    keys::press(VK_SPACE);
     EXPECT_FALSE(list.checked(1));
-}
-
-TEST_F(ListViewTest, SpaceThroughTheMessageLoopTogglesOnce) {
-    list.addItem(row(L"a"));
-    list.setItemIndex(0);
-    list.setFocus();
-    PostMessageW(list.handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
-    PostMessageW(list.handle(), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
-    app().processMessages();
-    EXPECT_TRUE(list.checked(0));
-    EXPECT_EQ(std::vector<int>{0}, checkedEvents);
 }
 
 TEST_F(ListViewTest, SelectionFollowsInsertAndDelete) {
