@@ -36,6 +36,11 @@ TSideButtonEdit::TSideButtonEdit(tk::Control& parent, int x, int y, int width, i
     setFormattingRect();
 }
 
+TSideButtonEdit::~TSideButtonEdit() {
+    if (glyph_)
+        glyph_->stopListening(this);
+}
+
 int TSideButtonEdit::borderWidth() const {
     return borderColor_ != clNone ? 1 : 0;
 }
@@ -67,14 +72,38 @@ void TSideButtonEdit::setBtnWidth(int width) {
     repaint();
 }
 
+void TSideButtonEdit::setPasswordChar(wchar_t ch) {
+    if (ch == passwordChar_)
+        return;
+    const bool becomesPassword = passwordChar_ == 0;
+    passwordChar_ = ch;
+    if (becomesPassword || ch == 0) {
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)) &
+                           ~static_cast<DWORD>(ES_MULTILINE | ES_PASSWORD);
+        recreateSystem(style | (ch ? ES_PASSWORD : ES_MULTILINE));
+    }
+    SendMessageW(handle(), EM_SETPASSWORDCHAR, ch, 0);
+    setFormattingRect();
+    repaint();
+}
+
 void TSideButtonEdit::setGlyph(tk::ImageList* images) {
     if (images == glyph_)
         return;
+    if (glyph_)
+        glyph_->stopListening(this);
     glyph_ = images;
+    if (glyph_)
+        glyph_->listen(this, [this] {
+            glyph_ = nullptr;
+            extrasRequest();
+        });
     extrasRequest();
 }
 
 void TSideButtonEdit::setFormattingRect() {
+    if (passwordChar_)
+        return;
     const RECT client = clientRect();
     RECT rect{1, 0, client.right - (btnVisible_ ? btnWidth_ + borderWidth() : 0),
               client.bottom + 1};
@@ -141,7 +170,8 @@ void TSideButtonEdit::paintText(tk::Canvas& canvas) {
     canvas.setBrushColor(color());
     canvas.fillRect(rect);
     canvas.setFont(font());
-    const std::wstring text = this->text();
+    const std::wstring text =
+        passwordChar_ ? std::wstring(this->text().size(), passwordChar_) : this->text();
     const int textWidth = canvas.textWidth(text);
     const int marginX = 1;
     const int marginY = 2;
@@ -262,10 +292,20 @@ LRESULT TSideButtonEdit::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_CHAR:
-        // Enter and Ctrl+Enter would break the line.
+        // Enter and Ctrl+J would break the line.
         if (wParam == L'\r' || wParam == L'\n')
             return 0;
         break;
+    case WM_KEYDOWN:
+        // Shift+Insert pastes past WM_PASTE.
+        if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
+            SendMessageW(handle(), WM_PASTE, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_GETDLGCODE:
+        // Enter, Escape and Tab go to the form, as from any single-line box.
+        return tk::Edit::handleMessage(msg, wParam, lParam) & ~DLGC_WANTALLKEYS;
     default:
         break;
     }

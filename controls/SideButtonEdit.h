@@ -1,7 +1,9 @@
 #pragma once
 // An edit box with an optional flat button inside its right edge, its own
 // one-pixel border, text shown aligned while it does not hold the focus, and
-// no line breaks: pasted or typed breaks are refused.
+// no line breaks: pasted or typed breaks are refused. Its window is a
+// multi-line edit, so that the text keeps clear of the button, but it keeps
+// the keys of a single-line box: Enter, Escape and Tab go to the form.
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Edit.h"
@@ -21,6 +23,7 @@ bool pasteAllowed(const std::wstring& text);
 class TSideButtonEdit : public tk::Edit {
   public:
     TSideButtonEdit(tk::Control& parent, int x, int y, int width, int height);
+    ~TSideButtonEdit() override;
 
     // Alignment of the text while the box does not hold the focus.
     void setAlignment(tk::Alignment alignment);
@@ -32,7 +35,11 @@ class TSideButtonEdit : public tk::Edit {
     // Shown on the button when no image is.
     void setBtnCaption(const std::wstring& caption) { btnCaption_ = caption; }
     const std::wstring& btnCaption() const { return btnCaption_; }
-    // Images for the button; not owned.
+    // Shown for each character instead of the text (0: the text itself). A
+    // password box is a single-line edit without room kept for the button.
+    void setPasswordChar(wchar_t ch);
+    wchar_t passwordChar() const { return passwordChar_; }
+    // Images for the button; not owned, forgotten when destroyed.
     void setGlyph(tk::ImageList* images);
     tk::ImageList* glyph() const { return glyph_; }
     void setGlyphIndex(int index) { glyphIndex_ = index; }
@@ -72,6 +79,7 @@ class TSideButtonEdit : public tk::Edit {
     void trackMouse(int x);
 
     tk::Alignment alignment_ = tk::Alignment::Left;
+    wchar_t passwordChar_ = 0;
     bool btnVisible_ = false;
     int btnWidth_ = 16;
     std::wstring btnCaption_;

@@ -74,16 +74,19 @@ struct Placement {
     int x, y, width, height;
 };
 
-HWND createWindow(const wchar_t* className, Control* parent, DWORD style, DWORD exStyle,
-                  Placement at, const std::wstring& caption, void* createParam) {
-    HWND parentHwnd = parent ? parent->handle() : nullptr;
+HWND createWindow(const wchar_t* className, HWND parent, DWORD style, DWORD exStyle, Placement at,
+                  const std::wstring& caption, void* createParam, int childId = nextChildId()) {
     auto menu =
-        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextChildId())) : nullptr;
+        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)) : nullptr;
     HWND hwnd = CreateWindowExW(exStyle, className, caption.c_str(), style, at.x, at.y, at.width,
-                                at.height, parentHwnd, menu, app().instance(), createParam);
+                                at.height, parent, menu, app().instance(), createParam);
     if (!hwnd)
         throw Error(L"Cannot create a window of class " + std::wstring(className));
     return hwnd;
+}
+
+HWND parentWindow(Control* parent) {
+    return parent ? parent->handle() : nullptr;
 }
 
 } // namespace
@@ -125,15 +128,39 @@ void Control::createOwn(const wchar_t* className, Control* parent, DWORD style, 
                         UINT classStyle) {
     registerClass(className, classStyle);
     parent_ = parent;
-    createWindow(className, parent, style, exStyle, {x, y, width, height}, caption, this);
+    createWindow(className, parentWindow(parent), style, exStyle, {x, y, width, height}, caption,
+                 this);
     applyFont();
 }
 
 void Control::createSystem(const wchar_t* className, Control* parent, DWORD style, DWORD exStyle,
                            int x, int y, int width, int height, const std::wstring& caption) {
     parent_ = parent;
-    HWND hwnd =
-        createWindow(className, parent, style, exStyle, {x, y, width, height}, caption, nullptr);
+    attachSystem(createWindow(className, parentWindow(parent), style, exStyle,
+                              {x, y, width, height}, caption, nullptr));
+}
+
+void Control::recreateSystem(DWORD style) {
+    const HWND old = hwnd_;
+    wchar_t className[64] = {};
+    GetClassNameW(old, className, 64);
+    const RECT at = bounds();
+    const bool hadFocus = focused();
+    const HWND made = createWindow(className, parentWindow(parent_), style,
+                                   static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE)),
+                                   {at.left, at.top, at.right - at.left, at.bottom - at.top},
+                                   caption(), nullptr, GetDlgCtrlID(old));
+    SetWindowPos(made, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    removeHint();
+    detach();
+    DestroyWindow(old);
+    attachSystem(made);
+    addHint();
+    if (hadFocus)
+        SetFocus(made);
+}
+
+void Control::attachSystem(HWND hwnd) {
     attach(hwnd);
     SetWindowSubclass(hwnd, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     subclassed_ = true;

@@ -91,6 +91,9 @@ class Control {
     // subclasses it so that its messages reach handleMessage.
     void createSystem(const wchar_t* className, Control* parent, DWORD style, DWORD exStyle, int x,
                       int y, int width, int height, const std::wstring& caption = {});
+    // Makes the window of a system control again with another style, for the
+    // styles that only creation sets; place, text, font, hint and focus stay.
+    void recreateSystem(DWORD style);
 
     // Every message of the window. Default: defaultHandler plus the toolkit's
     // own handling (busy cursor, reflection to children, background erase).
@@ -134,6 +137,7 @@ class Control {
     LRESULT dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     bool reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void attach(HWND hwnd);
+    void attachSystem(HWND hwnd);
     void detach();
     void applyFont();
     void addHint();

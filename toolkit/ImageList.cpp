@@ -1,6 +1,22 @@
 #include "toolkit/ImageList.h"
 
+#include "toolkit/Application.h"
+
 namespace tk {
+
+ImageList::~ImageList() {
+    const auto listeners = std::move(listeners_);
+    for (const auto& listener : listeners)
+        app().guard(listener.second);
+}
+
+void ImageList::listen(const void* listener, std::function<void()> gone) {
+    listeners_[listener] = std::move(gone);
+}
+
+void ImageList::stopListening(const void* listener) {
+    listeners_.erase(listener);
+}
 
 void ImageList::create(int width, int height) {
     list_.reset(ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4));

@@ -5,6 +5,9 @@
 
 #include <commctrl.h>
 
+#include <functional>
+#include <map>
+
 namespace tk {
 
 struct ImageListTraits {
@@ -16,8 +19,15 @@ class ImageList {
   public:
     ImageList() = default;
     ImageList(int width, int height) { create(width, height); }
+    // Tells every listener that the list is gone.
+    ~ImageList();
     ImageList(const ImageList&) = delete;
     ImageList& operator=(const ImageList&) = delete;
+
+    // Runs `gone` when the list is destroyed, unless the listener (known by its
+    // address) has stopped listening before.
+    void listen(const void* listener, std::function<void()> gone);
+    void stopListening(const void* listener);
 
     // (Re)creates an empty list of images of width x height.
     void create(int width, int height);
@@ -37,6 +47,7 @@ class ImageList {
     UniqueHandle<HIMAGELIST, ImageListTraits> list_;
     int width_ = 0;
     int height_ = 0;
+    std::map<const void*, std::function<void()>> listeners_;
 };
 
 } // namespace tk

@@ -1,5 +1,7 @@
 #include "ControlTestSupport.h"
+#include "controls/FlatBtn.h"
 #include "controls/SideButtonEdit.h"
+#include "tests/support/Keyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +38,39 @@ TEST(SideButtonEditPaste, OnlyTextWithoutLineBreaks) {
     EXPECT_FALSE(pasteAllowed(L"a\r"));
 }
 
-TEST(SideButtonEdit, RefusesPastedAndTypedLineBreaks) {
+// Typed keys: pasted line breaks are refused, and Enter, Escape and Tab go to
+// the form as from any single-line box.
+TEST(SideButtonEdit, KeysOfASingleLineBox) {
     auto form = hiddenForm();
     TSideButtonEdit edit(*form, 5, 5, 150, 40);
+    tk::Edit next(*form, 5, 60, 150, 21);
+    TFlatButton ok(*form, 5, 90, 70, 23);
+    ok.setDefault(true);
+    int oks = 0, closeQueries = 0;
+    ok.onClick = [&] { ++oks; };
+    form->onCloseQuery = [&](bool& allow) {
+        ++closeQueries;
+        allow = false;
+    };
+    keys::bringForward(*form);
+    edit.setFocus();
     setClipboard(form->handle(), L"a\r\nb");
-    send(edit, WM_PASTE);
+    keys::press('V', {VK_CONTROL});
+    keys::press(VK_INSERT, {VK_SHIFT});
     EXPECT_EQ(edit.text(), L"");
     setClipboard(form->handle(), L"ab");
-    send(edit, WM_PASTE);
+    keys::press('V', {VK_CONTROL});
     EXPECT_EQ(edit.text(), L"ab");
 
-    send(edit, WM_CHAR, L'\r');
-    send(edit, WM_CHAR, L'\n');
-    EXPECT_EQ(edit.text(), L"ab");
-    send(edit, WM_CHAR, L'c');
+    keys::press(VK_RETURN);
+    keys::press('J', {VK_CONTROL});
+    keys::type(L"c");
     EXPECT_EQ(edit.text(), L"abc");
+    EXPECT_EQ(oks, 1);
+    keys::press(VK_ESCAPE);
+    EXPECT_EQ(closeQueries, 0);
+    keys::press(VK_TAB);
+    EXPECT_TRUE(next.focused());
 }
 
 TEST(SideButtonEdit, FormattingRectangleLeavesRoomForTheButton) {
@@ -124,23 +144,29 @@ TEST(SideButtonEdit, CaptionOrImageOnTheButton) {
     edit.paintExtras(tooWide);
     EXPECT_FALSE(contains(tooWide, RECT{84, 1, 99, 20}, 0));
 
-    tk::ImageList images(8, 8);
-    HBITMAP picture = squareGlyph(RGB(0, 255, 0), RGB(0, 255, 0));
-    ASSERT_EQ(images.addBitmap(picture, RGB(255, 0, 255)), 0);
-    DeleteObject(picture);
-    edit.setGlyph(&images);
-    edit.setGlyphIndex(0);
-    tk::MemoryCanvas image(100, 21);
-    edit.paintExtras(image);
-    EXPECT_TRUE(contains(image, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
-    edit.setGlyphIndex(1);
-    tk::MemoryCanvas beyond(100, 21);
-    edit.paintExtras(beyond);
-    EXPECT_FALSE(contains(beyond, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
-    edit.setGlyph(nullptr);
+    {
+        tk::ImageList images(8, 8);
+        HBITMAP picture = squareGlyph(RGB(0, 255, 0), RGB(0, 255, 0));
+        ASSERT_EQ(images.addBitmap(picture, RGB(255, 0, 255)), 0);
+        DeleteObject(picture);
+        edit.setGlyph(&images);
+        edit.setGlyphIndex(0);
+        tk::MemoryCanvas image(100, 21);
+        edit.paintExtras(image);
+        EXPECT_TRUE(contains(image, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
+        edit.setGlyphIndex(1);
+        tk::MemoryCanvas beyond(100, 21);
+        edit.paintExtras(beyond);
+        EXPECT_FALSE(contains(beyond, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
+        edit.setGlyphIndex(0);
+    }
+    EXPECT_EQ(edit.glyph(), nullptr);
+    tk::MemoryCanvas gone(100, 21);
+    edit.paintExtras(gone);
+    EXPECT_FALSE(contains(gone, RECT{84, 1, 99, 20}, RGB(0, 255, 0)));
 }
 
-TEST(SideButtonEdit, UnfocusedTextIsAligned) {
+TEST(SideButtonEdit, UnfocusedTextIsAlignedOrHidden) {
     auto form = hiddenForm();
     TSideButtonEdit edit(*form, 5, 5, 200, 21);
     edit.setColor(RGB(255, 255, 255));
@@ -153,4 +179,20 @@ TEST(SideButtonEdit, UnfocusedTextIsAligned) {
     const RECT text = boundsOf(canvas, 0);
     EXPECT_GT(text.left, 150);
     EXPECT_LE(text.right, 198);
+
+    edit.setPasswordChar(L'*');
+    EXPECT_EQ(edit.text(), L"Key");
+    EXPECT_EQ(edit.width(), 200);
+    EXPECT_FALSE(GetWindowLongPtrW(edit.handle(), GWL_STYLE) & ES_MULTILINE);
+    EXPECT_EQ(send(edit, EM_GETPASSWORDCHAR), L'*');
+    canvas.fillRect(RECT{0, 0, 200, 21});
+    edit.paintText(canvas);
+    tk::MemoryCanvas stars(200, 21);
+    stars.setBrushColor(RGB(255, 255, 255));
+    stars.fillRect(RECT{0, 0, 200, 21});
+    stars.setFont(edit.font());
+    stars.textOut(0, 0, L"***");
+    const RECT shown = boundsOf(canvas, 0);
+    const RECT expected = boundsOf(stars, 0);
+    EXPECT_EQ(shown.right - shown.left, expected.right - expected.left);
 }
