@@ -250,6 +250,19 @@ RECT sized(int left, int top, int width, int height) {
     return RECT{left, top, left + width, top + height};
 }
 
+// Paints a window's client area (erased first when asked) onto the canvas
+// with its top left corner at `origin`, clipped to `clip` of the window.
+void printWindow(tk::Canvas& canvas, HWND window, POINT origin, const RECT& clip, bool erase) {
+    const HDC dc = canvas.handle();
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+    if (erase)
+        SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RestoreDC(dc, saved);
+}
+
 } // namespace
 
 std::vector<std::wstring> wrapCaption(const std::wstring& caption, int width,
@@ -843,17 +856,25 @@ void TFlatButton::drawCaption(tk::Canvas& canvas, const RECT& text) {
 // button, farthest first.
 void TFlatButton::drawParentImage(tk::Canvas& canvas) {
     const HWND parent = GetParent(handle());
-    const HDC dc = canvas.handle();
     RECT parentClient{};
     GetClientRect(parent, &parentClient);
-    const int saved = SaveDC(dc);
-    POINT origin{};
-    SetViewportOrgEx(dc, -left(), -top(), &origin);
-    IntersectClipRect(dc, parentClient.left, parentClient.top, parentClient.right,
-                      parentClient.bottom);
-    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    RestoreDC(dc, saved);
+    const RECT own = bounds();
+    printWindow(canvas, parent, POINT{-own.left, -own.top}, parentClient, true);
+    std::vector<tk::Control*> behind;
+    for (HWND sibling = GetWindow(handle(), GW_HWNDNEXT); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        tk::Control* control = tk::Control::fromHandle(sibling);
+        RECT overlap{};
+        const RECT at = control ? control->bounds() : RECT{};
+        if (control && control->graphic() && control->visible() &&
+            IntersectRect(&overlap, &at, &own))
+            behind.push_back(control);
+    }
+    for (auto control = behind.rbegin(); control != behind.rend(); ++control) {
+        const RECT at = (*control)->bounds();
+        printWindow(canvas, (*control)->handle(), POINT{at.left - own.left, at.top - own.top},
+                    (*control)->clientRect(), false);
+    }
 }
 
 void TFlatButton::drawOutline(tk::Canvas& canvas) const {

@@ -60,6 +60,8 @@ class TGradProgressBar : public tk::CustomControl {
     void setOrientation(ProgressOrientation orientation);
     ProgressOrientation orientation() const { return orientation_; }
 
+    bool graphic() const override { return true; }
+
   protected:
     void paint(tk::Canvas& canvas) override;
 

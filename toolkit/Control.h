@@ -68,6 +68,10 @@ class Control {
     void setHint(const std::wstring& hint);
     const std::wstring& hint() const { return hint_; }
 
+    // Whether the control stands for a picture or a text drawn on its parent:
+    // a transparent control in front of it shows it.
+    virtual bool graphic() const { return false; }
+
     // Invalidates and repaints at once.
     void repaint();
     void invalidate();

@@ -109,6 +109,9 @@ LRESULT CustomControl::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT:
         return paintMessage();
+    case WM_PRINTCLIENT:
+        paintOnto(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_LBUTTONDOWN:
@@ -181,14 +184,18 @@ LRESULT CustomControl::contextMenu(LPARAM lParam) {
 LRESULT CustomControl::paintMessage() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(handle(), &ps);
-    const RECT client = clientRect();
-    if (client.right > 0 && client.bottom > 0) {
-        MemoryCanvas buffer(client.right, client.bottom);
-        app().guard([&] { paint(buffer); });
-        BitBlt(dc, 0, 0, client.right, client.bottom, buffer.handle(), 0, 0, SRCCOPY);
-    }
+    paintOnto(dc);
     EndPaint(handle(), &ps);
     return 0;
+}
+
+void CustomControl::paintOnto(HDC dc) {
+    const RECT client = clientRect();
+    if (client.right <= 0 || client.bottom <= 0)
+        return;
+    MemoryCanvas buffer(client.right, client.bottom);
+    app().guard([&] { paint(buffer); });
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer.handle(), 0, 0, SRCCOPY);
 }
 
 LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

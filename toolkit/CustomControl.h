@@ -1,7 +1,7 @@
 #pragma once
-// A windowed, self-painted control of the toolkit's own class. WM_PAINT paints
-// into an off-screen MemoryCanvas the size of the client area and copies it to
-// the screen in one BitBlt, so painting never flickers.
+// A windowed, self-painted control of the toolkit's own class. WM_PAINT (and
+// WM_PRINTCLIENT) paints into an off-screen MemoryCanvas the size of the client
+// area and copies it to the screen in one BitBlt, so painting never flickers.
 //
 // It speaks the dialog manager's protocol, as forms run every message through
 // IsDialogMessageW: WM_GETDLGCODE asks for Enter and Escape when the focused
@@ -76,6 +76,8 @@ class CustomControl : public Control {
 
   private:
     LRESULT paintMessage();
+    // Paints the whole control onto a device context at (0, 0) in one copy.
+    void paintOnto(HDC dc);
     LRESULT mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT dialogCode(LPARAM lParam) const;
     LRESULT contextMenu(LPARAM lParam);

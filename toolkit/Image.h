@@ -20,6 +20,8 @@ class Image : public CustomControl {
     // Size of the picture, {0, 0} without one.
     SIZE pictureSize() const;
 
+    bool graphic() const override { return true; }
+
   protected:
     void paint(Canvas& canvas) override;
 

@@ -22,6 +22,8 @@ class Label : public Control {
     void setCaption(const std::wstring& caption) override;
     void setColor(COLORREF color) override;
 
+    bool graphic() const override { return true; }
+
   protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

@@ -3,6 +3,8 @@
 #include "controls/FlatBtn.h"
 #include "tests/support/Keyboard.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Image.h"
+#include "toolkit/Panel.h"
 #include "toolkit/Seams.h"
 
 #include <gtest/gtest.h>
@@ -278,6 +280,24 @@ TEST(FlatButton, GlyphIsDrawnTransparentlyAndEmbossedWhenDisabled) {
     EXPECT_FALSE(contains(*disabled, RECT{0, 0, 70, 23}, RGB(255, 0, 0)));
     EXPECT_TRUE(contains(*disabled, RECT{0, 0, 70, 23}, GetSysColor(COLOR_BTNSHADOW)));
     EXPECT_FALSE(contains(*disabled, RECT{0, 0, 70, 23}, 0));
+}
+
+TEST(FlatButton, TransparentButtonShowsItsParentAndThePictureBehind) {
+    auto form = hiddenForm();
+    tk::Panel panel(*form, 0, 0, 200, 100);
+    panel.setBevelOuter(tk::Bevel::None);
+    panel.setColor(RGB(0, 128, 0));
+    tk::Image picture(panel, 0, 0, 20, 23);
+    picture.setPicture(squareGlyph(RGB(255, 0, 0), RGB(255, 0, 0)));
+    picture.setStretch(true);
+    tk::Edit box(panel, 60, 0, 40, 23);
+    TFlatButton button(panel, 10, 0, 70, 23);
+    SetWindowPos(button.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    button.setTransparent(true);
+    auto canvas = painted(button);
+    EXPECT_EQ(canvas->pixel(5, 12), RGB(255, 0, 0));
+    EXPECT_EQ(canvas->pixel(30, 12), RGB(0, 128, 0));
+    EXPECT_EQ(canvas->pixel(60, 12), RGB(0, 128, 0));
 }
 
 TEST(FlatButton, FocusOutlineOfACaptionWrappedToNoLines) {
