@@ -77,8 +77,9 @@ constexpr int SharedPageTypeCount = 12;
 // The machine's Windows NT version key (SystemRoot, ProductName).
 inline constexpr wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
-// Tray callback message of the tray icon record.
-constexpr UINT TrayCallbackMessage = WM_USER + 1;
+// Tray callback message of the tray icon record; in the range of the
+// application's own messages, as the dialog manager sends WM_USER + n to forms.
+constexpr UINT TrayCallbackMessage = WM_APP + 1;
 
 // A setting under HKEY_CURRENT_USER "Software\Tidewell".
 std::wstring ReadSetting(const std::wstring& name);
@@ -128,10 +129,10 @@ class TForm1 : public tk::Form {
 
     // Results page.
     std::unique_ptr<tk::ListView> lvall;
-    std::unique_ptr<ctl::TFlatButton> OBall1;
-    std::unique_ptr<ctl::TFlatButton> OBall2;
-    std::unique_ptr<ctl::TFlatButton> OBall3;
-    std::unique_ptr<ctl::TFlatButton> OBall4;
+    std::unique_ptr<ctl::TGradButton> OBall1;
+    std::unique_ptr<ctl::TGradButton> OBall2;
+    std::unique_ptr<ctl::TGradButton> OBall3;
+    std::unique_ptr<ctl::TGradButton> OBall4;
 
     // Category lists.
     std::unique_ptr<tk::ListView> LV;

@@ -68,7 +68,7 @@ struct GradButtonSpec {
 
 ctl::TGradButton& MakeGradButton(TForm1& form, tk::Control& parent, const GradButtonSpec& entry) {
     auto& button = Make(form, entry.button, parent, entry.at);
-    button.setColorScheme(ctl::TGradButton::ColorScheme::NeoSky);
+    button.setColorScheme(ctl::TGradButton::ColorScheme::NeoSilver);
     button.setCaption(entry.caption);
     Bind(form, button, entry.click);
     return button;
@@ -347,7 +347,7 @@ void TForm1::createFrame() {
     auto& status = Make(*this, &TForm1::statustext, strip, {10, 9, 270, 16});
     status.setFont(BoldFont());
     Make(*this, &TForm1::PB, strip, {285, 6, 233, 20})
-        .setColorScheme(ctl::TGradProgressBar::ColorScheme::Sky);
+        .setColorScheme(ctl::TGradProgressBar::ColorScheme::Grass);
     auto& deep = Make(*this, &TForm1::labeldeep, strip, {528, 9, 265, 16});
     deep.setAutoSize(false);
     deep.setColor(StatusStripColor);
@@ -390,7 +390,7 @@ void TForm1::createFrame() {
 
 void TForm1::createResultsPage() {
     MakeList(*this, &TForm1::lvall, *Panel10, PageBounds, true);
-    const FlatButtonSpec buttons[] = {
+    const GradButtonSpec buttons[] = {
         {&TForm1::OBall1,
          L"Unselect All",
          {8, ButtonRowY, 120, ButtonHeight},
@@ -408,8 +408,8 @@ void TForm1::createResultsPage() {
          {411, ButtonRowY, 150, ButtonHeight},
          &TForm1::OBall4Click},
     };
-    for (const FlatButtonSpec& entry : buttons)
-        MakeFlatButton(*this, *PanelWork, entry).setFont(BoldFont());
+    for (const GradButtonSpec& entry : buttons)
+        MakeGradButton(*this, *PanelWork, entry).setFont(BoldFont());
     OBall3->setEnabled(false);
 }
 

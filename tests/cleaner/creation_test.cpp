@@ -95,7 +95,7 @@ TEST_F(CreationTest, TrayRecordNamesTheWindowAndItsCallback) {
     EXPECT_EQ(form.handle(), form.TrayIconData.hWnd);
     EXPECT_EQ(1u, form.TrayIconData.uID);
     EXPECT_EQ(UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP), form.TrayIconData.uFlags);
-    EXPECT_EQ(UINT(WM_USER + 1), form.TrayIconData.uCallbackMessage);
+    EXPECT_GE(form.TrayIconData.uCallbackMessage, UINT(WM_APP));
     EXPECT_NE(nullptr, form.TrayIconData.hIcon);
     EXPECT_EQ(std::wstring(L"Tidewell"), form.TrayIconData.szTip);
 }

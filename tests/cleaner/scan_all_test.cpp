@@ -1,4 +1,5 @@
 #include "form_test.h"
+#include "tests/support/Keyboard.h"
 
 using twtest::StoreSetting;
 
@@ -156,12 +157,17 @@ TEST_F(SerialScanAll, FirstStartChecksTheBackupRow) {
     EXPECT_FALSE(form->lvall->checked(BackupRow));
 }
 
-TEST_F(SerialScanAll, SelectAllTogglesEveryRow) {
-    form->OBall1Click();
+TEST_F(SerialScanAll, TabToSelectAllThenEnterAndSpaceToggleEveryRow) {
+    keys::bringForward(*form);
+    form->lvall->setFocus();
+    for (int i = 0; i < 40 && !form->OBall1->focused(); ++i)
+        keys::press(VK_TAB);
+    ASSERT_TRUE(form->OBall1->focused());
+    keys::press(VK_RETURN);
     for (int row = 0; row < form->lvall->count(); ++row)
         EXPECT_FALSE(form->lvall->checked(row)) << row;
     EXPECT_EQ(L"Select All", form->OBall1->caption());
-    form->OBall1Click();
+    keys::press(VK_SPACE);
     for (int row = 0; row < form->lvall->count(); ++row)
         EXPECT_TRUE(form->lvall->checked(row)) << row;
     EXPECT_EQ(L"Unselect All", form->OBall1->caption());
