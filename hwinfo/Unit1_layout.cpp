@@ -79,6 +79,7 @@ std::unique_ptr<tk::Label> WaitingLabel(tk::Panel& panel, int top) {
 
 void TForm1::CreateTabs() {
     PageControl1 = std::make_unique<tk::PageControl>(*this, 0, 0, clientWidth(), clientHeight());
+    PageControl1->setCursor(tk::Cursor::HandPoint);
     tk::Panel** sheets[] = {&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4};
     for (int i = 0; i < 4; ++i)
         *sheets[i] = &PageControl1->addPage(TabCaptions[i]);
@@ -94,6 +95,7 @@ void TForm1::CreatePageTab(TInfoTab tab) {
     const bool system = tab == TInfoTab::System;
     tk::Panel& page = system ? *TabSheet1 : *TabSheet2;
     auto buttons = std::make_unique<TButtonGroup>(page, 8, 8, 185, 479, system ? 36 : 40);
+    buttons->setCursor(tk::Cursor::HandPoint);
     buttons->setImages(system ? &ImageList2 : &ImageList1);
     for (const PageButton& entry : system ? SystemButtons : ComponentButtons) {
         tk::Action& action = ActionManager1.add(entry.action);
@@ -128,6 +130,7 @@ void TForm1::CreatePrintButton() {
     const POINT origin = {205, 479};
     print_button = std::make_unique<tk::Button>(*this, origin.x, origin.y, 90, 30, L" Print.... ");
     print_button->setHint(L"Click to Print this page");
+    print_button->setCursor(tk::Cursor::HandPoint);
     print_button->onClick = [this] { print_buttonClick(); };
     SetWindowPos(print_button->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -158,6 +161,7 @@ void TForm1::CreateAboutTab() {
     SupportBox =
         std::make_unique<tk::GroupBox>(*AboutBox, 168, 150, 330, 64, L"Support/Contact Details ");
     Label8 = std::make_unique<THoverLabel>(*SupportBox, 16, 28, 300, 16, MakerSite);
+    Label8->setCursor(tk::Cursor::HandPoint);
     Label8MouseLeave();
     Label8->onMouseMove = [this] { Label8MouseMove(); };
     Label8->onMouseLeave = [this] { Label8MouseLeave(); };
@@ -165,9 +169,11 @@ void TForm1::CreateAboutTab() {
 
     obnews = std::make_unique<ctl::TFlatButton>(*AboutBox, 168, 312, 100, 27);
     obnews->setCaption(L"What's New");
+    obnews->setCursor(tk::Cursor::HandPoint);
     obnews->onClick = [this] { obnewsClick(); };
     obhelp = std::make_unique<ctl::TFlatButton>(*AboutBox, 278, 312, 90, 27);
     obhelp->setCaption(L"Help");
+    obhelp->setCursor(tk::Cursor::HandPoint);
     obhelp->onClick = [this] { obhelpClick(); };
     SpeedButton2 = std::make_unique<tk::Button>(*AboutBox, 417, 313, 81, 25, L"OK");
     SpeedButton2->onClick = [this] { SpeedButton2Click(); };
@@ -182,4 +188,6 @@ void TForm1::CreateExitTab() {
     Button2->onClick = [this] { Button2Click(); };
     Button1 = std::make_unique<tk::Button>(*ExitBox, 64, 104, 75, 25, L"Yes");
     Button1->onClick = [this] { Button1Click(); };
+    for (tk::Button* button : {Button1.get(), Button2.get()})
+        button->setCursor(tk::Cursor::HandPoint);
 }

@@ -241,6 +241,7 @@ Tprint_form::Tprint_form() : tk::Form(L"Corvane - Print Preview", 699, 543) {
         auto made =
             std::make_unique<tk::Button>(*TopPanel, left, 4, ButtonWidth, ButtonHeight, caption);
         made->onClick = [this, handler] { (this->*handler)(); };
+        made->setCursor(tk::Cursor::HandPoint);
         return made;
     };
     print_button = button(8, L" PRINT", &Tprint_form::print_buttonClick);

@@ -102,9 +102,21 @@ void Application::terminate() {
     PostQuitMessage(0);
 }
 
+HCURSOR systemCursor(Cursor cursor) {
+    switch (cursor) {
+    case Cursor::HourGlass:
+        return LoadCursorW(nullptr, IDC_WAIT);
+    case Cursor::HandPoint:
+        return LoadCursorW(nullptr, IDC_HAND);
+    case Cursor::Default:
+        break;
+    }
+    return LoadCursorW(nullptr, IDC_ARROW);
+}
+
 void Application::setCursor(Cursor cursor) {
     cursor_ = cursor;
-    SetCursor(LoadCursorW(nullptr, cursor == Cursor::HourGlass ? IDC_WAIT : IDC_ARROW));
+    SetCursor(systemCursor(cursor));
 }
 
 void Application::handleException() {

@@ -12,7 +12,10 @@ namespace tk {
 
 class Form;
 
-enum class Cursor { Default, HourGlass };
+enum class Cursor { Default, HourGlass, HandPoint };
+
+// The system's cursor for a Cursor (the arrow for Default).
+HCURSOR systemCursor(Cursor cursor);
 
 // An error whose message is a wide text; the default error box shows message().
 class Error : public std::runtime_error {

@@ -230,8 +230,13 @@ LRESULT Control::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return result;
     switch (msg) {
     case WM_SETCURSOR:
-        if (app().cursor() == Cursor::HourGlass) {
-            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        if (app().cursor() != Cursor::Default) {
+            SetCursor(systemCursor(app().cursor()));
+            return TRUE;
+        }
+        if (cursor_ != Cursor::Default && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+            LOWORD(lParam) == HTCLIENT) {
+            SetCursor(systemCursor(cursor_));
             return TRUE;
         }
         break;

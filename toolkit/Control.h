@@ -7,6 +7,7 @@
 // Event handlers (onClick, ...) run through app().guard: exceptions never
 // reach user32.
 
+#include "toolkit/Application.h"
 #include "toolkit/Font.h"
 #include "toolkit/Handles.h"
 
@@ -64,6 +65,10 @@ class Control {
     // Background colour.
     virtual void setColor(COLORREF color);
     COLORREF color() const { return color_; }
+    // The cursor over the control itself (not over its children), while the
+    // application shows no cursor of its own.
+    void setCursor(Cursor cursor) { cursor_ = cursor; }
+    Cursor cursor() const { return cursor_; }
     // Tooltip text; empty for none.
     void setHint(const std::wstring& hint);
     const std::wstring& hint() const { return hint_; }
@@ -153,6 +158,7 @@ class Control {
     FontSpec font_;
     std::shared_ptr<const Font> fontObject_;
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    Cursor cursor_ = Cursor::Default;
     BrushHandle brush_;
     std::wstring hint_;
 };

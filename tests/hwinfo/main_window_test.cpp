@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "hwinfo/Unit2.h"
+#include "hwinfo/print.h"
 
 using MainWindowTabsTest = MainWindowTest;
 
@@ -69,6 +70,27 @@ TEST_F(MainWindowTabsTest, ContactLabelShowsTheMailAddressWhileHovered) {
     EXPECT_EQ(255u, form->Label8->font().color);
     form->Label8MouseLeave();
     EXPECT_EQ(16711680u, form->Label8->font().color);
+}
+
+TEST_F(MainWindowTabsTest, HandCursorOverTabsPageButtonsLinkAndButtons) {
+    Tprint_form preview;
+    const auto cursorOver = [](tk::Control& control) {
+        SetCursor(nullptr);
+        SendMessageW(control.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(control.handle()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    for (tk::Control* control : std::initializer_list<tk::Control*>{
+             form->PageControl1.get(), form->ButtonGroup1.get(), form->ButtonGroup2.get(),
+             form->print_button.get(), form->Label8.get(), form->obnews.get(), form->obhelp.get(),
+             form->Button1.get(), form->Button2.get(), preview.print_button.get(),
+             preview.zoom_button.get(), preview.Prev_button.get(), preview.next_button.get(),
+             preview.SpeedButton4.get()})
+        EXPECT_EQ(hand, cursorOver(*control)) << control->caption();
+    for (tk::Control* control : {static_cast<tk::Control*>(form->LV2.get()),
+                                 static_cast<tk::Control*>(form->SpeedButton2.get())})
+        EXPECT_NE(hand, cursorOver(*control)) << control->caption();
 }
 
 TEST(SplashTest, BusyDelayCountsEveryStepTheSeamAllows) {

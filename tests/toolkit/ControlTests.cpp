@@ -239,12 +239,26 @@ TEST_F(ToolkitTest, HintIsRegisteredAndRemovedWithTheControl) {
     EXPECT_EQ(0, static_cast<int>(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0)));
 }
 
-TEST_F(ToolkitTest, HourGlassCursorIsHonoured) {
-    Button button(form, 0, 0, 50, 20);
+namespace {
+
+HCURSOR CursorOver(Control& control, HWND under) {
+    SetCursor(nullptr);
+    SendMessageW(control.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
+} // namespace
+
+TEST_F(ToolkitTest, HandCursorOverTheControlButNotItsChildrenHourGlassEverywhere) {
+    Panel panel(form, 0, 0, 200, 100);
+    Button button(panel, 5, 5, 80, 24, L"Go");
+    panel.setCursor(Cursor::HandPoint);
+    const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    EXPECT_EQ(hand, CursorOver(panel, panel.handle()));
+    EXPECT_NE(hand, CursorOver(button, button.handle()));
     app().setCursor(Cursor::HourGlass);
-    EXPECT_EQ(TRUE,
-              SendMessageW(button.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(button.handle()),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), CursorOver(panel, panel.handle()));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), CursorOver(button, button.handle()));
     app().setCursor(Cursor::Default);
 }
