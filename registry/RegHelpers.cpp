@@ -1,5 +1,6 @@
 #include "registry/RegHelpers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
@@ -97,17 +98,50 @@ void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
     }
 }
 
-std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root) {
+namespace {
+
+bool IsWideText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+std::wstring AnsiText(const char* bytes, std::size_t size) {
+    const int length = static_cast<int>(std::find(bytes, bytes + size, '\0') - bytes);
+    std::wstring text(MultiByteToWideChar(CP_ACP, 0, bytes, length, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes, length, text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+// The value's data as text (see ReadRegString) and its type; REG_NONE on failure.
+std::wstring ReadRegText(const std::wstring& key, const std::wstring& name, HKEY root,
+                         DWORD& type) {
+    type = REG_NONE;
     HKEY handle;
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
         return {};
     wchar_t buffer[256];
     DWORD size = sizeof buffer;
-    const LSTATUS result = RegQueryValueExW(handle, name.c_str(), nullptr, nullptr,
+    const LSTATUS result = RegQueryValueExW(handle, name.c_str(), nullptr, &type,
                                             reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(handle);
-    if (result != ERROR_SUCCESS)
+    if (result != ERROR_SUCCESS) {
+        type = REG_NONE;
         return {};
+    }
+    if (!IsWideText(type))
+        return AnsiText(reinterpret_cast<const char*>(buffer), size);
     const std::wstring data(buffer, size / sizeof(wchar_t));
     return data.substr(0, data.find(L'\0'));
+}
+
+} // namespace
+
+std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root) {
+    DWORD type;
+    return ReadRegText(key, name, root, type);
+}
+
+std::wstring ReadRegStringOnly(const std::wstring& key, const std::wstring& name, HKEY root) {
+    DWORD type;
+    std::wstring text = ReadRegText(key, name, root, type);
+    return type == REG_SZ || type == REG_EXPAND_SZ ? text : std::wstring();
 }

@@ -22,9 +22,15 @@ void SplitText(const std::wstring& text, wchar_t delimiter, std::vector<std::wst
 void WriteRegValue(HKEY root, const std::wstring& key, const std::wstring& name,
                    const RegValue& value, RegDataKind kind);
 
-// The string value (at most 255 characters, cut at its first zero character), or the empty
-// text on any failure.
+// The value's data as text, or the empty text on any failure and for data longer than 510
+// bytes: string data (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) up to its first zero character
+// (at most 255 characters), the bytes of any other type as ANSI text up to the first zero
+// byte.
 std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root);
+
+// The text of a REG_SZ or REG_EXPAND_SZ value as ReadRegString reads it; empty for a value
+// of any other type, whose data never names a path.
+std::wstring ReadRegStringOnly(const std::wstring& key, const std::wstring& name, HKEY root);
 
 // The system's text for an error code, without its trailing line break.
 std::wstring SystemErrorText(DWORD code);

@@ -6,6 +6,8 @@
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
 
+#include <optional>
+
 namespace {
 
 const std::wstring ClassesPath = L"\\CLSID";
@@ -26,43 +28,56 @@ std::wstring ServerKeyPath(const std::wstring& classId) {
     return L"CLSID\\" + classId + L"\\InprocServer32";
 }
 
-// The server file exists in one of the forms the stored path may stand for.
-bool ServerExists(const std::wstring& server, const ServerFolders& folders) {
+// A place the stored path may stand for; none when it is built from a folder value that
+// is empty.
+std::optional<std::wstring> Within(const std::wstring& folder, const std::wstring& rest) {
+    if (folder.empty())
+        return std::nullopt;
+    return folder + rest;
+}
+
+// Missing only when every form the stored path may stand for was looked at and none
+// exists: a form that cannot be built leaves the server unjudged.
+bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
     const std::wstring unquoted = RemoveText(L"\"", server);
-    const std::wstring candidates[] = {
+    const std::optional<std::wstring> candidates[] = {
         unquoted,
-        folders.programFiles + RemoveText(L"%ProgramFiles%", server),
-        folders.systemRoot + RemoveText(L"%SystemRoot%", server),
-        folders.systemRoot + RemoveText(L"%systemroot%", server),
+        Within(folders.programFiles, RemoveText(L"%ProgramFiles%", server)),
+        Within(folders.systemRoot, RemoveText(L"%SystemRoot%", server)),
+        Within(folders.systemRoot, RemoveText(L"%systemroot%", server)),
         server,
-        folders.systemRoot + L"\\system32\\" + server,
-        folders.systemRoot + RemoveText(L"%windir%", server),
-        folders.systemRoot + RemoveText(L"%Systemroot%", server),
-        folders.systemRoot + RemoveText(L"%Windir%", server),
-        folders.programFiles + RemoveText(L"%programFiles%", server),
-        folders.commonFiles + RemoveText(L"%CommonProgramFiles%", server),
+        Within(folders.systemRoot, L"\\system32\\" + server),
+        Within(folders.systemRoot, RemoveText(L"%windir%", server)),
+        Within(folders.systemRoot, RemoveText(L"%Systemroot%", server)),
+        Within(folders.systemRoot, RemoveText(L"%Windir%", server)),
+        Within(folders.programFiles, RemoveText(L"%programFiles%", server)),
+        Within(folders.commonFiles, RemoveText(L"%CommonProgramFiles%", server)),
         ExpandEnvironment(unquoted),
     };
-    for (const std::wstring& candidate : candidates)
-        if (FileExists(candidate))
-            return true;
-    return false;
+    bool judged = true;
+    for (const std::optional<std::wstring>& candidate : candidates) {
+        if (!candidate)
+            judged = false;
+        else if (FileExists(*candidate))
+            return false;
+    }
+    return judged;
 }
 
 // The stored server path of a class identifier whose key opens; empty when there is
-// none to judge.
+// none to judge, data that is no string included.
 std::wstring ServerPath(const std::wstring& classId) {
     TRegAccess server;
     server.SetRootKey(HKEY_CLASSES_ROOT);
     if (!server.OpenKey(L"\\" + ServerKeyPath(classId), false))
         return {};
-    return ReadRegString(ServerKeyPath(classId), L"", HKEY_CLASSES_ROOT);
+    return ReadRegStringOnly(ServerKeyPath(classId), L"", HKEY_CLASSES_ROOT);
 }
 
 bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,
                       std::wstring& server) {
     server = ServerPath(classId);
-    return !server.empty() && !ServerExists(server, folders);
+    return !server.empty() && ServerIsMissing(server, folders);
 }
 
 } // namespace

@@ -124,7 +124,7 @@ class DeepWalk {
 
     void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& path,
                    const std::wstring& location, const std::wstring& name) {
-        const std::wstring data = ReadRegString(branch_.key + L"\\" + path, name, branch_.root);
+        const std::wstring data = ReadRegStringOnly(branch_.key + L"\\" + path, name, branch_.root);
         const std::wstring candidate =
             DeepCandidatePath(data, keyNames, branch_.rules, drivePrefix_);
         if (IsMissingDeepPath(data, candidate))
@@ -170,7 +170,7 @@ TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
     const std::wstring path = branch->key + L"\\" + Joined(keyNames);
     const std::wstring detail = RowSubItem(row, DetailColumn);
     const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
-    const std::wstring data = ReadRegString(path, name, branch->root);
+    const std::wstring data = ReadRegStringOnly(path, name, branch->root);
     if (DeepCandidatePath(data, keyNames, branch->rules, drivePrefix) != row.caption ||
         !IsMissingDeepPath(data, row.caption))
         return Outcome::NoLongerFound;

@@ -14,13 +14,28 @@ class SerialActiveX : public scantest::FormTest {
     // A new class identifier whose in-process server is the given path; returns the
     // identifier.
     std::wstring classId(const std::wstring& server, DWORD type = REG_SZ) {
+        const std::wstring id = newClass();
+        if (!server.empty())
+            scantest::SetString(HKEY_CLASSES_ROOT, serverKey(id), L"", server, type);
+        return id;
+    }
+    // A new class identifier whose server value holds the bytes, of the given type.
+    std::wstring classIdWithBytes(const std::string& bytes, DWORD type) {
+        const std::wstring id = newClass();
+        HKEY key = scantest::OpenKey(HKEY_CLASSES_ROOT, serverKey(id));
+        RegSetValueExW(key, L"", 0, type, reinterpret_cast<const BYTE*>(bytes.c_str()),
+                       static_cast<DWORD>(bytes.size() + 1));
+        RegCloseKey(key);
+        return id;
+    }
+    std::wstring newClass() {
         const std::wstring id = L"{" + scantest::UniqueName(L"TwAx") + L"}";
         keys.add(HKEY_CLASSES_ROOT, L"CLSID\\" + id);
-        const std::wstring serverKey = L"CLSID\\" + id + L"\\InprocServer32";
-        RegCloseKey(scantest::OpenKey(HKEY_CLASSES_ROOT, serverKey));
-        if (!server.empty())
-            scantest::SetString(HKEY_CLASSES_ROOT, serverKey, L"", server, type);
+        RegCloseKey(scantest::OpenKey(HKEY_CLASSES_ROOT, serverKey(id)));
         return id;
+    }
+    static std::wstring serverKey(const std::wstring& id) {
+        return L"CLSID\\" + id + L"\\InprocServer32";
     }
     static bool classExists(const std::wstring& id) {
         return regtest::KeyExists(HKEY_CLASSES_ROOT, L"CLSID\\" + id);
@@ -59,6 +74,51 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
     for (const std::wstring& id : present)
         EXPECT_EQ(0u, rowsFor(id)) << id;
     EXPECT_EQ(0u, rowsFor(noValue));
+}
+
+// Data that is no string names no path, whatever its bytes read as.
+TEST_F(SerialActiveX, ServerValueThatIsNoStringIsNeverAFinding) {
+    const std::vector<std::wstring> ids{
+        classIdWithBytes("C:\\windows\\system32\\ole32.dll", REG_BINARY),
+        classIdWithBytes("C:\\NoSuchFolder\\gone.dll", REG_BINARY),
+        classIdWithBytes("gone", REG_DWORD),
+        classId(L"C:\\NoSuchFolder\\multi.dll", REG_MULTI_SZ),
+    };
+    form->ActiveXExecute();
+    for (const std::wstring& id : ids)
+        EXPECT_EQ(0u, rowsFor(id)) << id;
+    form->AddFinding(*form->lvax, L"C:\\NoSuchFolder\\gone.dll",
+                     {L"Missing Path(Removable)", ids[1], L"HKCR\\CLSID"});
+    form->removeaxExecute();
+    EXPECT_TRUE(classExists(ids[1]));
+}
+
+// A place built from an empty system folder value is not looked at, and a server that
+// could lie there is not judged missing.
+TEST_F(SerialActiveX, EmptyFolderValuesJudgeNothing) {
+    const std::wstring bare = classId(L"ole32.dll");
+    const std::wstring gone = classId(MissingServer);
+    struct Folder {
+        std::wstring TForm1::*member;
+        const wchar_t* name;
+    };
+    for (const Folder& folder : {Folder{&TForm1::SystemRoot, L"SystemRoot"},
+                                 Folder{&TForm1::ProgramFilesDir, L"ProgramFilesDir"},
+                                 Folder{&TForm1::CommonFilesDir, L"CommonFilesDir"}}) {
+        const std::wstring kept = (*form).*folder.member;
+        (*form).*folder.member = L"";
+        form->ActiveXExecute();
+        EXPECT_EQ(0u, rowsFor(bare)) << folder.name;
+        EXPECT_EQ(0u, rowsFor(gone)) << folder.name;
+        form->AddFinding(*form->lvax, MissingServer,
+                         {L"Missing Path(Removable)", gone, L"HKCR\\CLSID"});
+        form->removeaxExecute();
+        EXPECT_TRUE(classExists(gone)) << folder.name;
+        (*form).*folder.member = kept;
+    }
+    form->ActiveXExecute();
+    EXPECT_EQ(0u, rowsFor(bare));
+    EXPECT_EQ(1u, rowsFor(gone));
 }
 
 TEST_F(SerialActiveX, ProgramFilesVariableIsFoundInAnyLetterCase) {

@@ -72,6 +72,16 @@ TEST_F(AdvancedTraces, EachPlaceWithItsLabelDataAndLocation) {
     EXPECT_EQ(form->lvadvanced->count(), form->LastFoundCount);
 }
 
+TEST_F(AdvancedTraces, DataThatIsNoStringShowsAsText) {
+    const std::wstring name = seed(HKEY_CURRENT_USER, TypedUrls, L"Binary", L"");
+    HKEY key = scantest::OpenKey(HKEY_CURRENT_USER, TypedUrls);
+    RegSetValueExW(key, name.c_str(), 0, REG_BINARY,
+                   reinterpret_cast<const BYTE*>("http://binary/\0x"), 16);
+    RegCloseKey(key);
+    form->advancedExecute();
+    EXPECT_EQ(L"http://binary/", row(name).subItems.at(1));
+}
+
 TEST_F(AdvancedTraces, MruListOnlyFromRunMenu) {
     SetString(HKEY_CURRENT_USER, RunMru, L"MRUList", L"a");
     SetString(HKEY_CURRENT_USER, OpenSaveMru, L"MRUList", L"a");

@@ -154,6 +154,15 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
     EXPECT_EQ(0, form->LastFoundCount);
 }
 
+// Data of other types is never a path, even when its bytes spell one.
+TEST_F(SerialDeepAnalysis, ValuesThatAreNoStringsAreNeverFindings) {
+    for (const DWORD type : {REG_BINARY, REG_NONE, REG_MULTI_SZ})
+        SetString(HKEY_CURRENT_USER, base + L"\\A", L"type" + std::to_wstring(type),
+                  missing + L"\\a.exe", type);
+    scan();
+    EXPECT_EQ(0, form->LV2->count());
+}
+
 TEST_F(SerialDeepAnalysis, WalkStopsAtTheBranchDepth) {
     seed(L"A\\B\\C\\D\\E\\F", L"deep", missing);
     seed(L"A\\B\\C\\D\\E", L"fifth", missing);

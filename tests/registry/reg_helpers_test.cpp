@@ -105,6 +105,22 @@ TEST_F(ReadRegStringTest, ReadsTheTextUpToItsFirstZero) {
     EXPECT_EQ(L"", ReadRegString(Path(L"missing"), L"plain", HKEY_CURRENT_USER));
 }
 
+// Data of other types reads as its bytes up to the first zero, never as garbage characters.
+TEST_F(ReadRegStringTest, OtherTypesReadAsAnsiText) {
+    SetValue(L"binary", REG_BINARY, "C:\\x.dll\0tail", 14);
+    SetValue(L"unterminated", REG_BINARY, "abc", 3);
+    SetValue(L"number", REG_DWORD, "7\0\0\0", 4);
+    SetValue(L"multi", REG_MULTI_SZ, L"one\0two\0", 18);
+    EXPECT_EQ(L"C:\\x.dll", ReadRegString(Path(), L"binary", HKEY_CURRENT_USER));
+    EXPECT_EQ(L"abc", ReadRegString(Path(), L"unterminated", HKEY_CURRENT_USER));
+    EXPECT_EQ(L"7", ReadRegString(Path(), L"number", HKEY_CURRENT_USER));
+    EXPECT_EQ(L"one", ReadRegString(Path(), L"multi", HKEY_CURRENT_USER));
+    EXPECT_EQ(L"", ReadRegStringOnly(Path(), L"binary", HKEY_CURRENT_USER));
+    EXPECT_EQ(L"", ReadRegStringOnly(Path(), L"multi", HKEY_CURRENT_USER));
+    SetValue(L"expand", REG_EXPAND_SZ, L"%x%", 8);
+    EXPECT_EQ(L"%x%", ReadRegStringOnly(Path(), L"expand", HKEY_CURRENT_USER));
+}
+
 TEST_F(ReadRegStringTest, ReadsAtMost255Characters) {
     SetText(L"fits", std::wstring(255, L'x'));
     SetText(L"long", std::wstring(256, L'x'));
