@@ -7,6 +7,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/MessageBox.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -152,18 +154,21 @@ bool IsRegistryExport(const std::wstring& path) {
            StartsWith(text, L"Windows Registry Editor Version 5.00");
 }
 
+// Through the shell's "open", so that under User Account Control the editor is started
+// elevated after the user's consent instead of being refused.
 bool RegistryEditorRun::start(const std::wstring& arguments, const std::wstring& workingFolder) {
-    std::wstring commandLine = Quoted(WindowsFolder() + L"\\regedit.exe") + L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_HIDE;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.c_str(), &startup, &process))
+    const std::wstring editor = WindowsFolder() + L"\\regedit.exe";
+    SHELLEXECUTEINFOW run{};
+    run.cbSize = sizeof run;
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
+    run.lpVerb = L"open";
+    run.lpFile = editor.c_str();
+    run.lpParameters = arguments.c_str();
+    run.lpDirectory = workingFolder.c_str();
+    run.nShow = SW_HIDE;
+    if (!ShellExecuteExW(&run) || !run.hProcess)
         return false;
-    CloseHandle(process.hThread);
-    process_.reset(process.hProcess);
+    process_.reset(run.hProcess);
     return true;
 }
 
