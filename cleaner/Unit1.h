@@ -102,6 +102,9 @@ class TForm1 : public tk::Form {
     int LastFoundCount = 0;
     int RecycleBinCount = 0;
     int PrivacyPageType = 0;
+    // A step that the last remove action asks the status line to show in place of its
+    // caller's closing text; empty for none. Callers clear it before the action.
+    std::wstring ActionStatus;
     std::array<bool, SharedPageTypeCount + 1> SelectAllState{}; // by page type; [0] unused
     std::wstring SelectedRowCaption;
     std::wstring ProgramFilesDir;
@@ -432,8 +435,9 @@ class TForm1 : public tk::Form {
     // mask whose long name fits the mask.
     static void ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
                                 const std::wstring& mask);
-    // Empties every drive's recycle bin without confirmation, progress window or sound.
-    void EmptyRecycleBin();
+    // Empties every drive's recycle bin without confirmation, progress window or sound;
+    // false when the shell could not.
+    bool EmptyRecycleBin();
 
     // Scan and remove action frame (Unit1_frame.cpp).
     // Hourglass and PB at 0 for the life of an action; PB back to 0 and the default

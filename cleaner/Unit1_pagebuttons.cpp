@@ -40,9 +40,11 @@ void RemoveChecked(TForm1& form, int row, const Removal& removal) {
         return;
     form.statustext->setCaption(removal.removingText);
     tk::app().processMessages();
+    form.ActionStatus.clear();
     remove->execute();
     form.ShowPageCount(row, !IsRegistryRow(row));
-    form.statustext->setCaption(removal.removedText);
+    form.statustext->setCaption(form.ActionStatus.empty() ? removal.removedText
+                                                          : L"Status : " + form.ActionStatus);
 }
 
 } // namespace

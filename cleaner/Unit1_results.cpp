@@ -108,21 +108,24 @@ void ScanRow(TForm1& form, int row) {
     SetStatus(form, info.scannedText);
 }
 
-void RepairRow(TForm1& form, int row) {
+// Repairs one row; returns what its remove action asked the status line to say.
+std::wstring RepairRow(TForm1& form, int row) {
     const wchar_t* removeAction = ResultsRows[row].removeAction;
     tk::Action* remove = form.BuiltAction(removeAction);
     if (removeAction && !remove)
-        return;
+        return {};
     const CategoryRow& info = RowInfo(row);
     SetStatus(form, info.repairingText);
     tk::app().processMessages();
+    form.ActionStatus.clear();
     if (remove) {
         remove->execute();
         SetCount(form, row, form.LastFoundCount);
     } else {
         SetCount(form, row, form.CategoryList(row).count());
     }
-    SetStatus(form, info.repairedText);
+    SetStatus(form, form.ActionStatus.empty() ? info.repairedText : form.ActionStatus);
+    return form.ActionStatus;
 }
 
 // Backs up the registry when row 0 asks for it; false when the backup failed.
@@ -149,10 +152,13 @@ void RepairAll(TForm1& form) {
         ShowTotals(form);
         return;
     }
-    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
-        if (form.lvall->checked(row))
-            RepairRow(form, row);
-    SetStatus(form, L"Repair Complete");
+    std::wstring notes;
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row) {
+        const std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
+        if (!note.empty())
+            notes += L"; " + note;
+    }
+    SetStatus(form, L"Repair Complete" + notes);
     ShowTotals(form);
     if (ReadSetting(L"autoclose") == L"1")
         tk::app().terminate();

@@ -33,29 +33,59 @@ bool QueryRecycleBin(RecycleBinContents& contents) {
     return true;
 }
 
-void TForm1::EmptyRecycleBin() {
+bool TForm1::EmptyRecycleBin() {
     const HMODULE shell = LoadLibraryW(L"Shell32.dll");
     if (!shell) {
         tk::messageBox(L"Gagal melakukan loading Shell32.dll.", L"Error", MB_OK | MB_ICONERROR);
-        return;
+        return false;
     }
     const auto emptyBin = reinterpret_cast<EmptyBinFunction>(
         reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinW")));
-    if (emptyBin)
-        emptyBin(handle(), nullptr, SilentEmptyFlags);
+    const bool emptied = emptyBin && SUCCEEDED(emptyBin(handle(), nullptr, SilentEmptyFlags));
     FreeLibrary(shell);
+    return emptied;
 }
+
+namespace {
+
+// The bin's summary row for the contents (none for an empty bin) and its count.
+void ShowBinContents(TForm1& form, const RecycleBinContents& contents) {
+    form.lvbin->clear();
+    if (contents.items != 0)
+        form.AddFinding(*form.lvbin, std::to_wstring(contents.items) + L" files in Recycle Bin",
+                        {L"Remove", FormatSizeText(std::to_wstring(contents.bytes))});
+    form.RecycleBinCount = static_cast<int>(static_cast<std::uint32_t>(contents.items));
+}
+
+RecycleBinContents CurrentBinContents() {
+    RecycleBinContents contents;
+    return QueryRecycleBin(contents) ? contents : RecycleBinContents{};
+}
+
+// Empties the bin only while it still holds what its row says; otherwise the row is
+// brought up to date and the bin kept, so that nothing recycled since is destroyed
+// unseen. A bin that could not be emptied keeps its row.
+void EmptyListedBin(TForm1& form) {
+    const RecycleBinContents now = CurrentBinContents();
+    if (static_cast<int>(static_cast<std::uint32_t>(now.items)) != form.RecycleBinCount) {
+        ShowBinContents(form, now);
+        form.ActionStatus = L"Recycle Bin changed since the scan and was not emptied";
+        return;
+    }
+    if (!form.EmptyRecycleBin()) {
+        form.ActionStatus = L"Recycle Bin could not be emptied";
+        return;
+    }
+    form.lvbin->clear();
+    form.RecycleBinCount = 0;
+}
+
+} // namespace
 
 void TForm1::recycleExecute() {
     RunScanFrame(*lvbin, BinColumns, [this] {
-        RecycleBinContents contents;
-        if (!QueryRecycleBin(contents))
-            contents = {};
-        if (contents.items != 0)
-            AddFinding(*lvbin, std::to_wstring(contents.items) + L" files in Recycle Bin",
-                       {L"Remove", FormatSizeText(std::to_wstring(contents.bytes))});
+        ShowBinContents(*this, CurrentBinContents());
         AdvanceProgress(0, 100);
-        RecycleBinCount = static_cast<int>(static_cast<std::uint32_t>(contents.items));
     });
     LastFoundCount = RecycleBinCount;
 }
@@ -64,12 +94,8 @@ void TForm1::recycleExecute() {
 // bin, the row and the count.
 void TForm1::removebinExecute() {
     const BusyAction busy(*PB);
-    const bool emptyIt = lvbin->count() > 0 && lvbin->checked(0);
-    if (emptyIt) {
-        EmptyRecycleBin();
-        lvbin->clear();
-        RecycleBinCount = 0;
-    }
+    if (lvbin->count() > 0 && lvbin->checked(0))
+        EmptyListedBin(*this);
     AdvanceProgress(0, 100);
     LastFoundCount = RecycleBinCount;
 }

@@ -27,8 +27,9 @@ class RecycleBin : public privacytest::PrivacyTest {
         if (ItemsInBin() != 0)
             GTEST_SKIP() << "the recycle bin is not empty";
     }
-    void recycleOneFile() {
-        if (!Recycle(folder.write(L"recycled.txt", std::string(1536, 'x'))) || ItemsInBin() != 1)
+    void recycleOneFile() { recycle(L"recycled.txt", 1); }
+    void recycle(const std::wstring& name, std::int64_t itemsAfter) {
+        if (!Recycle(folder.write(name, std::string(1536, 'x'))) || ItemsInBin() != itemsAfter)
             GTEST_SKIP() << "the file could not be recycled";
     }
 
@@ -65,6 +66,24 @@ TEST_F(RecycleBin, CheckedRowEmptiesTheBinSilently) {
     EXPECT_EQ(0, form->RecycleBinCount);
     EXPECT_EQ(0, form->LastFoundCount);
     EXPECT_TRUE(messages.empty());
+}
+
+// An item recycled after the scan is not destroyed unseen: the row is counted again.
+TEST_F(RecycleBin, BinThatChangedSinceTheScanIsRecountedNotEmptied) {
+    recycleOneFile();
+    form->RecycleBin2Click();
+    recycle(L"later.txt", 2);
+    form->OBhis3Click();
+    EXPECT_EQ(2, ItemsInBin());
+    ASSERT_EQ(1, form->lvbin->count());
+    EXPECT_EQ(L"2 files in Recycle Bin", form->lvbin->item(0).caption);
+    EXPECT_EQ(2, form->RecycleBinCount);
+    EXPECT_EQ(L"2 Privacy Threats Found", form->Oberror->caption());
+    EXPECT_EQ(L"Status : Recycle Bin changed since the scan and was not emptied",
+              form->statustext->caption());
+    form->OBhis3Click();
+    EXPECT_EQ(0, ItemsInBin());
+    EXPECT_EQ(L"  Status : Repaired Recycle Bin", form->statustext->caption());
 }
 
 TEST_F(RecycleBin, UncheckedRowKeepsTheBin) {
