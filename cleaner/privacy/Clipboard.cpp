@@ -8,6 +8,8 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -59,27 +61,56 @@ std::vector<std::wstring> DroppedFiles() {
     return files;
 }
 
-// What the clipboard keeps for its unchecked rows when it is cleared.
-struct KeptContents {
+// What the checked rows take out of the clipboard: their text, their picture, their
+// files; the files of unchecked rows are put back.
+struct ClearedContents {
     bool text = false;
     bool picture = false;
-    std::vector<std::wstring> files;
+    bool files = false;
+    std::vector<std::wstring> keptFiles;
 };
 
-KeptContents UncheckedContents(const tk::ListView& list) {
-    KeptContents kept;
+ClearedContents CheckedContents(const tk::ListView& list) {
+    ClearedContents cleared;
     for (const tk::ListItem& row : list.items()) {
-        if (row.checked)
-            continue;
         const std::wstring detail = RowSubItem(row, DetailColumn);
         if (detail == TextDetail)
-            kept.text = true;
+            cleared.text |= row.checked;
         else if (detail == PictureDetail)
-            kept.picture = true;
+            cleared.picture |= row.checked;
+        else if (detail == FileDetail && row.checked)
+            cleared.files = true;
         else if (detail == FileDetail)
-            kept.files.push_back(row.caption);
+            cleared.keptFiles.push_back(row.caption);
     }
-    return kept;
+    return cleared;
+}
+
+bool IsRegistered(UINT format, std::initializer_list<const wchar_t*> names) {
+    for (const wchar_t* name : names)
+        if (format == RegisterClipboardFormatW(name))
+            return true;
+    return false;
+}
+
+bool IsTextFormat(UINT format) {
+    return format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT ||
+           format == CF_LOCALE || IsRegistered(format, {L"Rich Text Format", L"HTML Format"});
+}
+
+bool IsPictureFormat(UINT format) {
+    return format == CF_BITMAP || format == CF_DIB || format == CF_DIBV5 || format == CF_PALETTE;
+}
+
+bool IsFileFormat(UINT format) {
+    return format == CF_HDROP ||
+           IsRegistered(format, {CFSTR_FILENAMEA, CFSTR_FILENAMEW, CFSTR_SHELLIDLIST,
+                                 CFSTR_FILENAMEMAPA, CFSTR_FILENAMEMAPW});
+}
+
+bool IsCleared(const ClearedContents& cleared, UINT format) {
+    return (cleared.text && IsTextFormat(format)) || (cleared.picture && IsPictureFormat(format)) ||
+           (cleared.files && IsFileFormat(format));
 }
 
 // A moveable copy of the bytes; nullptr when it cannot be made.
@@ -96,13 +127,52 @@ HGLOBAL GlobalCopy(const void* data, std::size_t size) {
     return memory;
 }
 
-void PutData(UINT format, HANDLE data) {
-    if (data && !SetClipboardData(format, data))
-        GlobalFree(data);
+bool IsInRange(UINT format, UINT first, UINT last) {
+    return format >= first && format <= last;
 }
 
-void PutText(const std::wstring& text) {
-    PutData(CF_UNICODETEXT, GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t)));
+// A copy of the open clipboard's data in the format: bitmaps, enhanced metafiles and
+// global memory blocks; nullptr for handles of other kinds, which cannot be copied.
+HANDLE CopyOfFormat(UINT format) {
+    const HANDLE data = GetClipboardData(format);
+    if (!data)
+        return nullptr;
+    switch (format) {
+    case CF_BITMAP:
+    case CF_DSPBITMAP:
+        return CopyImage(data, IMAGE_BITMAP, 0, 0, 0);
+    case CF_ENHMETAFILE:
+    case CF_DSPENHMETAFILE:
+        return CopyEnhMetaFile(static_cast<HENHMETAFILE>(data), nullptr);
+    case CF_PALETTE:
+    case CF_METAFILEPICT:
+    case CF_DSPMETAFILEPICT:
+    case CF_OWNERDISPLAY:
+        return nullptr;
+    default:
+        break;
+    }
+    if (IsInRange(format, CF_PRIVATEFIRST, CF_PRIVATELAST) ||
+        IsInRange(format, CF_GDIOBJFIRST, CF_GDIOBJLAST))
+        return nullptr;
+    const void* bytes = GlobalLock(data);
+    if (!bytes)
+        return nullptr;
+    const HGLOBAL copy = GlobalCopy(bytes, GlobalSize(data));
+    GlobalUnlock(data);
+    return copy;
+}
+
+// Hands the data to the open clipboard; frees it when the clipboard refuses it.
+void PutData(UINT format, HANDLE data) {
+    if (!data || SetClipboardData(format, data))
+        return;
+    if (format == CF_BITMAP || format == CF_DSPBITMAP)
+        DeleteObject(data);
+    else if (format == CF_ENHMETAFILE || format == CF_DSPENHMETAFILE)
+        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(data));
+    else
+        GlobalFree(data);
 }
 
 void PutFiles(const std::vector<std::wstring>& files) {
@@ -119,19 +189,19 @@ void PutFiles(const std::vector<std::wstring>& files) {
     PutData(CF_HDROP, GlobalCopy(block.data(), block.size()));
 }
 
-// Clears the open clipboard, then puts back the contents of the unchecked rows.
+// Clears the open clipboard, then puts back every format that no checked row stands for,
+// unchanged and in its order, and the files of the unchecked file rows.
 void ClearCheckedContents(const tk::ListView& list) {
-    const KeptContents kept = UncheckedContents(list);
-    const std::wstring text = kept.text ? ClipboardText() : std::wstring();
-    const HANDLE picture =
-        kept.picture ? CopyImage(GetClipboardData(CF_BITMAP), IMAGE_BITMAP, 0, 0, 0) : nullptr;
+    const ClearedContents cleared = CheckedContents(list);
+    std::vector<std::pair<UINT, HANDLE>> kept;
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+        if (!IsCleared(cleared, format))
+            kept.emplace_back(format, CopyOfFormat(format));
     EmptyClipboard();
-    if (kept.text)
-        PutText(text);
-    if (picture && !SetClipboardData(CF_BITMAP, picture))
-        DeleteObject(picture);
-    if (!kept.files.empty())
-        PutFiles(kept.files);
+    for (const auto& [format, data] : kept)
+        PutData(format, data);
+    if (cleared.files && !cleared.keptFiles.empty())
+        PutFiles(cleared.keptFiles);
 }
 
 } // namespace

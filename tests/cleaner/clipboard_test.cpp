@@ -43,8 +43,11 @@ struct Contents {
     std::vector<std::wstring> files;
 };
 
+// Registered formats by name, with their bytes.
+using OtherFormats = std::vector<std::pair<std::wstring, std::string>>;
+
 // Replaces what the clipboard holds.
-void SetClipboard(const Contents& contents) {
+void SetClipboard(const Contents& contents, const OtherFormats& others = {}) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     if (!contents.text.empty())
@@ -54,7 +57,23 @@ void SetClipboard(const Contents& contents) {
         SetClipboardData(CF_BITMAP, Picture());
     if (!contents.files.empty())
         SetClipboardData(CF_HDROP, DropList(contents.files));
+    for (const auto& [name, bytes] : others)
+        SetClipboardData(RegisterClipboardFormatW(name.c_str()),
+                         GlobalBytes(bytes.data(), bytes.size()));
     CloseClipboard();
+}
+
+// The bytes the clipboard holds in a registered format; "none" when it has none.
+std::string RegisteredBytes(const std::wstring& name) {
+    if (!OpenClipboard(nullptr))
+        return "not opened";
+    const HANDLE data = GetClipboardData(RegisterClipboardFormatW(name.c_str()));
+    const char* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    const std::string copy = bytes ? std::string(bytes, GlobalSize(data)) : "none";
+    if (bytes)
+        GlobalUnlock(data);
+    CloseClipboard();
+    return copy.substr(0, copy.find('\0'));
 }
 
 bool Offers(UINT format) {
@@ -120,16 +139,33 @@ TEST_F(Clipboard, NothingCheckedKeepsTheClipboard) {
     EXPECT_EQ(1, form->LastFoundCount);
 }
 
+// Every format that no checked row stands for comes back unchanged: rich text and HTML
+// go with the text, application formats with none of the rows.
 TEST_F(Clipboard, UncheckedContentsStay) {
-    SetClipboard({L"kept text", true, {FileA, FileB}});
+    const OtherFormats others{{L"HTML Format", "<b>kept text</b>"},
+                              {L"Rich Text Format", "{\\rtf1 kept text}"},
+                              {L"TwApplication Format", "app data"}};
+    SetClipboard({L"kept text", true, {FileA, FileB}}, others);
     form->clipExecute();
     CheckOnly(*form->lvclip, {L"Image File", FileA});
     form->removeclipExecute();
     EXPECT_EQ((std::vector<std::wstring>{L"kept text", FileB}), Captions(*form->lvclip));
     EXPECT_EQ(2, form->LastFoundCount);
     EXPECT_FALSE(Offers(CF_BITMAP));
+    for (const auto& [name, bytes] : others)
+        EXPECT_EQ(bytes, RegisteredBytes(name));
     form->clipExecute();
     EXPECT_EQ((std::vector<std::wstring>{L"kept text", FileB}), Captions(*form->lvclip));
+
+    SetClipboard({L"secret", true, {}}, others);
+    form->clipExecute();
+    CheckOnly(*form->lvclip, {L"secret"});
+    form->removeclipExecute();
+    EXPECT_FALSE(Offers(CF_UNICODETEXT));
+    EXPECT_EQ("none", RegisteredBytes(L"HTML Format"));
+    EXPECT_EQ("none", RegisteredBytes(L"Rich Text Format"));
+    EXPECT_EQ("app data", RegisteredBytes(L"TwApplication Format"));
+    EXPECT_TRUE(Offers(CF_BITMAP));
 }
 
 } // namespace
