@@ -13,18 +13,7 @@ inline const wchar_t ShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline const wchar_t NtCurrentVersion[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
-// A registry string set for the life of the object, then put back as it was.
-class PointedValue {
-  public:
-    PointedValue(HKEY root, const std::wstring& path, const std::wstring& name,
-                 const std::wstring& data)
-        : saved_(root, path, name) {
-        scantest::SetString(root, path, name, data);
-    }
-
-  private:
-    twtest::SavedValue saved_;
-};
+using scantest::PointedValue;
 
 inline std::vector<std::wstring> Captions(const tk::ListView& list) {
     std::vector<std::wstring> captions;

@@ -1,8 +1,9 @@
 #pragma once
-// Helpers of the scan, repair and backup tests: unique folders and registry keys that
-// clean up after themselves, and keys whose values are put back as they were.
+// Helpers of the scan, repair and backup tests and of the scan benchmark: unique folders and
+// registry keys that clean up after themselves, and values and keys put back as they were.
 
 #include "cleaner/FileSystem.h"
+#include "registry/RegHelpers.h"
 
 #include <windows.h>
 
@@ -133,6 +134,42 @@ inline void DeleteValue(HKEY root, const std::wstring& path, const std::wstring&
     RegDeleteValueW(key, name.c_str());
     RegCloseKey(key);
 }
+
+// One string value of a key, put back as it was (or deleted) on destruction.
+class SavedValue {
+  public:
+    SavedValue(HKEY root, std::wstring path, std::wstring name)
+        : root_(root), path_(std::move(path)), name_(std::move(name)),
+          existed_(ValueExists(root_, path_, name_)), data_(ReadRegString(path_, name_, root_)) {}
+    ~SavedValue() {
+        if (existed_)
+            SetString(root_, path_, name_, data_);
+        else
+            DeleteValue(root_, path_, name_);
+    }
+    SavedValue(const SavedValue&) = delete;
+    SavedValue& operator=(const SavedValue&) = delete;
+
+  private:
+    HKEY root_;
+    std::wstring path_;
+    std::wstring name_;
+    bool existed_;
+    std::wstring data_;
+};
+
+// A registry string set for the life of the object, then put back as it was.
+class PointedValue {
+  public:
+    PointedValue(HKEY root, const std::wstring& path, const std::wstring& name,
+                 const std::wstring& data)
+        : saved_(root, path, name) {
+        SetString(root, path, name, data);
+    }
+
+  private:
+    SavedValue saved_;
+};
 
 // Remembers every value of a key and puts the key back as it was on destruction: values
 // added meanwhile are deleted, changed or deleted ones written again.

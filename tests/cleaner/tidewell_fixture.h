@@ -16,29 +16,7 @@ namespace twtest {
 inline const wchar_t SettingsKey[] = L"Software\\Tidewell";
 inline const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// One string value of a key, put back as it was (or deleted) on destruction.
-class SavedValue {
-  public:
-    SavedValue(HKEY root, std::wstring path, std::wstring name)
-        : root_(root), path_(std::move(path)), name_(std::move(name)),
-          existed_(scantest::ValueExists(root_, path_, name_)),
-          data_(ReadRegString(path_, name_, root_)) {}
-    ~SavedValue() {
-        if (existed_)
-            scantest::SetString(root_, path_, name_, data_);
-        else
-            scantest::DeleteValue(root_, path_, name_);
-    }
-    SavedValue(const SavedValue&) = delete;
-    SavedValue& operator=(const SavedValue&) = delete;
-
-  private:
-    HKEY root_;
-    std::wstring path_;
-    std::wstring name_;
-    bool existed_;
-    std::wstring data_;
-};
+using scantest::SavedValue;
 
 inline std::wstring Setting(const std::wstring& name) {
     return ReadRegString(SettingsKey, name, HKEY_CURRENT_USER);
