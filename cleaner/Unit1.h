@@ -4,6 +4,7 @@
 // handlers are defined in files by concern (Unit1_*.cpp, registry_scan/,
 // privacy/).
 
+#include "cleaner/privacy/FolderListing.h"
 #include "controls/FlatBtn.h"
 #include "controls/FocusText.h"
 #include "controls/FrameProgress.h"
@@ -432,9 +433,10 @@ class TForm1 : public tk::Form {
 
     // Junk-file and privacy helpers (privacy/).
     // Clears the list, then adds blank + name for every entry of the search for folder +
-    // mask whose long name fits the mask.
+    // mask whose long name fits the mask; the size of each listed entry goes into sizes
+    // when one is given.
     static void ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
-                                const std::wstring& mask);
+                                const std::wstring& mask, FileSizes* sizes = nullptr);
     // Empties every drive's recycle bin without confirmation, progress window or sound;
     // false when the shell could not.
     bool EmptyRecycleBin();

@@ -219,12 +219,13 @@ void TForm1::CookiesExecute() {
             ReadRegString(ShellFoldersKey, L"Cookies", HKEY_CURRENT_USER) + L"\\";
         ListBox1.clear();
         ListBox2.clear();
+        FileSizes sizes;
         if (IsFullFolderPath(folder))
-            ListFolderFiles(ListBox2, folder, L"*.txt");
+            ListFolderFiles(ListBox2, folder, L"*.txt", &sizes);
         AdvanceProgress(0, 30);
         for (const std::wstring& path : ListedPaths(ListBox2, folder, true))
             if (IsTrackingCookieName(path.substr(folder.size())))
-                AddFileFinding(*this, *lvco, path, L"All items listed in Cookies");
+                AddFileFinding(*this, *lvco, path, L"All items listed in Cookies", sizes);
         AdvanceProgress(30, 100);
     });
 }

@@ -6,7 +6,13 @@
 
 namespace {
 
+wchar_t AsciiUpper(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
 bool SameLetter(wchar_t a, wchar_t b) {
+    if (a < 0x80 && b < 0x80)
+        return AsciiUpper(a) == AsciiUpper(b);
     const auto upper = [](wchar_t c) {
         return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
             CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
@@ -40,36 +46,44 @@ bool Fits(const wchar_t* mask, const wchar_t* name) {
     }
 }
 
-// Adds blank + prefix + name for every entry of the folder whose own name fits the mask.
-// The search alone would also report entries whose generated short name fits.
+// Adds blank + prefix + name for every entry of the folder whose own name fits the mask,
+// and its size to sizes. The search alone would also report entries whose generated short
+// name fits.
 void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
-                 const std::wstring& mask, const std::wstring& prefix) {
+                 const std::wstring& mask, const std::wstring& prefix, FileSizes* sizes) {
     list.clear();
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
-    do
-        if (NameFitsMask(found.cFileName, mask))
-            list.push_back(L" " + prefix + found.cFileName);
-    while (FindNextFileW(search, &found));
+    do {
+        if (!NameFitsMask(found.cFileName, mask))
+            continue;
+        list.push_back(L" " + prefix + found.cFileName);
+        if (sizes)
+            (*sizes)[folder + found.cFileName] = EntrySize(found);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
 } // namespace
+
+std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry) {
+    return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+}
 
 bool NameFitsMask(const std::wstring& name, const std::wstring& mask) {
     return Fits(mask.c_str(), name.c_str());
 }
 
 void TForm1::ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
-                             const std::wstring& mask) {
-    ListMatches(list, folder, mask, L"");
+                             const std::wstring& mask, FileSizes* sizes) {
+    ListMatches(list, folder, mask, L"", sizes);
 }
 
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
-                     const std::wstring& mask) {
-    ListMatches(list, folder, mask, folder);
+                     const std::wstring& mask, FileSizes* sizes) {
+    ListMatches(list, folder, mask, folder, sizes);
 }
 
 bool IsFullFolderPath(const std::wstring& folder) {

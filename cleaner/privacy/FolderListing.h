@@ -1,9 +1,19 @@
 #pragma once
 // Folder listing by mask into name lists, and the version of a file.
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+// Sizes of listed entries by full path (folder + name), as their directory entries gave
+// them.
+using FileSizes = std::unordered_map<std::wstring, std::uint64_t>;
+
+// The whole size a directory entry gives.
+std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry);
 
 // True when the long name fits the file-search mask ("*", "?"), letter case aside.
 bool NameFitsMask(const std::wstring& name, const std::wstring& mask);
@@ -11,9 +21,9 @@ bool NameFitsMask(const std::wstring& name, const std::wstring& mask);
 // Clears the list, then adds blank + folder + name for every entry that the search for
 // folder + mask reports and whose long name fits the mask (hidden and system files and
 // matching sub-folders included), in search order. Folder and mask are joined as they
-// stand.
+// stand. The size of each listed entry goes into sizes when one is given.
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
-                     const std::wstring& mask);
+                     const std::wstring& mask, FileSizes* sizes = nullptr);
 
 // A name-list entry without the blank in front of it.
 inline std::wstring ListedName(const std::wstring& entry) {

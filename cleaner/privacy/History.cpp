@@ -55,8 +55,9 @@ bool IsWalkedAsFolder(const std::wstring& path) {
 
 // Files among the entries of folder + "*.*", less the index when it is skipped.
 std::vector<std::wstring> ListedEntries(std::vector<std::wstring>& scratch,
-                                        const std::wstring& folder, bool skipIndex) {
-    ListFolderPaths(scratch, folder, L"*.*");
+                                        const std::wstring& folder, bool skipIndex,
+                                        FileSizes& sizes) {
+    ListFolderPaths(scratch, folder, L"*.*", &sizes);
     std::vector<std::wstring> entries;
     for (const std::wstring& path : ListedPaths(scratch, folder, false))
         if (!skipIndex || path != folder + L"index.dat")
@@ -65,12 +66,12 @@ std::vector<std::wstring> ListedEntries(std::vector<std::wstring>& scratch,
 }
 
 std::vector<std::wstring> CollectBrowserFiles(TForm1& form, const BrowserWalk& walk,
-                                              const std::wstring& root) {
+                                              const std::wstring& root, FileSizes& sizes) {
     std::vector<std::wstring> collected;
     SYSTEMTIME today{};
     GetLocalTime(&today);
     const std::wstring todaysContainer = root + HistoryContainerName(today);
-    for (const std::wstring& first : ListedEntries(form.ListBox1, root, true)) {
+    for (const std::wstring& first : ListedEntries(form.ListBox1, root, true, sizes)) {
         if (walk.skipTodaysContainer && first == todaysContainer)
             continue;
         if (!IsWalkedAsFolder(first)) {
@@ -78,13 +79,13 @@ std::vector<std::wstring> CollectBrowserFiles(TForm1& form, const BrowserWalk& w
             continue;
         }
         for (const std::wstring& second :
-             ListedEntries(form.ListBox2, first + L"\\", walk.skipIndexBelowRoot)) {
+             ListedEntries(form.ListBox2, first + L"\\", walk.skipIndexBelowRoot, sizes)) {
             if (!IsWalkedAsFolder(second)) {
                 collected.push_back(second);
                 continue;
             }
             for (const std::wstring& third :
-                 ListedEntries(form.ListBox3, second + L"\\", walk.skipIndexBelowRoot))
+                 ListedEntries(form.ListBox3, second + L"\\", walk.skipIndexBelowRoot, sizes))
                 collected.push_back(third);
         }
     }
@@ -98,11 +99,12 @@ void ScanBrowserFolder(TForm1& form, tk::ListView& list, const BrowserWalk& walk
         const std::wstring base = ReadRegString(ShellFoldersKey, walk.baseValue, HKEY_CURRENT_USER);
         const std::wstring root = base + walk.rootFolder;
         form.ListBox4.clear();
+        FileSizes sizes;
         if (!base.empty() && IsFullFolderPath(root))
-            for (const std::wstring& path : CollectBrowserFiles(form, walk, root))
+            for (const std::wstring& path : CollectBrowserFiles(form, walk, root, sizes))
                 form.ListBox4.push_back(L" " + path);
         for (const std::wstring& entry : form.ListBox4)
-            AddFileFinding(form, list, ListedName(entry), HistoryDetail);
+            AddFileFinding(form, list, ListedName(entry), HistoryDetail, sizes);
         form.AdvanceProgress(0, 100);
     });
 }

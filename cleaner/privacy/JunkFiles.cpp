@@ -79,10 +79,11 @@ bool Keeps(const Search& search, const std::wstring& systemRoot, const std::wstr
     return !search.requireLowerLog || path.find(L"log") != std::wstring::npos;
 }
 
-// Full paths of the matches of every search, in search order. A search whose base folder
-// reads empty or relative is left out: it would run in the current drive or folder.
+// Full paths of the matches of every search, in search order, and their sizes. A search
+// whose base folder reads empty or relative is left out: it would run in the current drive
+// or folder.
 std::vector<std::wstring> CollectPaths(TForm1& form, const Search* first, const Search* last,
-                                       bool bareNames) {
+                                       bool bareNames, FileSizes& sizes) {
     const BaseFolders folders = ReadBaseFolders();
     std::vector<std::wstring> collected;
     for (const Search* search = first; search != last; ++search) {
@@ -92,9 +93,9 @@ std::vector<std::wstring> CollectPaths(TForm1& form, const Search* first, const 
         if (base.empty() || !IsFullFolderPath(folder))
             continue;
         if (bareNames)
-            TForm1::ListFolderFiles(form.ListBox1, folder, search->mask);
+            TForm1::ListFolderFiles(form.ListBox1, folder, search->mask, &sizes);
         else
-            ListFolderPaths(form.ListBox1, folder, search->mask);
+            ListFolderPaths(form.ListBox1, folder, search->mask, &sizes);
         for (const std::wstring& path : ListedPaths(form.ListBox1, folder, bareNames))
             if (Keeps(*search, folders.systemRoot, path))
                 collected.push_back(path);
@@ -106,8 +107,10 @@ template <std::size_t N>
 void ScanJunk(TForm1& form, tk::ListView& list, const Search (&searches)[N], const wchar_t* detail,
               bool bareNames = false) {
     form.RunScanFrame(list, FileListColumns, [&] {
-        for (const std::wstring& path : CollectPaths(form, searches, searches + N, bareNames))
-            AddFileFinding(form, list, path, detail);
+        FileSizes sizes;
+        for (const std::wstring& path :
+             CollectPaths(form, searches, searches + N, bareNames, sizes))
+            AddFileFinding(form, list, path, detail, sizes);
         form.AdvanceProgress(0, 100);
     });
 }
@@ -116,11 +119,13 @@ void ScanJunk(TForm1& form, tk::ListView& list, const Search (&searches)[N], con
 
 std::vector<std::wstring> ListedPaths(const std::vector<std::wstring>& listing,
                                       const std::wstring& folder, bool bareNames) {
+    const std::wstring self = folder + L".";
+    const std::wstring parent = folder + L"..";
     std::vector<std::wstring> paths;
     for (const std::wstring& entry : listing) {
-        const std::wstring path = (bareNames ? folder : std::wstring()) + ListedName(entry);
-        if (path != folder + L"." && path != folder + L"..")
-            paths.push_back(path);
+        std::wstring path = (bareNames ? folder : std::wstring()) + ListedName(entry);
+        if (path != self && path != parent)
+            paths.push_back(std::move(path));
     }
     return paths;
 }

@@ -31,17 +31,20 @@ const SizeUnit SizeUnits[] = {
     {1024LL, L" KB"},
 };
 
+tk::Error NotANumber(const std::wstring& text) {
+    return tk::Error(L"'" + text + L"' is not a valid integer value");
+}
+
 long long ParseWholeNumber(const std::wstring& text) {
-    const tk::Error notANumber(L"'" + text + L"' is not a valid integer value");
     std::size_t used = 0;
     long long value = 0;
     try {
         value = std::stoll(text, &used);
     } catch (const std::logic_error&) {
-        throw notANumber;
+        throw NotANumber(text);
     }
     if (used != text.size() || iswspace(text.front()))
-        throw notANumber;
+        throw NotANumber(text);
     return value;
 }
 
@@ -56,6 +59,19 @@ std::wstring TwoDecimals(long long n, long long unit) {
     const unsigned long long fraction = hundredths % 100;
     return (n < 0 ? L"-" : L"") + std::to_wstring(hundredths / 100) + L"." +
            (fraction < 10 ? L"0" : L"") + std::to_wstring(fraction);
+}
+
+std::wstring FormatByteCount(long long n) {
+    for (const SizeUnit& unit : SizeUnits)
+        if (n / unit.bytes != 0)
+            return TwoDecimals(n, unit.bytes) + unit.label;
+    return std::to_wstring(n) + L" bytes";
+}
+
+// The size a listing gave for the full path; -1 when it listed no such path.
+long long ListedSize(const FileSizes& sizes, const std::wstring& path) {
+    const auto listed = sizes.find(path);
+    return listed == sizes.end() ? -1 : static_cast<long long>(listed->second);
 }
 
 std::wstring FullPath(const std::wstring& path) {
@@ -99,23 +115,17 @@ std::wstring GetFileSizeText(const std::wstring& path) {
     if (search == INVALID_HANDLE_VALUE)
         return L"-1";
     FindClose(search);
-    const unsigned long long size =
-        (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-    return std::to_wstring(size);
+    return std::to_wstring(EntrySize(found));
 }
 
 std::wstring FormatSizeText(const std::wstring& text) {
-    const long long n = ParseWholeNumber(text);
-    for (const SizeUnit& unit : SizeUnits)
-        if (n / unit.bytes != 0)
-            return TwoDecimals(n, unit.bytes) + unit.label;
-    return std::to_wstring(n) + L" bytes";
+    return FormatByteCount(ParseWholeNumber(text));
 }
 
 void AddFileFinding(TForm1& form, tk::ListView& list, const std::wstring& path,
-                    const std::wstring& detail) {
+                    const std::wstring& detail, const FileSizes& sizes) {
     form.AddFinding(list, FileNameOf(path),
-                    {L"Remove", detail, FolderOf(path), FormatSizeText(GetFileSizeText(path))});
+                    {L"Remove", detail, FolderOf(path), FormatByteCount(ListedSize(sizes, path))});
 }
 
 void RemoveFileFindings(TForm1& form, tk::ListView& list) {
@@ -127,14 +137,15 @@ void TForm1::PrivacyExecute() {
         const std::wstring recent = ReadRegString(ShellFoldersKey, L"Recent", HKEY_CURRENT_USER);
         ListBox1.clear();
         ListBox3.clear();
+        FileSizes sizes;
         if (IsFullFolderPath(recent + L"\\"))
-            ListFolderFiles(ListBox3, recent + L"\\", L"*.lnk");
+            ListFolderFiles(ListBox3, recent + L"\\", L"*.lnk", &sizes);
         for (const std::wstring& entry : ListBox3)
             ListBox1.push_back(L" " + recent + L"\\" + ListedName(entry));
         for (const std::wstring& entry : ListBox1) {
             const std::wstring path = ListedName(entry);
             if (!IsIgnored(*lvignoredpc, FileNameOf(path)))
-                AddFileFinding(*this, *lvpc, path, L"All items listed in Recent Documents");
+                AddFileFinding(*this, *lvpc, path, L"All items listed in Recent Documents", sizes);
         }
         AdvanceProgress(0, 100);
     });

@@ -23,9 +23,9 @@ extern const wchar_t ShellFoldersKey[];
 extern const std::vector<TForm1::FindingColumn> FileListColumns;
 
 // Appends a checked finding for the file at the full path: its name, "Remove", the detail
-// text, its folder (ending in "\") and its size text.
+// text, its folder (ending in "\") and the size text of the size its listing gave.
 void AddFileFinding(TForm1& form, tk::ListView& list, const std::wstring& path,
-                    const std::wstring& detail);
+                    const std::wstring& detail, const FileSizes& sizes);
 
 // Deletes the file of every checked row (folder + name); a row stays while its file does.
 void RemoveFileFindings(TForm1& form, tk::ListView& list);

@@ -1,3 +1,4 @@
+#include "cleaner/privacy/RecentDocuments.h"
 #include "privacy_test_support.h"
 
 #include <filesystem>
@@ -34,12 +35,17 @@ TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
     file(L"Temp\\a.tmpl");
     file(L"Temp\\keep.tmpfile");
     std::filesystem::create_directories(settings.file(L"Temp"));
-    settings.write(L"Temp\\user.tmp");
+    const std::wstring draft =
+        settings.write(L"Temp\\Quarterly report draft.tmp", std::string(1536, 'x'));
     form->temp_filesExecute();
-    EXPECT_EQ((std::vector<std::wstring>{L"sys.tmp", L"user.tmp"}), Captions(*form->lvdel));
+    EXPECT_EQ((std::vector<std::wstring>{L"sys.tmp", L"Quarterly report draft.tmp"}),
+              Captions(*form->lvdel));
     EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in History Folder",
                                          root + L"\\Temp\\", L"100 bytes"}),
               form->lvdel->item(0).subItems);
+    // The size comes from the listing, as a search for the file itself gives it.
+    EXPECT_EQ(L"1.50 KB", form->lvdel->item(1).subItems.at(3));
+    EXPECT_EQ(FormatSizeText(GetFileSizeText(draft)), form->lvdel->item(1).subItems.at(3));
     EXPECT_EQ(2, form->LastFoundCount);
 }
 
