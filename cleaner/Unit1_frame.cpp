@@ -41,6 +41,18 @@ class PaintBatches {
     tk::ListView& list_;
 };
 
+// Holds the list's painting back while rows are added in bulk.
+class BulkRows {
+  public:
+    explicit BulkRows(tk::ListView& list) : list_(list) { list_.beginUpdate(); }
+    ~BulkRows() { list_.endUpdate(); }
+    BulkRows(const BulkRows&) = delete;
+    BulkRows& operator=(const BulkRows&) = delete;
+
+  private:
+    tk::ListView& list_;
+};
+
 } // namespace
 
 TForm1::BusyAction::BusyAction(ctl::TGradProgressBar& bar) : bar_(bar) {
@@ -101,17 +113,23 @@ void TForm1::RunRemoveFrame(tk::ListView& list,
     const BusyAction busy(*PB);
     LVback->clear();
     AdvanceProgress(0, 30);
-    for (const tk::ListItem& row : list.items()) {
-        // A row stays while its entry survives. An empty caption names a default value;
-        // the categories whose empty name would mean a parent key refuse it themselves.
-        const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
-        if (stays)
-            LVback->addItem(row);
+    {
+        const BulkRows kept(*LVback);
+        for (const tk::ListItem& row : list.items()) {
+            // A row stays while its entry survives. An empty caption names a default value;
+            // the categories whose empty name would mean a parent key refuse it themselves.
+            const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
+            if (stays)
+                LVback->addItem(row);
+        }
     }
     list.clear();
     AdvanceProgress(30, 100);
-    for (const tk::ListItem& row : LVback->items())
-        list.addItem(row);
+    {
+        const BulkRows back(list);
+        for (const tk::ListItem& row : LVback->items())
+            list.addItem(row);
+    }
     LastFoundCount = list.count();
 }
 

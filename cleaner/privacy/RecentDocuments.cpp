@@ -103,8 +103,10 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
     if (!IsFullFolderPath(folder) || folder.back() != L'\\' || !plainName)
         return Outcome::Survived;
     const std::wstring path = folder + name;
-    DeleteFileW(path.c_str());
-    return PathExists(path) ? Outcome::Survived : Outcome::Removed;
+    // Only a failed deletion needs a second look.
+    if (DeleteFileW(path.c_str()) || !PathExists(path))
+        return Outcome::Removed;
+    return Outcome::Survived;
 }
 
 } // namespace

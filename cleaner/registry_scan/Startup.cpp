@@ -6,6 +6,8 @@
 #include "registry/RegAccess.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -238,22 +240,52 @@ void ScanRunKey(TForm1& form, const RunKey& runKey) {
     });
 }
 
-TForm1::RemoveOutcome RemoveEntry(const tk::ListItem& row) {
+// A Run key as one removal reads and deletes in it; opened on its first row.
+struct OpenRunKey {
+    TRegAccess reader{KEY_QUERY_VALUE};
+    TRegAccess writer{KEY_SET_VALUE};
+};
+
+// The Run keys of one removal by their location texts.
+class OpenRunKeys {
+  public:
+    // nullptr for a location that names no key.
+    OpenRunKey* find(const std::wstring& location) {
+        std::unique_ptr<OpenRunKey>& key = keys_[location];
+        if (!key)
+            key = open(location);
+        return key.get();
+    }
+
+  private:
+    static std::unique_ptr<OpenRunKey> open(const std::wstring& location) {
+        HKEY root = nullptr;
+        std::wstring path;
+        if (!TForm1::ParseRegistryLocation(location, root, path))
+            return nullptr;
+        auto key = std::make_unique<OpenRunKey>();
+        for (TRegAccess* access : {&key->reader, &key->writer}) {
+            access->SetRootKey(root);
+            access->OpenKey(L"\\" + path, false);
+        }
+        return key;
+    }
+
+    std::map<std::wstring, std::unique_ptr<OpenRunKey>> keys_;
+};
+
+// Deletes the entry while its command still names no program.
+TForm1::RemoveOutcome RemoveEntry(OpenRunKeys& keys, const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
-    HKEY root = nullptr;
-    std::wstring path;
-    if (!TForm1::ParseRegistryLocation(RowSubItem(row, LocationColumn), root, path))
+    OpenRunKey* key = keys.find(RowSubItem(row, LocationColumn));
+    if (!key)
         return Outcome::Survived;
-    TRegAccess reader(KEY_QUERY_VALUE);
-    reader.SetRootKey(root);
-    if (!reader.OpenKey(L"\\" + path, false) ||
-        !IsBrokenCommand(ReadWholeString(reader.CurrentKey(), row.caption)))
+    const HKEY reader = key->reader.CurrentKey();
+    if (!reader || !IsBrokenCommand(ReadWholeString(reader, row.caption)))
         return Outcome::NoLongerFound;
-    TRegAccess writer(KEY_SET_VALUE);
-    writer.SetRootKey(root);
-    if (writer.OpenKey(L"\\" + path, false))
-        writer.DeleteValue(row.caption);
-    return reader.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
+    if (key->writer.CurrentKey() && key->writer.DeleteValue(row.caption))
+        return Outcome::Removed;
+    return key->reader.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
 }
 
 } // namespace
@@ -271,5 +303,6 @@ void TForm1::StartupExecute() {
 }
 
 void TForm1::removespExecute() {
-    RunRemoveFrame(*lvsp, RemoveEntry);
+    OpenRunKeys keys;
+    RunRemoveFrame(*lvsp, [&keys](const tk::ListItem& row) { return RemoveEntry(keys, row); });
 }
