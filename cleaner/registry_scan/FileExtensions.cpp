@@ -16,22 +16,26 @@ const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100,
 const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
 const wchar_t* const EmptyKeyDetail = L"Empty Key";
 
-bool HasOpenWithList(const std::wstring& extension) {
-    TRegAccess user;
-    user.SetRootKey(HKEY_CURRENT_USER);
-    // A FileExts key that cannot be opened judges nothing.
-    return !user.OpenKey(FileExtsPath, false) ||
-           user.KeyExists(FileExtsPath + L"\\" + extension + L"\\OpenWithProgids");
-}
-
 bool HasClassKey(const std::wstring& extension) {
     TRegAccess classes(KEY_READ);
     classes.SetRootKey(HKEY_CLASSES_ROOT);
     return classes.KeyExists(L"\\" + extension);
 }
 
+// Neither an "OpenWithProgids" subkey below the open FileExts key nor a class key.
+bool IsUnusedBelow(const TRegAccess& fileExts, const std::wstring& extension) {
+    return !fileExts.KeyExists(extension + L"\\OpenWithProgids") && !HasClassKey(extension);
+}
+
+bool OpenFileExts(TRegAccess& fileExts) {
+    fileExts.SetRootKey(HKEY_CURRENT_USER);
+    return fileExts.OpenKey(FileExtsPath, false);
+}
+
+// A FileExts key that cannot be opened judges nothing.
 bool IsUnused(const std::wstring& extension) {
-    return !HasOpenWithList(extension) && !HasClassKey(extension);
+    TRegAccess fileExts;
+    return OpenFileExts(fileExts) && IsUnusedBelow(fileExts, extension);
 }
 
 TForm1::RemoveOutcome RemoveExtension(const tk::ListItem& row) {
@@ -43,10 +47,13 @@ TForm1::RemoveOutcome RemoveExtension(const tk::ListItem& row) {
 void TForm1::FileExtExecute() {
     RunScanFrame(*lvfe, ExtensionColumns, [this] {
         AdvanceProgress(0, 30);
-        ListSubkeys(HKEY_CURRENT_USER, FileExtsPath, Memo1);
+        Memo1.clear();
+        TRegAccess fileExts;
+        if (OpenFileExts(fileExts))
+            fileExts.GetKeyNames(Memo1);
         for (const std::wstring& entry : Memo1) {
             const std::wstring extension = entry.substr(1);
-            if (IsUnused(extension) && !IsIgnored(*lvignoredfe, extension))
+            if (IsUnusedBelow(fileExts, extension) && !IsIgnored(*lvignoredfe, extension))
                 AddFinding(*lvfe, extension, {UnusedReport, EmptyKeyDetail, FileExtsLocation});
         }
         AdvanceProgress(60, 100);

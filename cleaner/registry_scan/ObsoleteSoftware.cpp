@@ -20,37 +20,20 @@ const std::vector<TForm1::FindingColumn> ObsoleteColumns = RegistryColumns(180, 
 
 const wchar_t* const EmptyKeyReport = L"Empty Key(Remove)";
 
-// Scratch lists of one scan.
-struct NameLists {
-    std::vector<std::wstring>& keys;
-    std::vector<std::wstring>& values;
-    std::vector<std::wstring>& subkeys;
-    void clear() {
-        keys.clear();
-        values.clear();
-        subkeys.clear();
-    }
-};
-
 // The key opens and holds neither values (a default value counts) nor subkeys.
-bool IsEmptyKey(HKEY root, const std::wstring& name, NameLists& lists) {
-    lists.values.clear();
-    lists.subkeys.clear();
+bool IsEmptyKey(HKEY root, const std::wstring& name) {
     TRegAccess key;
     key.SetRootKey(root);
-    if (!key.OpenKey(SoftwarePath + L"\\" + name, false))
-        return false;
-    key.GetValueNames(lists.values);
-    key.GetKeyNames(lists.subkeys);
-    return lists.values.empty() && lists.subkeys.empty();
+    TRegKeyInfo info;
+    return key.OpenKey(SoftwarePath + L"\\" + name, false) && key.GetKeyInfo(info) &&
+           info.NumValues == 0 && info.NumSubKeys == 0;
 }
 
-void ScanSoftwareKeys(TForm1& form, const SoftwareRoot& software, NameLists& lists) {
-    lists.clear();
-    ListSubkeys(software.root, SoftwarePath, lists.keys);
-    for (const std::wstring& entry : lists.keys) {
+void ScanSoftwareKeys(TForm1& form, const SoftwareRoot& software) {
+    ListSubkeys(software.root, SoftwarePath, form.Memo1);
+    for (const std::wstring& entry : form.Memo1) {
         const std::wstring name = entry.substr(1);
-        if (IsEmptyKey(software.root, name, lists))
+        if (IsEmptyKey(software.root, name))
             form.AddFinding(*form.lvos, name, {EmptyKeyReport, name, software.location});
     }
 }
@@ -69,22 +52,18 @@ TForm1::RemoveOutcome RemoveSoftwareKey(const tk::ListItem& row) {
     HKEY root = nullptr;
     if (!RootOfLocation(RowSubItem(row, LocationColumn), root))
         return TForm1::RemoveOutcome::Survived;
-    std::vector<std::wstring> values, subkeys, unused;
-    NameLists lists{unused, values, subkeys};
-    return RemoveKeyFinding(
-        root, SoftwarePath, row, row.caption,
-        [root, &lists](const std::wstring& name) { return IsEmptyKey(root, name, lists); });
+    return RemoveKeyFinding(root, SoftwarePath, row, row.caption,
+                            [root](const std::wstring& name) { return IsEmptyKey(root, name); });
 }
 
 } // namespace
 
 void TForm1::ObsoleteExecute() {
     RunScanFrame(*lvos, ObsoleteColumns, [this] {
-        NameLists lists{Memo1, Memo2, Memo3};
         AdvanceProgress(0, 30);
-        ScanSoftwareKeys(*this, UserSoftware, lists);
+        ScanSoftwareKeys(*this, UserSoftware);
         AdvanceProgress(30, 60);
-        ScanSoftwareKeys(*this, MachineSoftware, lists);
+        ScanSoftwareKeys(*this, MachineSoftware);
         AdvanceProgress(60, 100);
     });
 }
