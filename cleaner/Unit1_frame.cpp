@@ -83,6 +83,7 @@ void TForm1::AdvanceProgress(int from, int to, unsigned pauseMs) {
     for (int position = from; position <= to; ++position) {
         PB->setPosition(position);
         tk::seams().sleep(pauseMs);
+        tk::app().keepAnswering();
     }
 }
 
@@ -99,6 +100,7 @@ void TForm1::AddFinding(tk::ListView& list, const std::wstring& caption,
     UpdateWindow(list.handle());
     list.beginUpdate();
     NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    tk::app().keepAnswering();
 }
 
 bool TForm1::IsIgnored(const tk::ListView& ignored, const std::wstring& caption) {
@@ -115,12 +117,15 @@ void TForm1::RunRemoveFrame(tk::ListView& list,
     AdvanceProgress(0, 30);
     {
         const BulkRows kept(*LVback);
-        for (const tk::ListItem& row : list.items()) {
+        // By index: messages run between deletions, and the list is read afresh after them.
+        for (std::size_t index = 0; index < list.items().size(); ++index) {
+            const tk::ListItem& row = list.items()[index];
             // A row stays while its entry survives. An empty caption names a default value;
             // the categories whose empty name would mean a parent key refuse it themselves.
             const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
             if (stays)
                 LVback->addItem(row);
+            tk::app().keepAnswering();
         }
     }
     list.clear();

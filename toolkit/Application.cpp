@@ -96,6 +96,13 @@ void Application::processMessages() {
         }
         dispatch(msg);
     }
+    lastAnswered_ = GetTickCount64();
+}
+
+void Application::keepAnswering() {
+    constexpr ULONGLONG AnswerIntervalMs = 100;
+    if (GetTickCount64() - lastAnswered_ > AnswerIntervalMs)
+        processMessages();
 }
 
 void Application::terminate() {

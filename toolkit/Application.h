@@ -41,6 +41,9 @@ class Application {
     // Runs the pending messages without blocking. A WM_QUIT met here marks the
     // application terminated (run() then returns at once).
     void processMessages();
+    // Runs the pending messages when they last ran more than a tenth of a second ago:
+    // for long loops, so that the window keeps answering at a small cost per step.
+    void keepAnswering();
     // Posts WM_QUIT.
     void terminate();
     bool terminated() const { return terminated_; }
@@ -76,6 +79,7 @@ class Application {
     bool terminated_ = false;
     Form* mainForm_ = nullptr;
     Cursor cursor_ = Cursor::Default;
+    ULONGLONG lastAnswered_ = 0;
 };
 
 // The one application of the process (initialises the common controls on first use).

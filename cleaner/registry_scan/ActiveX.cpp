@@ -5,6 +5,7 @@
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
 
 #include <optional>
 
@@ -89,6 +90,7 @@ void TForm1::ActiveXExecute() {
         ListSubkeys(HKEY_CLASSES_ROOT, ClassesPath, Memo1);
         std::wstring server;
         for (const std::wstring& entry : Memo1) {
+            tk::app().keepAnswering();
             const std::wstring classId = entry.substr(1);
             if (!HasMissingServer(classId, folders, server) || IsIgnored(*lvignoredax, server))
                 continue;

@@ -141,11 +141,11 @@ std::wstring IgnoreFilePath(const TForm1& form, const IgnoreCategory& category) 
 }
 
 // The row is written to the file first: a finding whose entry could not be stored
-// stays where it was.
+// stays where it was. Nothing is moved while a flow may be walking the lists.
 void IgnoreSelected(TForm1& form, const IgnoreCategory& category) {
     tk::ListView& findings = *(form.*category.findings);
     const int selected = findings.itemIndex();
-    if (selected < 0 || selected >= findings.count())
+    if (form.FlowRunning || selected < 0 || selected >= findings.count())
         return;
     tk::ListItem entry;
     entry.caption = findings.item(selected).caption;
@@ -159,7 +159,7 @@ void IgnoreSelected(TForm1& form, const IgnoreCategory& category) {
 void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
     tk::ListView& ignored = *(form.*category.ignored);
     const int selected = ignored.itemIndex();
-    if (selected < 0 || selected >= ignored.count())
+    if (form.FlowRunning || selected < 0 || selected >= ignored.count())
         return;
     const std::wstring path = IgnoreFilePath(form, category);
     if (PathExists(path))

@@ -2,6 +2,7 @@
 
 #include "cleaner/privacy/FolderListing.h"
 #include "registry/RegAccess.h"
+#include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
 namespace {
@@ -64,6 +65,7 @@ void StepPerFinding(TForm1& form) {
     if (position < StepLimit)
         form.PB->setPosition(position + 1);
     tk::seams().sleep(StepPauseMs);
+    tk::app().keepAnswering();
 }
 
 TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath,

@@ -81,6 +81,7 @@ OptimizerVisitor OptimizerPageVisitor(TForm1& form, const std::wstring& prefix) 
                 form.labelnode->setCaption(prefix + path);
                 if (level <= HiveBarLevels)
                     ShowOnBar(*form.PBHive, count - 1, index);
+                tk::app().keepAnswering();
             },
             [&form](const std::wstring& name, int index, int count) {
                 form.labelvalues->setCaption(name);

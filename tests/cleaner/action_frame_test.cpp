@@ -46,6 +46,14 @@ TEST_F(SerialActionFrame, EmptyScanKeepsItsColumnsAndCountsZero) {
     EXPECT_EQ(tk::Cursor::Default, tk::app().cursor());
 }
 
+// The fixed pauses keep their length, but the window answers during them.
+TEST_F(SerialActionFrame, ProgressPausesLetPendingMessagesRun) {
+    tk::seams().sleep = [](unsigned ms) { Sleep(ms); };
+    const scantest::PostedMessageProbe probe([this] { return form->PB->position() < 30; });
+    form->AdvanceProgress(0, 30);
+    EXPECT_TRUE(probe.seenDuringTheAction());
+}
+
 TEST_F(SerialActionFrame, NothingCheckedKeepsTheRowsInOrder) {
     addRow(L"a", false);
     addRow(L"b=c", false);

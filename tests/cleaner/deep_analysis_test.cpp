@@ -110,31 +110,11 @@ TEST_F(SerialDeepAnalysis, MissingPathsAreFindingsInWalkOrder) {
     EXPECT_EQ(0, form->PB->position());
 }
 
-// Records what the scan shows when a posted message gets its turn.
-struct PumpProbe {
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message != WM_APP)
-            return DefWindowProcW(window, message, wParam, lParam);
-        seenDuringWalk = form->labeldeep->visible() && form->PB->position() >= 10;
-        return 0;
-    }
-    static inline TForm1* form = nullptr;
-    static inline bool seenDuringWalk = false;
-};
-
-TEST_F(SerialDeepAnalysis, PendingMessagesRunDuringTheWalk) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = PumpProbe::Procedure;
-    windowClass.lpszClassName = L"TwDeepPumpProbe";
-    RegisterClassW(&windowClass);
-    const HWND probe = CreateWindowW(L"TwDeepPumpProbe", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     nullptr, nullptr);
-    PumpProbe::form = form.get();
+TEST_F(SerialDeepAnalysis, PendingMessagesRunDuringTheScan) {
     seed(L"A", L"value", L"text");
-    PostMessageW(probe, WM_APP, 0, 0);
+    const scantest::PostedMessageProbe probe([this] { return form->labeldeep->visible(); });
     scan();
-    EXPECT_TRUE(PumpProbe::seenDuringWalk);
-    DestroyWindow(probe);
+    EXPECT_TRUE(probe.seenDuringTheAction());
 }
 
 TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {

@@ -136,6 +136,14 @@ TEST_F(SerialOptimizer, WalkEndsWithFullBarsAndChangesNothing) {
     EXPECT_EQ(L"Current Hives: test", form->labeldeep->caption());
 }
 
+TEST_F(SerialOptimizer, WindowAnswersDuringTheWalk) {
+    const scantest::PostedMessageProbe probe(
+        [this] { return form->Hivetext->caption() == L"Current Hives: test"; });
+    Sleep(150);
+    RunOptimizer(*form, {testHive()});
+    EXPECT_TRUE(probe.seenDuringTheAction());
+}
+
 TEST_F(SerialOptimizer, OptimizeNowWalksBothHivesReadOnly) {
     const std::wstring userKey = L"Software\\Microsoft\\Windows";
     const std::wstring userBefore = Snapshot(HKEY_CURRENT_USER, userKey, 5);

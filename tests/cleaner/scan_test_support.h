@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -101,6 +102,42 @@ class NewFilesRemover {
   private:
     std::wstring folder_;
     std::vector<std::wstring> before_;
+};
+
+// A message-only window for a message posted before a long action: when the action lets
+// pending messages run, the message is handled and `look` tells what the action shows then.
+class PostedMessageProbe {
+  public:
+    explicit PostedMessageProbe(std::function<bool()> look) : look_(std::move(look)) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.lpszClassName = L"TwPostedMessageProbe";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        PostMessageW(window_, WM_APP, 0, 0);
+    }
+    ~PostedMessageProbe() { DestroyWindow(window_); }
+    PostedMessageProbe(const PostedMessageProbe&) = delete;
+    PostedMessageProbe& operator=(const PostedMessageProbe&) = delete;
+
+    // True when the message was handled and `look` said yes at that moment.
+    bool seenDuringTheAction() const { return seen_; }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* probe =
+            reinterpret_cast<PostedMessageProbe*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message != WM_APP || !probe)
+            return DefWindowProcW(window, message, wParam, lParam);
+        probe->seen_ = probe->look_();
+        return 0;
+    }
+
+    std::function<bool()> look_;
+    HWND window_ = nullptr;
+    bool seen_ = false;
 };
 
 inline HKEY OpenKey(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS) {
