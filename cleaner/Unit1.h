@@ -433,8 +433,8 @@ class TForm1 : public tk::Form {
 
     // Junk-file and privacy helpers (privacy/).
     // Clears the list, then adds blank + name for every entry of the search for folder +
-    // mask whose long name fits the mask; the size of each listed entry goes into sizes
-    // when one is given.
+    // mask whose long name fits the mask; the sizes of the listed entries go into sizes, in
+    // the same order, when one is given.
     static void ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
                                 const std::wstring& mask, FileSizes* sizes = nullptr);
     // Empties every drive's recycle bin without confirmation, progress window or sound;

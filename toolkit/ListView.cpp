@@ -131,9 +131,10 @@ void ListView::deleteItem(int index) {
 }
 
 void ListView::clear() {
-    setItemIndex(-1);
     items_.clear();
+    // Emptied first: clearing the selection visits every row the control holds.
     SendMessageW(handle(), LVM_DELETEALLITEMS, 0, 0);
+    setItemIndex(-1);
     syncCount(true);
 }
 

@@ -223,9 +223,9 @@ void TForm1::CookiesExecute() {
         if (IsFullFolderPath(folder))
             ListFolderFiles(ListBox2, folder, L"*.txt", &sizes);
         AdvanceProgress(0, 30);
-        for (const std::wstring& path : ListedPaths(ListBox2, folder, true))
-            if (IsTrackingCookieName(path.substr(folder.size())))
-                AddFileFinding(*this, *lvco, path, L"All items listed in Cookies", sizes);
+        for (const ListedFile& file : ListedFiles(ListBox2, sizes, folder, true))
+            if (IsTrackingCookieName(file.path.substr(folder.size())))
+                AddFileFinding(*this, *lvco, file, L"All items listed in Cookies");
         AdvanceProgress(30, 100);
     });
 }

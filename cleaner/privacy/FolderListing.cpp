@@ -52,6 +52,8 @@ bool Fits(const wchar_t* mask, const wchar_t* name) {
 void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
                  const std::wstring& mask, const std::wstring& prefix, FileSizes* sizes) {
     list.clear();
+    if (sizes)
+        sizes->clear();
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
@@ -61,7 +63,7 @@ void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
             continue;
         list.push_back(L" " + prefix + found.cFileName);
         if (sizes)
-            (*sizes)[folder + found.cFileName] = EntrySize(found);
+            sizes->push_back(EntrySize(found));
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }

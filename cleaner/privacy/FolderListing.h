@@ -5,12 +5,16 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-// Sizes of listed entries by full path (folder + name), as their directory entries gave
-// them.
-using FileSizes = std::unordered_map<std::wstring, std::uint64_t>;
+// The sizes of listed entries in listing order, as their directory entries gave them.
+using FileSizes = std::vector<std::uint64_t>;
+
+// A listed entry's full path and the size its directory entry gave.
+struct ListedFile {
+    std::wstring path;
+    std::uint64_t size;
+};
 
 // The whole size a directory entry gives.
 std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry);
@@ -21,7 +25,7 @@ bool NameFitsMask(const std::wstring& name, const std::wstring& mask);
 // Clears the list, then adds blank + folder + name for every entry that the search for
 // folder + mask reports and whose long name fits the mask (hidden and system files and
 // matching sub-folders included), in search order. Folder and mask are joined as they
-// stand. The size of each listed entry goes into sizes when one is given.
+// stand. The sizes of the listed entries go into sizes, in the same order, when one is given.
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
                      const std::wstring& mask, FileSizes* sizes = nullptr);
 

@@ -53,40 +53,40 @@ bool IsWalkedAsFolder(const std::wstring& path) {
     return path.compare(dot, std::wstring::npos, L".IE5") == 0;
 }
 
-// Files among the entries of folder + "*.*", less the index when it is skipped.
-std::vector<std::wstring> ListedEntries(std::vector<std::wstring>& scratch,
-                                        const std::wstring& folder, bool skipIndex,
-                                        FileSizes& sizes) {
+// The entries of folder + "*.*" with their sizes, less the index when it is skipped.
+std::vector<ListedFile> ListedEntries(std::vector<std::wstring>& scratch,
+                                      const std::wstring& folder, bool skipIndex) {
+    FileSizes sizes;
     ListFolderPaths(scratch, folder, L"*.*", &sizes);
-    std::vector<std::wstring> entries;
-    for (const std::wstring& path : ListedPaths(scratch, folder, false))
-        if (!skipIndex || path != folder + L"index.dat")
-            entries.push_back(path);
+    std::vector<ListedFile> entries;
+    for (ListedFile& entry : ListedFiles(scratch, sizes, folder, false))
+        if (!skipIndex || entry.path != folder + L"index.dat")
+            entries.push_back(std::move(entry));
     return entries;
 }
 
-std::vector<std::wstring> CollectBrowserFiles(TForm1& form, const BrowserWalk& walk,
-                                              const std::wstring& root, FileSizes& sizes) {
-    std::vector<std::wstring> collected;
+std::vector<ListedFile> CollectBrowserFiles(TForm1& form, const BrowserWalk& walk,
+                                            const std::wstring& root) {
+    std::vector<ListedFile> collected;
     SYSTEMTIME today{};
     GetLocalTime(&today);
     const std::wstring todaysContainer = root + HistoryContainerName(today);
-    for (const std::wstring& first : ListedEntries(form.ListBox1, root, true, sizes)) {
-        if (walk.skipTodaysContainer && first == todaysContainer)
+    for (ListedFile& first : ListedEntries(form.ListBox1, root, true)) {
+        if (walk.skipTodaysContainer && first.path == todaysContainer)
             continue;
-        if (!IsWalkedAsFolder(first)) {
-            collected.push_back(first);
+        if (!IsWalkedAsFolder(first.path)) {
+            collected.push_back(std::move(first));
             continue;
         }
-        for (const std::wstring& second :
-             ListedEntries(form.ListBox2, first + L"\\", walk.skipIndexBelowRoot, sizes)) {
-            if (!IsWalkedAsFolder(second)) {
-                collected.push_back(second);
+        for (ListedFile& second :
+             ListedEntries(form.ListBox2, first.path + L"\\", walk.skipIndexBelowRoot)) {
+            if (!IsWalkedAsFolder(second.path)) {
+                collected.push_back(std::move(second));
                 continue;
             }
-            for (const std::wstring& third :
-                 ListedEntries(form.ListBox3, second + L"\\", walk.skipIndexBelowRoot, sizes))
-                collected.push_back(third);
+            for (ListedFile& third :
+                 ListedEntries(form.ListBox3, second.path + L"\\", walk.skipIndexBelowRoot))
+                collected.push_back(std::move(third));
         }
     }
     return collected;
@@ -98,13 +98,9 @@ void ScanBrowserFolder(TForm1& form, tk::ListView& list, const BrowserWalk& walk
     form.RunScanFrame(list, FileListColumns, [&] {
         const std::wstring base = ReadRegString(ShellFoldersKey, walk.baseValue, HKEY_CURRENT_USER);
         const std::wstring root = base + walk.rootFolder;
-        form.ListBox4.clear();
-        FileSizes sizes;
         if (!base.empty() && IsFullFolderPath(root))
-            for (const std::wstring& path : CollectBrowserFiles(form, walk, root, sizes))
-                form.ListBox4.push_back(L" " + path);
-        for (const std::wstring& entry : form.ListBox4)
-            AddFileFinding(form, list, ListedName(entry), HistoryDetail, sizes);
+            for (const ListedFile& file : CollectBrowserFiles(form, walk, root))
+                AddFileFinding(form, list, file, HistoryDetail);
         form.AdvanceProgress(0, 100);
     });
 }

@@ -79,13 +79,13 @@ bool Keeps(const Search& search, const std::wstring& systemRoot, const std::wstr
     return !search.requireLowerLog || path.find(L"log") != std::wstring::npos;
 }
 
-// Full paths of the matches of every search, in search order, and their sizes. A search
-// whose base folder reads empty or relative is left out: it would run in the current drive
-// or folder.
-std::vector<std::wstring> CollectPaths(TForm1& form, const Search* first, const Search* last,
-                                       bool bareNames, FileSizes& sizes) {
+// The matches of every search with their sizes, in search order. A search whose base folder
+// reads empty or relative is left out: it would run in the current drive or folder.
+std::vector<ListedFile> CollectFiles(TForm1& form, const Search* first, const Search* last,
+                                     bool bareNames) {
     const BaseFolders folders = ReadBaseFolders();
-    std::vector<std::wstring> collected;
+    std::vector<ListedFile> collected;
+    FileSizes sizes;
     for (const Search* search = first; search != last; ++search) {
         const std::wstring base = BaseFolder(folders, search->base);
         const std::wstring folder = base + search->subFolder;
@@ -96,9 +96,9 @@ std::vector<std::wstring> CollectPaths(TForm1& form, const Search* first, const 
             TForm1::ListFolderFiles(form.ListBox1, folder, search->mask, &sizes);
         else
             ListFolderPaths(form.ListBox1, folder, search->mask, &sizes);
-        for (const std::wstring& path : ListedPaths(form.ListBox1, folder, bareNames))
-            if (Keeps(*search, folders.systemRoot, path))
-                collected.push_back(path);
+        for (ListedFile& file : ListedFiles(form.ListBox1, sizes, folder, bareNames))
+            if (Keeps(*search, folders.systemRoot, file.path))
+                collected.push_back(std::move(file));
     }
     return collected;
 }
@@ -107,27 +107,26 @@ template <std::size_t N>
 void ScanJunk(TForm1& form, tk::ListView& list, const Search (&searches)[N], const wchar_t* detail,
               bool bareNames = false) {
     form.RunScanFrame(list, FileListColumns, [&] {
-        FileSizes sizes;
-        for (const std::wstring& path :
-             CollectPaths(form, searches, searches + N, bareNames, sizes))
-            AddFileFinding(form, list, path, detail, sizes);
+        for (const ListedFile& file : CollectFiles(form, searches, searches + N, bareNames))
+            AddFileFinding(form, list, file, detail);
         form.AdvanceProgress(0, 100);
     });
 }
 
 } // namespace
 
-std::vector<std::wstring> ListedPaths(const std::vector<std::wstring>& listing,
-                                      const std::wstring& folder, bool bareNames) {
+std::vector<ListedFile> ListedFiles(const std::vector<std::wstring>& listing,
+                                    const FileSizes& sizes, const std::wstring& folder,
+                                    bool bareNames) {
     const std::wstring self = folder + L".";
     const std::wstring parent = folder + L"..";
-    std::vector<std::wstring> paths;
-    for (const std::wstring& entry : listing) {
-        std::wstring path = (bareNames ? folder : std::wstring()) + ListedName(entry);
+    std::vector<ListedFile> files;
+    for (std::size_t index = 0; index < listing.size(); ++index) {
+        std::wstring path = (bareNames ? folder : std::wstring()) + ListedName(listing[index]);
         if (path != self && path != parent)
-            paths.push_back(std::move(path));
+            files.push_back({std::move(path), sizes.at(index)});
     }
-    return paths;
+    return files;
 }
 
 void TForm1::temp_filesExecute() {

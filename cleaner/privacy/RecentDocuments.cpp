@@ -68,12 +68,6 @@ std::wstring FormatByteCount(long long n) {
     return std::to_wstring(n) + L" bytes";
 }
 
-// The size a listing gave for the full path; -1 when it listed no such path.
-long long ListedSize(const FileSizes& sizes, const std::wstring& path) {
-    const auto listed = sizes.find(path);
-    return listed == sizes.end() ? -1 : static_cast<long long>(listed->second);
-}
-
 std::wstring FullPath(const std::wstring& path) {
     const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (needed == 0)
@@ -124,10 +118,11 @@ std::wstring FormatSizeText(const std::wstring& text) {
     return FormatByteCount(ParseWholeNumber(text));
 }
 
-void AddFileFinding(TForm1& form, tk::ListView& list, const std::wstring& path,
-                    const std::wstring& detail, const FileSizes& sizes) {
-    form.AddFinding(list, FileNameOf(path),
-                    {L"Remove", detail, FolderOf(path), FormatByteCount(ListedSize(sizes, path))});
+void AddFileFinding(TForm1& form, tk::ListView& list, const ListedFile& file,
+                    const std::wstring& detail) {
+    form.AddFinding(list, FileNameOf(file.path),
+                    {L"Remove", detail, FolderOf(file.path),
+                     FormatByteCount(static_cast<long long>(file.size))});
 }
 
 void RemoveFileFindings(TForm1& form, tk::ListView& list) {
@@ -144,10 +139,10 @@ void TForm1::PrivacyExecute() {
             ListFolderFiles(ListBox3, recent + L"\\", L"*.lnk", &sizes);
         for (const std::wstring& entry : ListBox3)
             ListBox1.push_back(L" " + recent + L"\\" + ListedName(entry));
-        for (const std::wstring& entry : ListBox1) {
-            const std::wstring path = ListedName(entry);
-            if (!IsIgnored(*lvignoredpc, FileNameOf(path)))
-                AddFileFinding(*this, *lvpc, path, L"All items listed in Recent Documents", sizes);
+        for (std::size_t index = 0; index < ListBox1.size(); ++index) {
+            const ListedFile file{ListedName(ListBox1[index]), sizes.at(index)};
+            if (!IsIgnored(*lvignoredpc, FileNameOf(file.path)))
+                AddFileFinding(*this, *lvpc, file, L"All items listed in Recent Documents");
         }
         AdvanceProgress(0, 100);
     });

@@ -22,10 +22,10 @@ extern const wchar_t ShellFoldersKey[];
 // Columns of every list of file findings.
 extern const std::vector<TForm1::FindingColumn> FileListColumns;
 
-// Appends a checked finding for the file at the full path: its name, "Remove", the detail
-// text, its folder (ending in "\") and the size text of the size its listing gave.
-void AddFileFinding(TForm1& form, tk::ListView& list, const std::wstring& path,
-                    const std::wstring& detail, const FileSizes& sizes);
+// Appends a checked finding for a listed file: its name, "Remove", the detail text, its
+// folder (ending in "\") and the size text of the size its listing gave.
+void AddFileFinding(TForm1& form, tk::ListView& list, const ListedFile& file,
+                    const std::wstring& detail);
 
 // Deletes the file of every checked row (folder + name); a row stays while its file does.
 void RemoveFileFindings(TForm1& form, tk::ListView& list);
