@@ -111,37 +111,96 @@ std::wstring AnsiText(const char* bytes, std::size_t size) {
     return text;
 }
 
+bool IsStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// ReadRegString reads at most this many bytes of data.
+constexpr DWORD ReadLimit = 256 * sizeof(wchar_t);
+
+// Value data as ReadRegString gives it.
+std::wstring TextOfData(DWORD type, const BYTE* data, DWORD size) {
+    if (!IsWideText(type))
+        return AnsiText(reinterpret_cast<const char*>(data), size);
+    const std::wstring text(reinterpret_cast<const wchar_t*>(data), size / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
+}
+
 // The value's data as text (see ReadRegString) and its type; REG_NONE on failure.
-std::wstring ReadRegText(const std::wstring& key, const std::wstring& name, HKEY root,
-                         DWORD& type) {
-    type = REG_NONE;
-    HKEY handle;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return {};
-    wchar_t buffer[256];
+std::wstring ReadValueText(HKEY key, const std::wstring& name, DWORD& type) {
+    alignas(wchar_t) BYTE buffer[ReadLimit];
     DWORD size = sizeof buffer;
-    const LSTATUS result = RegQueryValueExW(handle, name.c_str(), nullptr, &type,
-                                            reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(handle);
-    if (result != ERROR_SUCCESS) {
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, buffer, &size) != ERROR_SUCCESS) {
         type = REG_NONE;
         return {};
     }
-    if (!IsWideText(type))
-        return AnsiText(reinterpret_cast<const char*>(buffer), size);
-    const std::wstring data(buffer, size / sizeof(wchar_t));
-    return data.substr(0, data.find(L'\0'));
+    return TextOfData(type, buffer, size);
+}
+
+// What read gives for the value of root\key; the empty text when the key does not open.
+std::wstring ReadFromKey(HKEY root, const std::wstring& key, const std::wstring& name,
+                         std::wstring (*read)(HKEY, const std::wstring&)) {
+    HKEY handle;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+        return {};
+    std::wstring text = read(handle, name);
+    RegCloseKey(handle);
+    return text;
+}
+
+std::wstring ReadKeyString(HKEY key, const std::wstring& name) {
+    DWORD type;
+    return ReadValueText(key, name, type);
 }
 
 } // namespace
 
-std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root) {
+std::wstring ReadKeyStringOnly(HKEY key, const std::wstring& name) {
     DWORD type;
-    return ReadRegText(key, name, root, type);
+    std::wstring text = ReadValueText(key, name, type);
+    return IsStringType(type) ? text : std::wstring();
+}
+
+std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HKEY root) {
+    return ReadFromKey(root, key, name, ReadKeyString);
 }
 
 std::wstring ReadRegStringOnly(const std::wstring& key, const std::wstring& name, HKEY root) {
-    DWORD type;
-    std::wstring text = ReadRegText(key, name, root, type);
-    return type == REG_SZ || type == REG_EXPAND_SZ ? text : std::wstring();
+    return ReadFromKey(root, key, name, ReadKeyStringOnly);
+}
+
+void ForEachValueData(
+    HKEY key, const std::function<void(const std::wstring&, DWORD, const BYTE*, DWORD)>& visit) {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &longestName, &largestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return;
+    std::vector<wchar_t> name(longestName + 1);
+    std::vector<BYTE> data(largestData + sizeof(wchar_t));
+    for (DWORD index = 0;;) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = REG_NONE;
+        const LSTATUS result =
+            RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+        if (result == ERROR_MORE_DATA) {
+            // The value grew since the key was measured.
+            name.resize(name.size() * 2);
+            data.resize(std::max<std::size_t>(data.size() * 2, size));
+            continue;
+        }
+        if (result != ERROR_SUCCESS)
+            return;
+        ++index;
+        visit(std::wstring(name.data(), nameLength), type, data.data(), size);
+    }
+}
+
+void ForEachValueText(HKEY key, bool stringsOnly,
+                      const std::function<void(const std::wstring&, const std::wstring&)>& visit) {
+    ForEachValueData(key, [&](const std::wstring& name, DWORD type, const BYTE* data, DWORD size) {
+        const bool read = size <= ReadLimit && (!stringsOnly || IsStringType(type));
+        visit(name, read ? TextOfData(type, data, size) : std::wstring());
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "registry/RegAccess.h"
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -31,6 +32,18 @@ std::wstring ReadRegString(const std::wstring& key, const std::wstring& name, HK
 // The text of a REG_SZ or REG_EXPAND_SZ value as ReadRegString reads it; empty for a value
 // of any other type, whose data never names a path.
 std::wstring ReadRegStringOnly(const std::wstring& key, const std::wstring& name, HKEY root);
+
+// ReadRegStringOnly of a value of a key that is open for reading.
+std::wstring ReadKeyStringOnly(HKEY key, const std::wstring& name);
+
+// Calls visit(name, type, data, size) for every value of an open key, in enumeration order.
+void ForEachValueData(
+    HKEY key, const std::function<void(const std::wstring&, DWORD, const BYTE*, DWORD)>& visit);
+
+// Calls visit(name, text) for every value of an open key, in enumeration order, text being
+// what ReadKeyString gives for the value (with stringsOnly, what ReadKeyStringOnly gives).
+void ForEachValueText(HKEY key, bool stringsOnly,
+                      const std::function<void(const std::wstring&, const std::wstring&)>& visit);
 
 // The system's text for an error code, without its trailing line break.
 std::wstring SystemErrorText(DWORD code);

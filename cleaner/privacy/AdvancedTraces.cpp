@@ -83,15 +83,16 @@ bool Takes(const Place& place, const std::wstring& name) {
 }
 
 void AddTraces(TForm1& form, const Place& place, const std::wstring& path) {
-    ListValueNames(place.root, path, form.Memo1);
+    TRegAccess key;
+    key.SetRootKey(place.root);
+    if (!key.OpenKey(path, false))
+        return;
     const std::wstring location = std::wstring(place.rootText) + path;
-    for (const std::wstring& entry : form.Memo1) {
-        const std::wstring name = entry.substr(1);
-        if (!Takes(place, name))
-            continue;
-        form.AddFinding(*form.lvadvanced, name,
-                        {place.label, ReadRegString(path.substr(1), name, place.root), location});
-    }
+    ForEachValueText(key.CurrentKey(), false,
+                     [&](const std::wstring& name, const std::wstring& data) {
+                         if (Takes(place, name))
+                             form.AddFinding(*form.lvadvanced, name, {place.label, data, location});
+                     });
 }
 
 void AddSearchTraces(TForm1& form) {

@@ -72,7 +72,7 @@ std::wstring ServerPath(const std::wstring& classId) {
     server.SetRootKey(HKEY_CLASSES_ROOT);
     if (!server.OpenKey(L"\\" + ServerKeyPath(classId), false))
         return {};
-    return ReadRegStringOnly(ServerKeyPath(classId), L"", HKEY_CLASSES_ROOT);
+    return ReadKeyStringOnly(server.CurrentKey(), L"");
 }
 
 bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,

@@ -111,20 +111,33 @@ class DeepWalk {
         const std::wstring location = branch_.location + L"\\" + path;
         form_.labeldeep->setCaption(location);
         const bool deeper = static_cast<int>(keyNames.size()) < branch_.depth;
-        const KeyNames names =
-            ReadKeyNames(branch_.root, L"\\" + branch_.key + L"\\" + path, deeper);
-        for (const std::wstring& name : names.values)
-            testValue(keyNames, path, location, name);
-        for (const std::wstring& subkey : names.subkeys) {
+        for (const std::wstring& subkey : testValues(keyNames, path, location, deeper)) {
             std::vector<std::wstring> next = keyNames;
             next.push_back(subkey);
             walkKey(next);
         }
     }
 
-    void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& path,
-                   const std::wstring& location, const std::wstring& name) {
-        const std::wstring data = ReadRegStringOnly(branch_.key + L"\\" + path, name, branch_.root);
+    // Tests the values of the key; returns its subkeys when the walk goes deeper.
+    std::vector<std::wstring> testValues(const std::vector<std::wstring>& keyNames,
+                                         const std::wstring& path, const std::wstring& location,
+                                         bool deeper) {
+        TRegAccess key(KEY_READ);
+        key.SetRootKey(branch_.root);
+        if (!key.OpenKey(L"\\" + branch_.key + L"\\" + path, false))
+            return {};
+        ForEachValueText(key.CurrentKey(), true,
+                         [&](const std::wstring& name, const std::wstring& data) {
+                             testValue(keyNames, location, name, data);
+                         });
+        std::vector<std::wstring> subkeys;
+        if (deeper)
+            key.GetKeyNames(subkeys);
+        return ListedNames(std::move(subkeys));
+    }
+
+    void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& location,
+                   const std::wstring& name, const std::wstring& data) {
         const std::wstring candidate =
             DeepCandidatePath(data, keyNames, branch_.rules, drivePrefix_);
         if (IsMissingDeepPath(data, candidate))

@@ -10,19 +10,6 @@ namespace {
 constexpr int StepLimit = 70;
 constexpr unsigned StepPauseMs = 30;
 
-void ListNames(HKEY root, const std::wstring& path, bool subkeys,
-               std::vector<std::wstring>& names) {
-    names.clear();
-    TRegAccess key;
-    key.SetRootKey(root);
-    if (!key.OpenKey(path, false))
-        return;
-    if (subkeys)
-        key.GetKeyNames(names);
-    else
-        key.GetValueNames(names);
-}
-
 // A single key name: not empty and without a path separator.
 bool IsPlainKeyName(const std::wstring& name) {
     return !name.empty() && name.find(L'\\') == std::wstring::npos;
@@ -39,11 +26,11 @@ std::vector<TForm1::FindingColumn> RegistryColumns(int errorItems, int repairRep
 }
 
 void ListSubkeys(HKEY root, const std::wstring& path, std::vector<std::wstring>& names) {
-    ListNames(root, path, true, names);
-}
-
-void ListValueNames(HKEY root, const std::wstring& path, std::vector<std::wstring>& names) {
-    ListNames(root, path, false, names);
+    names.clear();
+    TRegAccess key;
+    key.SetRootKey(root);
+    if (key.OpenKey(path, false))
+        key.GetKeyNames(names);
 }
 
 KeyNames ReadKeyNames(HKEY root, const std::wstring& path, bool withSubkeys) {

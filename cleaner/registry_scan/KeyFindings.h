@@ -16,10 +16,9 @@ constexpr std::size_t LocationColumn = 2;
 std::vector<TForm1::FindingColumn> RegistryColumns(int errorItems, int repairReport, int detailInfo,
                                                    int registryLocation);
 
-// Lists the subkey or value names of root\path into the list (emptied first, one blank
-// before each name); nothing when the key does not open with full access.
+// Lists the subkey names of root\path into the list (emptied first, one blank before each
+// name); nothing when the key does not open with full access.
 void ListSubkeys(HKEY root, const std::wstring& path, std::vector<std::wstring>& names);
-void ListValueNames(HKEY root, const std::wstring& path, std::vector<std::wstring>& names);
 
 // The value names and, when wanted, the subkey names of a key, without their blanks; none
 // when the key does not open for reading.

@@ -4,6 +4,7 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
 
 #include <algorithm>
 #include <map>
@@ -177,30 +178,9 @@ std::wstring ReadWholeString(HKEY key, const std::wstring& name) {
 
 void ForEachValue(HKEY key,
                   const std::function<void(const std::wstring&, const std::wstring&)>& visit) {
-    DWORD longestName = 0;
-    DWORD largestData = 0;
-    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         &longestName, &largestData, nullptr, nullptr) != ERROR_SUCCESS)
-        return;
-    std::vector<wchar_t> name(longestName + 1);
-    std::vector<wchar_t> data(largestData / sizeof(wchar_t) + 1);
-    for (DWORD index = 0;;) {
-        DWORD nameLength = static_cast<DWORD>(name.size());
-        DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-        DWORD type = REG_NONE;
-        const LSTATUS result = RegEnumValueW(key, index, name.data(), &nameLength, nullptr, &type,
-                                             reinterpret_cast<BYTE*>(data.data()), &size);
-        if (result == ERROR_MORE_DATA) {
-            // The value grew since the key was measured.
-            name.resize(name.size() * 2);
-            data.resize(std::max<std::size_t>(data.size() * 2, size / sizeof(wchar_t) + 1));
-            continue;
-        }
-        if (result != ERROR_SUCCESS)
-            return;
-        ++index;
-        visit(std::wstring(name.data(), nameLength), StringData(type, data.data(), size));
-    }
+    ForEachValueData(key, [&](const std::wstring& name, DWORD type, const BYTE* data, DWORD size) {
+        visit(name, StringData(type, reinterpret_cast<const wchar_t*>(data), size));
+    });
 }
 
 namespace {
