@@ -7,6 +7,8 @@
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -37,6 +39,18 @@ std::optional<std::wstring> Within(const std::wstring& folder, const std::wstrin
     return folder + rest;
 }
 
+// False for a path with a colon past the drive in one of its folders: no file system allows
+// one there, so nothing is looked up. Joining a folder to a full server path gives such
+// paths ("C:\WINDOWS" + "C:\x.dll").
+bool CanExist(const std::wstring& path) {
+    const bool devicePrefix =
+        path.compare(0, 4, L"\\\\?\\") == 0 || path.compare(0, 4, L"\\\\.\\") == 0;
+    const std::size_t colon = path.find(L':', devicePrefix ? 6 : 2);
+    const std::size_t lastSeparator = path.find_last_of(L"\\/");
+    return colon == std::wstring::npos || lastSeparator == std::wstring::npos ||
+           colon > lastSeparator;
+}
+
 // Missing only when every form the stored path may stand for was looked at and none
 // exists: a form that cannot be built leaves the server unjudged.
 bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
@@ -56,10 +70,12 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
         ExpandEnvironment(unquoted),
     };
     bool judged = true;
-    for (const std::optional<std::wstring>& candidate : candidates) {
-        if (!candidate)
+    // A place already looked at is not looked at again.
+    for (auto candidate = std::begin(candidates); candidate != std::end(candidates); ++candidate) {
+        if (!*candidate)
             judged = false;
-        else if (FileExists(*candidate))
+        else if (std::find(std::begin(candidates), candidate, *candidate) == candidate &&
+                 CanExist(**candidate) && FileExists(**candidate))
             return false;
     }
     return judged;

@@ -65,6 +65,7 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
     const std::vector<std::wstring> present{
         classId(server),
         classId(L"\"" + server + L"\""),
+        classId(L"\\\\?\\" + server),
         classId(L"ole32.dll"),
         classId(L"%SystemRoot%\\system32\\ole32.dll", REG_EXPAND_SZ),
         classId(L"%windir%\\system32\\ole32.dll", REG_EXPAND_SZ),
