@@ -20,6 +20,10 @@ const wchar_t DefaultValueName[] = L"(Default)";
 constexpr int WalkStartProgress = 10;
 constexpr int WalkEndProgress = 80;
 
+// The key being walked is shown at most this often: painting the text takes longer than
+// reading a key, and no eye follows hundreds of keys a second.
+constexpr ULONGLONG KeyShownEveryMs = 40;
+
 std::wstring FirstPiece(const std::wstring& text, wchar_t delimiter) {
     return text.substr(0, text.find(delimiter));
 }
@@ -102,14 +106,27 @@ class DeepWalk {
             if (form_.PB->position() < branch_.progressCap)
                 form_.PB->setPosition(form_.PB->position() + 1);
         }
+        if (!lastKey_.empty())
+            form_.labeldeep->setCaption(lastKey_);
     }
 
   private:
+    void showKey(const std::wstring& location) {
+        const ULONGLONG now = GetTickCount64();
+        if (now < nextKeyShown_) {
+            lastKey_ = location;
+            return;
+        }
+        form_.labeldeep->setCaption(location);
+        lastKey_.clear();
+        nextKeyShown_ = now + KeyShownEveryMs;
+    }
+
     void walkKey(const std::vector<std::wstring>& keyNames) {
         tk::app().processMessages();
         const std::wstring path = Joined(keyNames);
         const std::wstring location = branch_.location + L"\\" + path;
-        form_.labeldeep->setCaption(location);
+        showKey(location);
         const bool deeper = static_cast<int>(keyNames.size()) < branch_.depth;
         for (const std::wstring& subkey : testValues(keyNames, path, location, deeper)) {
             std::vector<std::wstring> next = keyNames;
@@ -148,6 +165,8 @@ class DeepWalk {
     TForm1& form_;
     const DeepBranch& branch_;
     const std::wstring drivePrefix_;
+    ULONGLONG nextKeyShown_ = 0;
+    std::wstring lastKey_; // walked but not shown yet
 };
 
 // The branch holding a finding's location, with the key path below the branch key split
@@ -233,8 +252,13 @@ std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::
 }
 
 bool IsMissingDeepPath(const std::wstring& data, const std::wstring& candidate) {
-    return !candidate.empty() && NamesNothing(candidate) && NamesNothing(data) &&
-           NamesNothing(FirstPiece(data, L',')) && ProbeCommandLine(candidate) == 1;
+    if (candidate.empty())
+        return false;
+    // Each path is looked up once.
+    const std::wstring beforeComma = FirstPiece(data, L',');
+    return NamesNothing(candidate) && (data == candidate || NamesNothing(data)) &&
+           (beforeComma == candidate || beforeComma == data || NamesNothing(beforeComma)) &&
+           ProbeCommandLine(candidate) == 1;
 }
 
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {
