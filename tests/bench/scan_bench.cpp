@@ -241,18 +241,12 @@ void CreateFiles(const std::vector<FileSet>& sets) {
     }
 }
 
-void DeleteFiles(const std::vector<FileSet>& sets) {
-    if (WineUnixName()) {
-        std::string script;
-        for (const FileSet& set : sets)
-            script += "find " + Quoted(UnixPath(set.folder)) + " -maxdepth 1 -name " +
-                      Quoted(Narrow(set.prefix + L"*" + set.suffix)) + " -delete\n";
-        RunUnixScript(script);
-        return;
-    }
-    for (const FileSet& set : sets)
-        for (int i = 0; i < set.count; ++i)
-            DeleteFileW((set.folder + Numbered(set.prefix, i, set.suffix)).c_str());
+// Deletes the folder with everything in it.
+void RemoveTree(const std::wstring& folder) {
+    if (WineUnixName())
+        RunUnixScript("rm -rf " + Quoted(UnixPath(folder)) + "\n");
+    else
+        std::filesystem::remove_all(folder);
 }
 
 // Walks folder + mask, reading each entry's attributes and size; with levels above 1 it
@@ -288,23 +282,19 @@ struct Category {
     std::function<void(TForm1&)> bareWalk;
 };
 
-// Files: half of the entries are findings where the category judges names.
-std::function<void()> SeedFiles(std::vector<FileSet> sets) {
-    std::vector<std::wstring> created;
-    for (const FileSet& set : sets) {
-        std::wstring folder = set.folder;
-        while (!folder.empty() && GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
-            created.push_back(folder);
-            folder = std::filesystem::path(folder).parent_path().parent_path().wstring() + L"\\";
-        }
+// A folder of the benchmark's own for one category's files, with its trailing backslash.
+std::wstring BenchFolder(const wchar_t* category) {
+    return BenchRoot() + category + L"\\";
+}
+
+// Creates the files in the category's folder; the returned function deletes the folder with
+// everything in it and puts back the value pointed at it.
+std::function<void()> SeedTree(const std::wstring& tree, const std::vector<FileSet>& sets,
+                               std::shared_ptr<PointedValue> pointed) {
+    for (const FileSet& set : sets)
         std::filesystem::create_directories(set.folder);
-    }
     CreateFiles(sets);
-    return [sets, created] {
-        DeleteFiles(sets);
-        for (const std::wstring& folder : created)
-            RemoveDirectoryW(folder.c_str());
-    };
+    return [tree, pointed] { RemoveTree(tree); };
 }
 
 const wchar_t* const RunPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -498,14 +488,28 @@ void WalkDeep(TForm1&) {
         });
 }
 
-// File categories. Each seeds into one folder (or, for the browser folders, into
-// containers of 1,000 files) and walks the folders its scan searches.
+// The junk-file categories search below the system folder, named while their files are
+// there as a folder of the benchmark's own (WINDOWS in capitals, as the chkdsk search wants).
+std::shared_ptr<PointedValue> PointSystemRoot(const std::wstring& tree) {
+    return std::make_shared<PointedValue>(HKEY_LOCAL_MACHINE, NtCurrentVersionKey, L"SystemRoot",
+                                          tree + L"WINDOWS");
+}
+
+std::function<void()> SeedSystemFiles(const wchar_t* category, const wchar_t* folder,
+                                      const FileSet& names) {
+    const std::wstring tree = BenchFolder(category);
+    FileSet files = names;
+    files.folder = tree + folder;
+    return SeedTree(tree, {files}, PointSystemRoot(tree));
+}
+
 std::wstring TempFolder() {
     return SystemRootFolder() + L"\\Temp\\";
 }
 
 std::function<void()> SeedTemporary(TForm1&, int count) {
-    return SeedFiles({{TempFolder(), Prefixed(L"bench_"), L".tmp", count}});
+    return SeedSystemFiles(L"temporary", L"WINDOWS\\Temp\\",
+                           {L"", Prefixed(L"bench_"), L".tmp", count});
 }
 
 void WalkTemporary(TForm1&) {
@@ -516,7 +520,8 @@ void WalkTemporary(TForm1&) {
 }
 
 std::function<void()> SeedDumps(TForm1&, int count) {
-    return SeedFiles({{SystemRootFolder() + L"\\MiniDump\\", Prefixed(L"crash_"), L".dmp", count}});
+    return SeedSystemFiles(L"dumps", L"WINDOWS\\MiniDump\\",
+                           {L"", Prefixed(L"crash_"), L".dmp", count});
 }
 
 void WalkDumps(TForm1&) {
@@ -525,8 +530,8 @@ void WalkDumps(TForm1&) {
 }
 
 std::function<void()> SeedLogs(TForm1&, int count) {
-    return SeedFiles(
-        {{SystemRootFolder() + L"\\security\\logs\\", Prefixed(L"audit_"), L".log", count}});
+    return SeedSystemFiles(L"logs", L"WINDOWS\\security\\logs\\",
+                           {L"", Prefixed(L"audit_"), L".log", count});
 }
 
 void WalkLogs(TForm1&) {
@@ -546,52 +551,40 @@ void WalkLogs(TForm1&) {
         WalkFolder(root + folder, mask);
 }
 
-// The chkdsk search looks in the drive root only for a system folder named WINDOWS in
-// capitals: the system folder is named so while the entries are there.
+// The chkdsk search looks in the drive root, the system folder's parent.
 std::function<void()> SeedChkdsk(TForm1&, int count) {
-    std::wstring capitals = SystemRootFolder();
-    CharUpperW(capitals.data());
-    auto pointed = std::make_shared<PointedValue>(HKEY_LOCAL_MACHINE, NtCurrentVersionKey,
-                                                  L"SystemRoot", capitals);
-    std::function<void()> remove =
-        SeedFiles({{SystemDrivePrefixOf(capitals), L"File" + Prefixed(L""), L".chk", count}});
-    return [pointed, remove] { remove(); };
+    return SeedSystemFiles(L"chkdsk", L"", {L"", L"File" + Prefixed(L""), L".chk", count});
 }
 
 void WalkChkdsk(TForm1&) {
     WalkFolder(SystemDrivePrefixOf(SystemRootFolder()), L"File*.chk");
 }
 
-std::wstring BenchFolder(const wchar_t* name) {
-    return BenchRoot() + name;
-}
-
-// A category whose folder is named by a Shell Folders value: the value points at a folder
-// of the benchmark while the entries are there.
+// A category whose folder a Shell Folders value names: the value names a folder of the
+// benchmark's own while the files are there.
 std::function<void()> SeedShellFolder(const wchar_t* value, const std::vector<FileSet>& sets) {
-    auto pointed =
-        std::make_shared<PointedValue>(HKEY_CURRENT_USER, ShellFolders, value, BenchFolder(value));
-    std::function<void()> remove = SeedFiles(sets);
-    return [pointed, remove] { remove(); };
+    const std::wstring tree = BenchFolder(value);
+    return SeedTree(tree, sets,
+                    std::make_shared<PointedValue>(HKEY_CURRENT_USER, ShellFolders, value,
+                                                   tree.substr(0, tree.size() - 1)));
 }
 
 std::function<void()> SeedCookies(TForm1&, int count) {
-    const std::wstring folder = BenchFolder(L"Cookies") + L"\\";
+    const std::wstring folder = BenchFolder(L"Cookies");
     return SeedShellFolder(L"Cookies", {{folder, L"user@ads", L".txt", count / 2},
                                         {folder, L"user@site", L".txt", count - count / 2}});
 }
 
 void WalkCookies(TForm1&) {
-    WalkFolder(BenchFolder(L"Cookies") + L"\\", L"*.txt");
+    WalkFolder(BenchFolder(L"Cookies"), L"*.txt");
 }
 
 std::function<void()> SeedRecent(TForm1&, int count) {
-    return SeedShellFolder(L"Recent",
-                           {{BenchFolder(L"Recent") + L"\\", L"Document ", L".lnk", count}});
+    return SeedShellFolder(L"Recent", {{BenchFolder(L"Recent"), L"Document ", L".lnk", count}});
 }
 
 void WalkRecent(TForm1&) {
-    WalkFolder(BenchFolder(L"Recent") + L"\\", L"*.lnk");
+    WalkFolder(BenchFolder(L"Recent"), L"*.lnk");
 }
 
 constexpr int FilesPerContainer = 1000;
@@ -609,19 +602,19 @@ std::function<void()> SeedBrowser(const wchar_t* value, const wchar_t* walkRoot,
 }
 
 std::function<void()> SeedHistory(TForm1&, int count) {
-    return SeedBrowser(L"History", L"\\History.IE5\\", count);
+    return SeedBrowser(L"History", L"History.IE5\\", count);
 }
 
 std::function<void()> SeedCache(TForm1&, int count) {
-    return SeedBrowser(L"Cache", L"\\Content.IE5\\", count);
+    return SeedBrowser(L"Cache", L"Content.IE5\\", count);
 }
 
 void WalkHistory(TForm1&) {
-    WalkFolder(BenchFolder(L"History") + L"\\History.IE5\\", L"*.*", 3);
+    WalkFolder(BenchFolder(L"History") + L"History.IE5\\", L"*.*", 3);
 }
 
 void WalkCache(TForm1&) {
-    WalkFolder(BenchFolder(L"Cache") + L"\\Content.IE5\\", L"*.*", 3);
+    WalkFolder(BenchFolder(L"Cache") + L"Content.IE5\\", L"*.*", 3);
 }
 
 const Category Categories[] = {
@@ -682,6 +675,8 @@ struct Removal {
     std::unique_ptr<tk::ListView> TForm1::*list;
     void (TForm1::*scan)();
     void (TForm1::*remove)();
+    // Makes the place for the entries; the returned function clears it away.
+    std::function<std::function<void()>()> setUp;
     std::function<void()> seed;
     std::function<void()> bareDelete;
 };
@@ -692,8 +687,18 @@ FileSet RemovedFiles() {
     return {TempFolder(), RemovedPrefix, L".tmp", RemovalEntries};
 }
 
+void DeleteRemovedValues() {
+    const HKEY key = OpenKey(HKEY_CURRENT_USER, RunPath);
+    for (int i = 0; i < RemovalEntries; ++i)
+        RegDeleteValueW(key, Numbered(RemovedPrefix, i).c_str());
+    RegCloseKey(key);
+}
+
 const Removal Removals[] = {
     {"temporary", &TForm1::lvdel, &TForm1::temp_filesExecute, &TForm1::removetempExecute,
+     [] {
+         return SeedSystemFiles(L"removal", L"WINDOWS\\Temp\\", {L"", RemovedPrefix, L".tmp", 0});
+     },
      [] { CreateFiles({RemovedFiles()}); },
      [] {
          const FileSet files = RemovedFiles();
@@ -701,18 +706,14 @@ const Removal Removals[] = {
              DeleteFileW((files.folder + Numbered(files.prefix, i, files.suffix)).c_str());
      }},
     {"start-up", &TForm1::lvsp, &TForm1::StartupExecute, &TForm1::removespExecute,
+     [] { return std::function<void()>(DeleteRemovedValues); },
      [] {
          const HKEY key = OpenKey(HKEY_CURRENT_USER, RunPath);
          for (int i = 0; i < RemovalEntries; ++i)
              SetValue(key, Numbered(RemovedPrefix, i), Numbered(L"C:\\Missing\\app_", i, L".exe"));
          RegCloseKey(key);
      },
-     [] {
-         const HKEY key = OpenKey(HKEY_CURRENT_USER, RunPath);
-         for (int i = 0; i < RemovalEntries; ++i)
-             RegDeleteValueW(key, Numbered(RemovedPrefix, i).c_str());
-         RegCloseKey(key);
-     }},
+     DeleteRemovedValues},
 };
 
 // Checks the seeded rows only; returns how many there are.
@@ -729,6 +730,7 @@ int CheckSeeded(tk::ListView& list) {
 void MeasureRemoval(TForm1& form, const Removal& removal) {
     tk::ListView& list = *(form.*removal.list);
     ShowList(form, list);
+    const std::function<void()> clearAway = removal.setUp();
     int findings = 0;
     const auto [removeMs, bareMs] = BestOfBoth({[&] { (form.*removal.remove)(); },
                                                 [&] {
@@ -737,7 +739,7 @@ void MeasureRemoval(TForm1& form, const Removal& removal) {
                                                     findings = CheckSeeded(list);
                                                 }},
                                                {removal.bareDelete, removal.seed});
-    removal.bareDelete();
+    clearAway();
     PrintLine(removal.name, "remove", RemovalEntries, removeMs, bareMs, findings);
     std::printf("\n");
     std::fflush(stdout);
