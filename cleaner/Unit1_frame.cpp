@@ -24,14 +24,13 @@ constexpr ULONGLONG FindingsPaintMs = 250;
 class PaintBatches {
   public:
     PaintBatches(TForm1& form, tk::ListView& list) : form_(form), list_(list) {
-        list_.beginUpdate();
+        list_.beginAppending();
         form_.ScanningList = &list_;
         form_.NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
     }
     ~PaintBatches() {
         form_.ScanningList = nullptr;
-        list_.endUpdate();
-        UpdateWindow(list_.handle());
+        list_.endAppending();
     }
     PaintBatches(const PaintBatches&) = delete;
     PaintBatches& operator=(const PaintBatches&) = delete;
@@ -96,9 +95,7 @@ void TForm1::AddFinding(tk::ListView& list, const std::wstring& caption,
     list.addItem(std::move(item));
     if (&list != ScanningList || GetTickCount64() < NextFindingsPaint)
         return;
-    list.endUpdate();
-    UpdateWindow(list.handle());
-    list.beginUpdate();
+    list.showAddedRows();
     NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
     tk::app().keepAnswering();
 }

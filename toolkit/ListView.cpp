@@ -109,6 +109,8 @@ void ListView::setColumnWidth(int index, int width) {
 int ListView::addItem(ListItem item) {
     items_.push_back(std::move(item));
     const int index = count() - 1;
+    if (appending_)
+        return index;
     syncCount(false);
     refreshItem(index);
     return index;
@@ -248,6 +250,20 @@ void ListView::endUpdate() {
         return;
     SendMessageW(handle(), WM_SETREDRAW, TRUE, 0);
     syncCount(true);
+}
+
+void ListView::beginAppending() {
+    appending_ = true;
+}
+
+void ListView::showAddedRows() {
+    syncCount(false);
+    UpdateWindow(handle());
+}
+
+void ListView::endAppending() {
+    appending_ = false;
+    showAddedRows();
 }
 
 int ListView::focusedRow() const {

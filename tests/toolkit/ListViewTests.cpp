@@ -178,13 +178,25 @@ TEST_F(ListViewTest, ClearEmptiesModelControlAndSelection) {
                                                 static_cast<WPARAM>(-1), LVNI_SELECTED)));
 }
 
-TEST_F(ListViewTest, BatchedUpdatesShowAfterEndUpdate) {
+TEST_F(ListViewTest, BatchedAndAppendedRowsShowWhenTheirBatchEnds) {
     list.beginUpdate();
     for (int i = 0; i < 500; ++i)
         list.addItem(row(L"row " + std::to_wstring(i)));
     list.endUpdate();
     EXPECT_EQ(500, shownCount());
     EXPECT_EQ(L"row 499", shownText(499, 0));
+
+    list.beginAppending();
+    list.addItem(row(L"appended"));
+    EXPECT_EQ(500, shownCount());
+    list.showAddedRows();
+    EXPECT_EQ(501, shownCount());
+    list.addItem(row(L"last"));
+    list.endAppending();
+    EXPECT_EQ(502, shownCount());
+    EXPECT_EQ(L"last", shownText(501, 0));
+    list.addItem(row(L"after"));
+    EXPECT_EQ(503, shownCount());
 }
 
 TEST_F(ListViewTest, OutOfRangeSelectionClears) {
