@@ -69,10 +69,13 @@ void TForm1::RunScanFrame(tk::ListView& list, const std::vector<FindingColumn>& 
     const BusyAction busy(*PB);
     {
         const PaintBatches batches(*this, list);
-        list.clear();
-        list.clearColumns();
-        for (const FindingColumn& column : columns)
-            list.addColumn(column.title, column.width);
+        {
+            const BulkRows emptied(list);
+            list.clear();
+            list.clearColumns();
+            for (const FindingColumn& column : columns)
+                list.addColumn(column.title, column.width);
+        }
         walk();
     }
     LastFoundCount = list.count();
