@@ -2,6 +2,7 @@
 
 #include "controls/CtrlCommon.h"
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 #include "toolkit/MessageBox.h"
 
 #include <algorithm>

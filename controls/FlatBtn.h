@@ -4,7 +4,6 @@
 
 #include "toolkit/Action.h"
 #include "toolkit/CustomControl.h"
-#include "toolkit/Form.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,7 @@
 #include "controls/GradButton.h"
 
 #include "controls/CtrlCommon.h"
+#include "toolkit/Form.h"
 
 #include <windowsx.h>
 

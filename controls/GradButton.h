@@ -3,7 +3,6 @@
 // border, optional 3-D edge lines and a glyph, coloured by a named scheme.
 
 #include "toolkit/CustomControl.h"
-#include "toolkit/Form.h"
 
 namespace ctl {
 

@@ -155,6 +155,10 @@ std::wstring ReadKeyString(HKEY key, const std::wstring& name) {
 
 } // namespace
 
+std::wstring StringValueText(DWORD type, const BYTE* data, DWORD size) {
+    return IsStringType(type) ? TextOfData(type, data, size) : std::wstring();
+}
+
 std::wstring ReadKeyStringOnly(HKEY key, const std::wstring& name) {
     DWORD type;
     std::wstring text = ReadValueText(key, name, type);

@@ -36,6 +36,10 @@ std::wstring ReadRegStringOnly(const std::wstring& key, const std::wstring& name
 // ReadRegStringOnly of a value of a key that is open for reading.
 std::wstring ReadKeyStringOnly(HKEY key, const std::wstring& name);
 
+// The text of REG_SZ or REG_EXPAND_SZ data up to its first zero character, however long;
+// empty for data of any other type.
+std::wstring StringValueText(DWORD type, const BYTE* data, DWORD size);
+
 // Calls visit(name, type, data, size) for every value of an open key, in enumeration order.
 void ForEachValueData(
     HKEY key, const std::function<void(const std::wstring&, DWORD, const BYTE*, DWORD)>& visit);

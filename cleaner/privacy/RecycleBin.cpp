@@ -48,13 +48,18 @@ bool TForm1::EmptyRecycleBin() {
 
 namespace {
 
+// The bin's item count as the count field holds it.
+int CountOf(const RecycleBinContents& contents) {
+    return static_cast<int>(static_cast<std::uint32_t>(contents.items));
+}
+
 // The bin's summary row for the contents (none for an empty bin) and its count.
 void ShowBinContents(TForm1& form, const RecycleBinContents& contents) {
     form.lvbin->clear();
     if (contents.items != 0)
         form.AddFinding(*form.lvbin, std::to_wstring(contents.items) + L" files in Recycle Bin",
                         {L"Remove", FormatSizeText(std::to_wstring(contents.bytes))});
-    form.RecycleBinCount = static_cast<int>(static_cast<std::uint32_t>(contents.items));
+    form.RecycleBinCount = CountOf(contents);
 }
 
 RecycleBinContents CurrentBinContents() {
@@ -67,7 +72,7 @@ RecycleBinContents CurrentBinContents() {
 // unseen. A bin that could not be emptied keeps its row.
 void EmptyListedBin(TForm1& form) {
     const RecycleBinContents now = CurrentBinContents();
-    if (static_cast<int>(static_cast<std::uint32_t>(now.items)) != form.RecycleBinCount) {
+    if (CountOf(now) != form.RecycleBinCount) {
         ShowBinContents(form, now);
         form.ActionStatus = L"Recycle Bin changed since the scan and was not emptied";
         return;

@@ -133,15 +133,6 @@ bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFol
     return false;
 }
 
-// The text of string data (REG_SZ or REG_EXPAND_SZ), cut at its first zero character;
-// empty for data of other kinds.
-std::wstring StringData(DWORD type, const wchar_t* data, DWORD size) {
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
-        return {};
-    const std::wstring text(data, size / sizeof(wchar_t));
-    return text.substr(0, text.find(L'\0'));
-}
-
 bool NeedsSearch(const std::vector<std::wstring>& candidates) {
     for (const std::wstring& candidate : candidates)
         if (IsSearchedName(candidate))
@@ -172,14 +163,16 @@ std::wstring ReadWholeString(HKEY key, const std::wstring& name) {
             buffer.resize(size / sizeof(wchar_t) + 1);
             continue;
         }
-        return result == ERROR_SUCCESS ? StringData(type, buffer.data(), size) : std::wstring();
+        return result == ERROR_SUCCESS
+                   ? StringValueText(type, reinterpret_cast<const BYTE*>(buffer.data()), size)
+                   : std::wstring();
     }
 }
 
 void ForEachValue(HKEY key,
                   const std::function<void(const std::wstring&, const std::wstring&)>& visit) {
     ForEachValueData(key, [&](const std::wstring& name, DWORD type, const BYTE* data, DWORD size) {
-        visit(name, StringData(type, reinterpret_cast<const wchar_t*>(data), size));
+        visit(name, StringValueText(type, data, size));
     });
 }
 

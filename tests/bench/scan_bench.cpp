@@ -189,10 +189,6 @@ std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-std::string Narrow(const std::wstring& text) {
-    return Utf8Text(text);
-}
-
 std::wstring BenchRoot() {
     return L"C:\\" + std::wstring(BenchName) + L"\\";
 }
@@ -223,7 +219,8 @@ void RunUnixScript(const std::string& script) {
 
 std::string UnixLoop(const FileSet& set, const char* body) {
     return "i=0; while [ $i -lt " + std::to_string(set.count) + " ]; do " + body + " " +
-           Quoted(Narrow(set.prefix)) + "$i" + Quoted(Narrow(set.suffix)) + "; i=$((i+1)); done\n";
+           Quoted(Utf8Text(set.prefix)) + "$i" + Quoted(Utf8Text(set.suffix)) +
+           "; i=$((i+1)); done\n";
 }
 
 void CreateFiles(const std::vector<FileSet>& sets) {
