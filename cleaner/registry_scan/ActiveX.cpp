@@ -1,13 +1,15 @@
 // ActiveX and DLLs: class identifiers whose in-process server file exists under none
-// of the places the stored path may stand for.
+// of the places the stored path may stand for, and whose program server is gone as well.
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
+#include "cleaner/registry_scan/Startup.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 
@@ -27,8 +29,8 @@ struct ServerFolders {
     std::wstring commonFiles;
 };
 
-std::wstring ServerKeyPath(const std::wstring& classId) {
-    return L"CLSID\\" + classId + L"\\InprocServer32";
+std::wstring ServerKeyPath(const std::wstring& classId, const wchar_t* serverKind) {
+    return ClassesPath + L"\\" + classId + L"\\" + serverKind;
 }
 
 // A place the stored path may stand for; none when it is built from a folder value that
@@ -39,16 +41,31 @@ std::optional<std::wstring> Within(const std::wstring& folder, const std::wstrin
     return folder + rest;
 }
 
+// "\\?\", "\\.\" and "\??\" stand before the drive of a path the system takes as it is.
+bool HasDevicePrefix(const std::wstring& path) {
+    for (const wchar_t* prefix : {L"\\\\?\\", L"\\\\.\\", L"\\??\\"})
+        if (path.compare(0, 4, prefix) == 0)
+            return true;
+    return false;
+}
+
 // False for a path with a colon past the drive in one of its folders: no file system allows
 // one there, so nothing is looked up. Joining a folder to a full server path gives such
 // paths ("C:\WINDOWS" + "C:\x.dll").
 bool CanExist(const std::wstring& path) {
-    const bool devicePrefix =
-        path.compare(0, 4, L"\\\\?\\") == 0 || path.compare(0, 4, L"\\\\.\\") == 0;
-    const std::size_t colon = path.find(L':', devicePrefix ? 6 : 2);
+    const std::size_t colon = path.find(L':', HasDevicePrefix(path) ? 6 : 2);
     const std::size_t lastSeparator = path.find_last_of(L"\\/");
     return colon == std::wstring::npos || lastSeparator == std::wstring::npos ||
            colon > lastSeparator;
+}
+
+// A name without a folder, found on the default search path where the loader looks for a
+// library (the Windows folder and the folders on PATH among them).
+bool FoundOnSearchPath(const std::wstring& name) {
+    if (name.find_first_of(L"\\/:") != std::wstring::npos)
+        return false;
+    wchar_t found[MAX_PATH];
+    return SearchPathW(nullptr, name.c_str(), L".dll", MAX_PATH, found, nullptr) != 0;
 }
 
 // Missing only when every form the stored path may stand for was looked at and none
@@ -78,7 +95,7 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
                  CanExist(**candidate) && FileExists(**candidate))
             return false;
     }
-    return judged;
+    return judged && !FoundOnSearchPath(unquoted);
 }
 
 // The stored server path of a class identifier whose key opens; empty when there is
@@ -86,15 +103,24 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
 std::wstring ServerPath(const std::wstring& classId) {
     TRegAccess server;
     server.SetRootKey(HKEY_CLASSES_ROOT);
-    if (!server.OpenKey(L"\\" + ServerKeyPath(classId), false))
+    if (!server.OpenKey(ServerKeyPath(classId, L"InprocServer32"), false))
         return {};
     return ReadKeyStringOnly(server.CurrentKey(), L"");
+}
+
+// The class still works through its program server when that program exists, judged as a
+// start-up command is.
+bool HasLocalServer(const std::wstring& classId) {
+    TRegAccess server(KEY_READ);
+    server.SetRootKey(HKEY_CLASSES_ROOT);
+    return server.OpenKey(ServerKeyPath(classId, L"LocalServer32"), false) &&
+           ProbeCommandLine(ReadWholeString(server.CurrentKey(), L"")) == 0;
 }
 
 bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,
                       std::wstring& server) {
     server = ServerPath(classId);
-    return !server.empty() && ServerIsMissing(server, folders);
+    return !server.empty() && ServerIsMissing(server, folders) && !HasLocalServer(classId);
 }
 
 } // namespace

@@ -34,6 +34,12 @@ class SerialActiveX : public scantest::FormTest {
         RegCloseKey(scantest::OpenKey(HKEY_CLASSES_ROOT, serverKey(id)));
         return id;
     }
+    // Gives the class a program server with the command; returns the identifier.
+    static std::wstring localServer(const std::wstring& id, const std::wstring& command) {
+        scantest::SetString(HKEY_CLASSES_ROOT, L"CLSID\\" + id + L"\\LocalServer32", L"", command,
+                            REG_EXPAND_SZ);
+        return id;
+    }
     static std::wstring serverKey(const std::wstring& id) {
         return L"CLSID\\" + id + L"\\InprocServer32";
     }
@@ -62,19 +68,39 @@ TEST_F(SerialActiveX, MissingServerIsAFindingCaptionedByItsPath) {
 TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
     scantest::TempFolder folder(L"Tw ActiveX");
     const std::wstring server = folder.write(L"here.dll");
+    const std::wstring onPath = scantest::UniqueName(L"twaxpath");
+    folder.write(onPath + L".dll");
+    const std::wstring path = ExpandEnvironment(L"%PATH%");
+    SetEnvironmentVariableW(L"PATH", (path + L";" + folder.path()).c_str());
+    const std::wstring inWindows = scantest::UniqueName(L"twaxbare") + L".dll";
+    std::ofstream((WindowsFolder() + L"\\" + inWindows).c_str()) << "x";
     const std::vector<std::wstring> present{
         classId(server),
         classId(L"\"" + server + L"\""),
         classId(L"\\\\?\\" + server),
+        classId(L"\\??\\" + server),
         classId(L"ole32.dll"),
+        classId(inWindows),
+        classId(onPath),
         classId(L"%SystemRoot%\\system32\\ole32.dll", REG_EXPAND_SZ),
         classId(L"%windir%\\system32\\ole32.dll", REG_EXPAND_SZ),
+        localServer(classId(MissingServer), L"\"%SystemRoot%\\system32\\notepad.exe\" /Automation"),
     };
+    const std::wstring gone = localServer(classId(MissingServer), L"C:\\NoSuchFolder\\gone.exe");
     const std::wstring noValue = classId(L"");
     form->ActiveXExecute();
     for (const std::wstring& id : present)
         EXPECT_EQ(0u, rowsFor(id)) << id;
     EXPECT_EQ(0u, rowsFor(noValue));
+    regtest::CheckOnly(*form->lvax, [](const tk::ListItem& row) {
+        return row.subItems.at(1).rfind(L"{TwAx", 0) == 0;
+    });
+    form->removeaxExecute();
+    SetEnvironmentVariableW(L"PATH", path.c_str());
+    DeleteFileW((WindowsFolder() + L"\\" + inWindows).c_str());
+    for (const std::wstring& id : present)
+        EXPECT_TRUE(classExists(id)) << id;
+    EXPECT_FALSE(classExists(gone));
 }
 
 // Data that is no string names no path, whatever its bytes read as.
