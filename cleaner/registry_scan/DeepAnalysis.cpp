@@ -76,13 +76,51 @@ std::wstring Level5Candidate(const std::wstring& data, const std::vector<std::ws
     return NearStart(text, prefix) ? PathPiece(CommandCleaned(text)) : std::wstring();
 }
 
+// The folder before a last part holding a mask ("*" or "?"); the path itself otherwise.
+std::wstring LookedUpPath(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos ||
+        path.find_first_of(L"*?", separator) == std::wstring::npos)
+        return path;
+    return path.substr(0, separator + 1);
+}
+
 // Present unless the system says it is not there; a path it refuses to look at counts as
 // present.
 bool NamesNothing(const std::wstring& path) {
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(LookedUpPath(path).c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
     const DWORD error = GetLastError();
     return error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION;
+}
+
+// True when the candidate names nothing, neither does the data taken whole or up to its
+// first comma (a path holding a comma, an icon index), and the candidate is no command
+// line whose program exists.
+bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
+    if (candidate.empty())
+        return false;
+    // Each path is looked up once.
+    const std::wstring beforeComma = FirstPiece(data, L',');
+    return NamesNothing(candidate) && (data == candidate || NamesNothing(data)) &&
+           (beforeComma == candidate || beforeComma == data || NamesNothing(beforeComma)) &&
+           ProbeCommandLine(candidate) == 1;
+}
+
+// A list of paths separated by ";" names something when one of its parts, taken by the
+// same rule as the whole, does; empty parts and parts the rule does not test say nothing.
+bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wstring>& keyNames,
+                            DeepRules rules, const std::wstring& drivePrefix) {
+    if (data.find(L';') == std::wstring::npos)
+        return false;
+    std::vector<std::wstring> parts;
+    SplitText(data, L';', parts);
+    for (const std::wstring& part : ListedNames(std::move(parts))) {
+        const std::wstring candidate = DeepCandidatePath(part, keyNames, rules, drivePrefix);
+        if (!candidate.empty() && !IsMissingPath(part, candidate))
+            return true;
+    }
+    return false;
 }
 
 std::wstring Joined(const std::vector<std::wstring>& names) {
@@ -155,10 +193,9 @@ class DeepWalk {
 
     void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& location,
                    const std::wstring& name, const std::wstring& data) {
-        const std::wstring candidate =
-            DeepCandidatePath(data, keyNames, branch_.rules, drivePrefix_);
-        if (IsMissingDeepPath(data, candidate))
-            form_.AddFinding(*form_.LV2, candidate,
+        const std::wstring path = DeepFindingPath(data, keyNames, branch_.rules, drivePrefix_);
+        if (!path.empty())
+            form_.AddFinding(*form_.LV2, path,
                              {MissingReport, name.empty() ? DefaultValueName : name, location});
     }
 
@@ -203,8 +240,8 @@ TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
     const std::wstring detail = RowSubItem(row, DetailColumn);
     const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
     const std::wstring data = ReadRegStringOnly(path, name, branch->root);
-    if (DeepCandidatePath(data, keyNames, branch->rules, drivePrefix) != row.caption ||
-        !IsMissingDeepPath(data, row.caption))
+    const std::wstring found = DeepFindingPath(data, keyNames, branch->rules, drivePrefix);
+    if (found.empty() || found != row.caption)
         return Outcome::NoLongerFound;
     TRegAccess writer(KEY_SET_VALUE | KEY_QUERY_VALUE);
     writer.SetRootKey(branch->root);
@@ -251,14 +288,13 @@ std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::
     }
 }
 
-bool IsMissingDeepPath(const std::wstring& data, const std::wstring& candidate) {
-    if (candidate.empty())
-        return false;
-    // Each path is looked up once.
-    const std::wstring beforeComma = FirstPiece(data, L',');
-    return NamesNothing(candidate) && (data == candidate || NamesNothing(data)) &&
-           (beforeComma == candidate || beforeComma == data || NamesNothing(beforeComma)) &&
-           ProbeCommandLine(candidate) == 1;
+std::wstring DeepFindingPath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
+                             DeepRules rules, const std::wstring& drivePrefix) {
+    const std::wstring candidate = DeepCandidatePath(data, keyNames, rules, drivePrefix);
+    if (!IsMissingPath(data, candidate) ||
+        SomePartNamesSomething(data, keyNames, rules, drivePrefix))
+        return {};
+    return candidate;
 }
 
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {

@@ -32,10 +32,11 @@ std::vector<DeepBranch> DeepBranches();
 std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
                                DeepRules rules, const std::wstring& drivePrefix);
 
-// True when the value is a finding: its candidate names nothing, neither does the data
-// taken whole or up to its first comma (a path holding a comma, an icon index), and the
-// candidate is no command line whose program exists.
-bool IsMissingDeepPath(const std::wstring& data, const std::wstring& candidate);
+// The caption of the finding the value makes, its candidate path, or the empty text when it
+// is no finding: a value is one when its candidate and each part of a ";"-separated list
+// name nothing that exists.
+std::wstring DeepFindingPath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
+                             DeepRules rules, const std::wstring& drivePrefix);
 
 // The scan into LV2 over the given branches, and the removal of LV2's checked findings
 // that lie in them.

@@ -129,9 +129,22 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
     seed(L"A\\B\\C\\D\\E", L"quoted", L"\"" + file + L"\" \"%1\"");
     seed(L"A\\B", L"other drive", L"Q:\\Nothing\\here.exe");
     seed(L"A\\B\\C", L"command", file + L" -a -r");
+    const std::vector<std::array<std::wstring, 3>> lists{
+        {L"A", L"list", missing + L";;" + folder.path()},
+        {L"A\\B", L"list", folder.path() + L";" + file},
+        {L"A\\B\\C\\D\\E", L"list", missing + L";" + folder.path() + L";"},
+        {L"A", L"mask", folder.path() + L"\\*.txt"},
+        {L"A\\B\\C\\D", L"mask", folder.path() + L"\\data?.log"}};
+    for (const auto& [path, name, data] : lists)
+        seed(path, name, data);
+    seed(L"A", L"gone", missing + L";" + missing + L"\\*.txt");
     scan();
-    EXPECT_EQ(0, form->LV2->count());
-    EXPECT_EQ(0, form->LastFoundCount);
+    EXPECT_EQ(std::vector<std::wstring>{missing + L";" + missing + L"\\*.txt"},
+              Captions(*form->LV2));
+    remove();
+    EXPECT_FALSE(exists(L"A", L"gone"));
+    for (const auto& [path, name, data] : lists)
+        EXPECT_TRUE(exists(path, name)) << data;
 }
 
 // Data of other types is never a path, even when its bytes spell one.
