@@ -1,13 +1,16 @@
 // Unused file extensions: extensions recorded by the shell for the current user that
-// have neither an "OpenWithProgids" subkey nor a class key of their own.
+// have neither an "OpenWithProgids" subkey, a class key of their own nor a chosen class
+// that exists.
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
+#include "registry/RegHelpers.h"
 
 namespace {
 
-const std::wstring FileExtsPath =
-    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+const std::wstring FileExtsKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+const std::wstring FileExtsPath = L"\\" + FileExtsKey;
 const wchar_t* const FileExtsLocation =
     L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 
@@ -16,15 +19,23 @@ const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100,
 const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
 const wchar_t* const EmptyKeyDetail = L"Empty Key";
 
-bool HasClassKey(const std::wstring& extension) {
+bool HasClassKey(const std::wstring& name) {
     TRegAccess classes(KEY_READ);
     classes.SetRootKey(HKEY_CLASSES_ROOT);
-    return classes.KeyExists(L"\\" + extension);
+    return !name.empty() && classes.KeyExists(L"\\" + name);
 }
 
-// Neither an "OpenWithProgids" subkey below the open FileExts key nor a class key.
+// The class the user chose to open the extension with.
+std::wstring ChosenClass(const std::wstring& extension) {
+    return ReadRegStringOnly(FileExtsKey + L"\\" + extension + L"\\UserChoice", L"Progid",
+                             HKEY_CURRENT_USER);
+}
+
+// Neither an "OpenWithProgids" subkey below the open FileExts key, a class key nor a chosen
+// class that exists.
 bool IsUnusedBelow(const TRegAccess& fileExts, const std::wstring& extension) {
-    return !fileExts.KeyExists(extension + L"\\OpenWithProgids") && !HasClassKey(extension);
+    return !fileExts.KeyExists(extension + L"\\OpenWithProgids") && !HasClassKey(extension) &&
+           !HasClassKey(ChosenClass(extension));
 }
 
 bool OpenFileExts(TRegAccess& fileExts) {

@@ -51,11 +51,24 @@ TEST_F(SerialFileExtensions, OpenWithListOrClassKeyMeansInUse) {
     key(withBoth, HKEY_CLASSES_ROOT);
     const std::wstring otherSubkey = extension(L"OtherSubkey");
     key(under(otherSubkey) + L"\\OpenWithList");
+    const std::wstring chosen = extension(L"Chosen");
+    const std::wstring chosenClass = scantest::UniqueName(L"TwFe.Class");
+    key(chosenClass, HKEY_CLASSES_ROOT);
+    keys.add(HKEY_CURRENT_USER, under(chosen) + L"\\UserChoice").setString(L"Progid", chosenClass);
+    const std::wstring chosenGone = extension(L"ChosenGone");
+    keys.add(HKEY_CURRENT_USER, under(chosenGone) + L"\\UserChoice")
+        .setString(L"Progid", chosenClass + L"Gone");
     form->FileExtExecute();
     EXPECT_EQ(0u, rowsNamed(withList));
     EXPECT_EQ(0u, rowsNamed(withClass));
     EXPECT_EQ(0u, rowsNamed(withBoth));
     EXPECT_EQ(1u, rowsNamed(otherSubkey));
+    EXPECT_EQ(0u, rowsNamed(chosen));
+    regtest::CheckOnly(*form->lvfe,
+                       [](const tk::ListItem& row) { return row.caption.rfind(L".twfe", 0) == 0; });
+    form->removefeExecute();
+    EXPECT_TRUE(regtest::KeyExists(HKEY_CURRENT_USER, under(chosen) + L"\\UserChoice"));
+    EXPECT_FALSE(regtest::KeyExists(HKEY_CURRENT_USER, under(chosenGone)));
 }
 
 TEST_F(SerialFileExtensions, IgnoredExtensionIsSkipped) {
