@@ -107,8 +107,14 @@ bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
            ProbeCommandLine(candidate) == 1;
 }
 
+// A full path the rule does not test (another drive, a network share) may well exist.
+bool IsUntestedPlace(const std::wstring& part) {
+    return IsFullFolderPath(RemoveText(L"\"", part));
+}
+
 // A list of paths separated by ";" names something when one of its parts, taken by the
-// same rule as the whole, does; empty parts and parts the rule does not test say nothing.
+// same rule as the whole, does, or is a place the rule does not look at; empty parts and
+// parts that are no path say nothing.
 bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wstring>& keyNames,
                             DeepRules rules, const std::wstring& drivePrefix) {
     if (data.find(L';') == std::wstring::npos)
@@ -117,7 +123,7 @@ bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wst
     SplitText(data, L';', parts);
     for (const std::wstring& part : ListedNames(std::move(parts))) {
         const std::wstring candidate = DeepCandidatePath(part, keyNames, rules, drivePrefix);
-        if (!candidate.empty() && !IsMissingPath(part, candidate))
+        if (candidate.empty() ? IsUntestedPlace(part) : !IsMissingPath(part, candidate))
             return true;
     }
     return false;

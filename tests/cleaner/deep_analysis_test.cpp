@@ -134,7 +134,8 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
         {L"A\\B", L"list", folder.path() + L";" + file},
         {L"A\\B\\C\\D\\E", L"list", missing + L";" + folder.path() + L";"},
         {L"A", L"mask", folder.path() + L"\\*.txt"},
-        {L"A\\B\\C\\D", L"mask", folder.path() + L"\\data?.log"}};
+        {L"A\\B\\C\\D", L"mask", folder.path() + L"\\data?.log"},
+        {L"A\\B", L"far list", missing + L";Q:\\Tools;\\\\server\\share"}};
     for (const auto& [path, name, data] : lists)
         seed(path, name, data);
     seed(L"A", L"gone", missing + L";" + missing + L"\\*.txt");
