@@ -432,9 +432,9 @@ class TForm1 : public tk::Form {
     void removedaExecute();
 
     // Junk-file and privacy helpers (privacy/).
-    // Clears the list, then adds blank + name for every entry of the search for folder +
-    // mask whose long name fits the mask; the sizes of the listed entries go into sizes, in
-    // the same order, when one is given.
+    // Clears the list, then adds blank + name for every listed entry of folder + mask (links
+    // left out: ForEachListedEntry); the sizes of the listed entries go into sizes, in the
+    // same order, when one is given.
     static void ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,
                                 const std::wstring& mask, FileSizes* sizes = nullptr);
     // Empties every drive's recycle bin without confirmation, progress window or sound;

@@ -46,26 +46,26 @@ bool Fits(const wchar_t* mask, const wchar_t* name) {
     }
 }
 
-// Adds blank + prefix + name for every entry of the folder whose own name fits the mask,
-// and its size to sizes. The search alone would also report entries whose generated short
-// name fits.
+bool NameFitsMask(const std::wstring& name, const std::wstring& mask) {
+    return Fits(mask.c_str(), name.c_str());
+}
+
+// Junctions, mount points and symbolic links: what lies behind them is not the folder's own.
+bool IsLink(const WIN32_FIND_DATAW& entry) {
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// Adds blank + prefix + name for every listed entry of the folder, and its size to sizes.
 void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
                  const std::wstring& mask, const std::wstring& prefix, FileSizes* sizes) {
     list.clear();
     if (sizes)
         sizes->clear();
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!NameFitsMask(found.cFileName, mask))
-            continue;
-        list.push_back(L" " + prefix + found.cFileName);
+    ForEachListedEntry(folder, mask, [&](const WIN32_FIND_DATAW& entry) {
+        list.push_back(L" " + prefix + entry.cFileName);
         if (sizes)
-            sizes->push_back(EntrySize(found));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+            sizes->push_back(EntrySize(entry));
+    });
 }
 
 } // namespace
@@ -74,8 +74,18 @@ std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry) {
     return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
 }
 
-bool NameFitsMask(const std::wstring& name, const std::wstring& mask) {
-    return Fits(mask.c_str(), name.c_str());
+// The search alone would also report entries whose generated short name fits the mask.
+void ForEachListedEntry(const std::wstring& folder, const std::wstring& mask,
+                        const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (NameFitsMask(found.cFileName, mask) && !IsLink(found))
+            visit(found);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 void TForm1::ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,15 @@ struct ListedFile {
 // The whole size a directory entry gives.
 std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry);
 
-// True when the long name fits the file-search mask ("*", "?"), letter case aside.
-bool NameFitsMask(const std::wstring& name, const std::wstring& mask);
+// Calls visit, in search order, for every entry that the search for folder + mask reports
+// and whose long name fits the mask ("*", "?", letter case aside): hidden and system files
+// and matching sub-folders included, links to folders or files left out, so that no walk
+// lists, enters or deletes what lies behind one. Folder and mask are joined as they stand.
+void ForEachListedEntry(const std::wstring& folder, const std::wstring& mask,
+                        const std::function<void(const WIN32_FIND_DATAW&)>& visit);
 
-// Clears the list, then adds blank + folder + name for every entry that the search for
-// folder + mask reports and whose long name fits the mask (hidden and system files and
-// matching sub-folders included), in search order. Folder and mask are joined as they
-// stand. The sizes of the listed entries go into sizes, in the same order, when one is given.
+// Clears the list, then adds blank + folder + name for every listed entry of folder + mask.
+// The sizes of the listed entries go into sizes, in the same order, when one is given.
 void ListFolderPaths(std::vector<std::wstring>& list, const std::wstring& folder,
                      const std::wstring& mask, FileSizes* sizes = nullptr);
 

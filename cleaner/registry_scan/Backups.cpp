@@ -227,18 +227,11 @@ void AddBackupRow(tk::ListView& list, const std::wstring& name) {
 
 // The "*.reg" files of the folder in the order the file system gives them.
 std::vector<std::wstring> BackupFiles(const std::wstring& folder) {
-    const std::wstring mask = L"*.reg";
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"\\" + mask).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            NameFitsMask(found.cFileName, mask))
-            names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    ForEachListedEntry(folder + L"\\", L"*.reg", [&](const WIN32_FIND_DATAW& entry) {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(entry.cFileName);
+    });
     return names;
 }
 

@@ -129,6 +129,47 @@ TEST_F(JunkFiles, MatchingSubFolderIsListedButNotRemoved) {
     EXPECT_NE(nullptr, RowNamed(*form->lvlog, L"old.log"));
 }
 
+using FolderLinks = JunkFiles;
+
+// A link to a folder, even one back to its own folder, is neither listed nor entered.
+TEST_F(FolderLinks, NoWalkListsEntersOrDeletesThroughALink) {
+    std::vector<std::unique_ptr<PointedValue>> shellFolders;
+    for (const wchar_t* name : {L"Cookies", L"Recent", L"History", L"Cache"})
+        shellFolders.push_back(std::make_unique<PointedValue>(
+            HKEY_CURRENT_USER, privacytest::ShellFolders, name, root + L"\\" + name));
+    const std::wstring kept[] = {file(L"History\\History.IE5\\index.dat"),
+                                 file(L"Documents\\Photos\\beach.jpg"),
+                                 file(L"Documents\\Photos\\2006\\dunes.jpg")};
+    const std::wstring photos = root + L"\\Documents\\Photos";
+    const std::wstring history = root + L"\\History\\History.IE5";
+    const struct {
+        int row;
+        std::wstring folder;
+        const char* link;
+        std::wstring target;
+    } walks[] = {
+        {TempFilesRow, root + L"\\Temp", "Photos.tmp", photos},
+        {DumpsRow, root + L"\\MiniDump", "Photos.dmp", photos},
+        {ChkdskRow, drive.path(), "File0001.chk", photos},
+        {LogFilesRow, root + L"\\Debug", "Photos.log", photos},
+        {CookiesRow, root + L"\\Cookies", "user@ads[1].txt", photos},
+        {DocumentsRow, root + L"\\Recent", "Photos.lnk", photos},
+        {HistoryRow, history, "LinkDocs", photos},
+        {HistoryRow, history, "Loop", history},
+        {TempIERow, root + L"\\Cache\\Content.IE5", "PHOTOS01", photos},
+    };
+    for (const auto& walk : walks) {
+        std::filesystem::create_directories(walk.folder);
+        const scantest::FolderLink link(walk.folder, walk.link, walk.target);
+        ASSERT_EQ(0x410u, GetFileAttributesW(link.path.c_str())) << walk.link;
+        form->ActionManager1.execute(ResultsRows[walk.row].scanAction);
+        EXPECT_EQ(0, form->CategoryList(walk.row).count()) << walk.link;
+        form->ActionManager1.execute(ResultsRows[walk.row].removeAction);
+        for (const std::wstring& path : kept)
+            EXPECT_TRUE(PathExists(path)) << walk.link;
+    }
+}
+
 // Without a system root nothing of the current folder is listed.
 TEST_F(JunkFiles, EmptySystemRootSearchesNothing) {
     drive.write(L"File0001.chk");

@@ -51,6 +51,45 @@ class TempFolder {
     std::wstring path_;
 };
 
+// A Linux symbolic link to a folder, which Wine lists as a folder with a reparse point. Wine
+// starts the Linux program that makes or removes it without a handle, so the link is awaited.
+class FolderLink {
+  public:
+    FolderLink(const std::wstring& folder, const std::string& name, const std::wstring& target)
+        : path(folder + L"\\" + std::wstring(name.begin(), name.end())),
+          unixPath_(UnixPath(folder) + "/" + name) {
+        RunLinux("ln -s \"" + UnixPath(target) + "\" \"" + unixPath_ + "\"", true);
+    }
+    ~FolderLink() { RunLinux("rm \"" + unixPath_ + "\"", false); }
+    FolderLink(const FolderLink&) = delete;
+    FolderLink& operator=(const FolderLink&) = delete;
+
+    const std::wstring path;
+
+  private:
+    static std::string UnixPath(const std::wstring& path) {
+        using UnixFileName = char*(CDECL*)(LPCWSTR);
+        const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        char* name = unixFileName(path.c_str());
+        const std::string copy = name ? name : "";
+        HeapFree(GetProcessHeap(), 0, name);
+        return copy;
+    }
+    void RunLinux(std::string commandLine, bool linked) const {
+        const std::string program = "Z:\\bin\\" + commandLine.substr(0, commandLine.find(' '));
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process))
+            for (int wait = 0; wait < 500 && PathExists(path) != linked; ++wait)
+                Sleep(10);
+    }
+
+    std::string unixPath_;
+};
+
 inline std::string FileBytes(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
