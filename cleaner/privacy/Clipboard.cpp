@@ -8,7 +8,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -61,56 +60,42 @@ std::vector<std::wstring> DroppedFiles() {
     return files;
 }
 
-// What the checked rows take out of the clipboard: their text, their picture, their
-// files; the files of unchecked rows are put back.
-struct ClearedContents {
+// What the unchecked rows keep in the clipboard: their text, their picture, their files.
+struct KeptContents {
     bool text = false;
     bool picture = false;
-    bool files = false;
-    std::vector<std::wstring> keptFiles;
+    std::vector<std::wstring> files;
 };
 
-ClearedContents CheckedContents(const tk::ListView& list) {
-    ClearedContents cleared;
+KeptContents UncheckedContents(const tk::ListView& list) {
+    KeptContents kept;
     for (const tk::ListItem& row : list.items()) {
+        if (row.checked)
+            continue;
         const std::wstring detail = RowSubItem(row, DetailColumn);
         if (detail == TextDetail)
-            cleared.text |= row.checked;
+            kept.text = true;
         else if (detail == PictureDetail)
-            cleared.picture |= row.checked;
-        else if (detail == FileDetail && row.checked)
-            cleared.files = true;
+            kept.picture = true;
         else if (detail == FileDetail)
-            cleared.keptFiles.push_back(row.caption);
+            kept.files.push_back(row.caption);
     }
-    return cleared;
-}
-
-bool IsRegistered(UINT format, std::initializer_list<const wchar_t*> names) {
-    for (const wchar_t* name : names)
-        if (format == RegisterClipboardFormatW(name))
-            return true;
-    return false;
+    return kept;
 }
 
 bool IsTextFormat(UINT format) {
-    return format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT ||
-           format == CF_LOCALE || IsRegistered(format, {L"Rich Text Format", L"HTML Format"});
+    return format == CF_UNICODETEXT || format == CF_TEXT || format == CF_OEMTEXT ||
+           format == CF_LOCALE;
 }
 
 bool IsPictureFormat(UINT format) {
-    return format == CF_BITMAP || format == CF_DIB || format == CF_DIBV5 || format == CF_PALETTE;
+    return format == CF_BITMAP || format == CF_DIB || format == CF_DIBV5;
 }
 
-bool IsFileFormat(UINT format) {
-    return format == CF_HDROP ||
-           IsRegistered(format, {CFSTR_FILENAMEA, CFSTR_FILENAMEW, CFSTR_SHELLIDLIST,
-                                 CFSTR_FILENAMEMAPA, CFSTR_FILENAMEMAPW});
-}
-
-bool IsCleared(const ClearedContents& cleared, UINT format) {
-    return (cleared.text && IsTextFormat(format)) || (cleared.picture && IsPictureFormat(format)) ||
-           (cleared.files && IsFileFormat(format));
+// Any other format may carry what a checked row stands for (a spreadsheet's copy of a
+// text, say), so only these are kept.
+bool IsKept(const KeptContents& kept, UINT format) {
+    return (kept.text && IsTextFormat(format)) || (kept.picture && IsPictureFormat(format));
 }
 
 // A moveable copy of the bytes; nullptr when it cannot be made.
@@ -127,34 +112,13 @@ HGLOBAL GlobalCopy(const void* data, std::size_t size) {
     return memory;
 }
 
-bool IsInRange(UINT format, UINT first, UINT last) {
-    return format >= first && format <= last;
-}
-
-// A copy of the open clipboard's data in the format: bitmaps, enhanced metafiles and
-// global memory blocks; nullptr for handles of other kinds, which cannot be copied.
+// A copy of the open clipboard's data in a kept format: the bitmap, or the memory block.
 HANDLE CopyOfFormat(UINT format) {
     const HANDLE data = GetClipboardData(format);
     if (!data)
         return nullptr;
-    switch (format) {
-    case CF_BITMAP:
-    case CF_DSPBITMAP:
+    if (format == CF_BITMAP)
         return CopyImage(data, IMAGE_BITMAP, 0, 0, 0);
-    case CF_ENHMETAFILE:
-    case CF_DSPENHMETAFILE:
-        return CopyEnhMetaFile(static_cast<HENHMETAFILE>(data), nullptr);
-    case CF_PALETTE:
-    case CF_METAFILEPICT:
-    case CF_DSPMETAFILEPICT:
-    case CF_OWNERDISPLAY:
-        return nullptr;
-    default:
-        break;
-    }
-    if (IsInRange(format, CF_PRIVATEFIRST, CF_PRIVATELAST) ||
-        IsInRange(format, CF_GDIOBJFIRST, CF_GDIOBJLAST))
-        return nullptr;
     const void* bytes = GlobalLock(data);
     if (!bytes)
         return nullptr;
@@ -167,10 +131,8 @@ HANDLE CopyOfFormat(UINT format) {
 void PutData(UINT format, HANDLE data) {
     if (!data || SetClipboardData(format, data))
         return;
-    if (format == CF_BITMAP || format == CF_DSPBITMAP)
+    if (format == CF_BITMAP)
         DeleteObject(data);
-    else if (format == CF_ENHMETAFILE || format == CF_DSPENHMETAFILE)
-        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(data));
     else
         GlobalFree(data);
 }
@@ -189,19 +151,19 @@ void PutFiles(const std::vector<std::wstring>& files) {
     PutData(CF_HDROP, GlobalCopy(block.data(), block.size()));
 }
 
-// Clears the open clipboard, then puts back every format that no checked row stands for,
-// unchanged and in its order, and the files of the unchecked file rows.
+// Empties the open clipboard, then puts back the text and picture formats of the unchecked
+// rows, in their order, and the files of the unchecked file rows.
 void ClearCheckedContents(const tk::ListView& list) {
-    const ClearedContents cleared = CheckedContents(list);
-    std::vector<std::pair<UINT, HANDLE>> kept;
+    const KeptContents kept = UncheckedContents(list);
+    std::vector<std::pair<UINT, HANDLE>> copies;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
-        if (!IsCleared(cleared, format))
-            kept.emplace_back(format, CopyOfFormat(format));
+        if (IsKept(kept, format))
+            copies.emplace_back(format, CopyOfFormat(format));
     EmptyClipboard();
-    for (const auto& [format, data] : kept)
+    for (const auto& [format, data] : copies)
         PutData(format, data);
-    if (cleared.files && !cleared.keptFiles.empty())
-        PutFiles(cleared.keptFiles);
+    if (!kept.files.empty())
+        PutFiles(kept.files);
 }
 
 } // namespace
@@ -224,7 +186,8 @@ void TForm1::clipExecute() {
     });
 }
 
-// The contents of the checked rows leave the clipboard; those of the unchecked rows stay.
+// With any row checked the clipboard is emptied and only what the unchecked rows stand for
+// is put back; with none checked it is left as it is.
 void TForm1::removeclipExecute() {
     std::vector<tk::ListItem> kept;
     for (const tk::ListItem& row : lvclip->items())

@@ -119,10 +119,13 @@ TEST_F(Clipboard, LongTextIsOneRow) {
     EXPECT_EQ(text, form->lvclip->item(0).caption);
 }
 
+// A spreadsheet's own copies of the text go with it.
 TEST_F(Clipboard, AllCheckedClearsTheClipboard) {
-    SetClipboard({L"text", true, {FileA}});
+    const OtherFormats copies{{L"Csv", "password"}, {L"XML Spreadsheet", "<Data>password</Data>"}};
+    SetClipboard({L"password", true, {FileA}}, copies);
     form->clipExecute();
     form->removeclipExecute();
+    EXPECT_EQ(0u, CountClipboardFormats());
     EXPECT_FALSE(Offers(CF_UNICODETEXT));
     EXPECT_FALSE(Offers(CF_BITMAP));
     EXPECT_FALSE(Offers(CF_HDROP));
@@ -139,8 +142,8 @@ TEST_F(Clipboard, NothingCheckedKeepsTheClipboard) {
     EXPECT_EQ(1, form->LastFoundCount);
 }
 
-// Every format that no checked row stands for comes back unchanged: rich text and HTML
-// go with the text, application formats with none of the rows.
+// Only the text, picture and files of the unchecked rows come back: any other format may
+// hold what a checked row held.
 TEST_F(Clipboard, UncheckedContentsStay) {
     const OtherFormats others{{L"HTML Format", "<b>kept text</b>"},
                               {L"Rich Text Format", "{\\rtf1 kept text}"},
@@ -153,7 +156,7 @@ TEST_F(Clipboard, UncheckedContentsStay) {
     EXPECT_EQ(2, form->LastFoundCount);
     EXPECT_FALSE(Offers(CF_BITMAP));
     for (const auto& [name, bytes] : others)
-        EXPECT_EQ(bytes, RegisteredBytes(name));
+        EXPECT_EQ("none", RegisteredBytes(name));
     form->clipExecute();
     EXPECT_EQ((std::vector<std::wstring>{L"kept text", FileB}), Captions(*form->lvclip));
 
@@ -164,7 +167,7 @@ TEST_F(Clipboard, UncheckedContentsStay) {
     EXPECT_FALSE(Offers(CF_UNICODETEXT));
     EXPECT_EQ("none", RegisteredBytes(L"HTML Format"));
     EXPECT_EQ("none", RegisteredBytes(L"Rich Text Format"));
-    EXPECT_EQ("app data", RegisteredBytes(L"TwApplication Format"));
+    EXPECT_EQ("none", RegisteredBytes(L"TwApplication Format"));
     EXPECT_TRUE(Offers(CF_BITMAP));
 }
 
