@@ -102,6 +102,7 @@ class TForm1 : public tk::Form {
     std::array<bool, ResultsRowCount> CategoryScanned{}; // by results row; [0] unused
     int LastFoundCount = 0;
     int RecycleBinCount = 0;
+    std::int64_t RecycleBinBytes = 0; // the total size the last recycle-bin scan found
     int PrivacyPageType = 0;
     // A step that the last remove action asks the status line to show in place of its
     // caller's closing text; empty for none. Callers clear it before the action.

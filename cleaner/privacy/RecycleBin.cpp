@@ -53,13 +53,14 @@ int CountOf(const RecycleBinContents& contents) {
     return static_cast<int>(static_cast<std::uint32_t>(contents.items));
 }
 
-// The bin's summary row for the contents (none for an empty bin) and its count.
+// The bin's summary row for the contents (none for an empty bin), its count and its size.
 void ShowBinContents(TForm1& form, const RecycleBinContents& contents) {
     form.lvbin->clear();
     if (contents.items != 0)
         form.AddFinding(*form.lvbin, std::to_wstring(contents.items) + L" files in Recycle Bin",
                         {L"Remove", FormatSizeText(std::to_wstring(contents.bytes))});
     form.RecycleBinCount = CountOf(contents);
+    form.RecycleBinBytes = contents.bytes;
 }
 
 RecycleBinContents CurrentBinContents() {
@@ -67,12 +68,12 @@ RecycleBinContents CurrentBinContents() {
     return QueryRecycleBin(contents) ? contents : RecycleBinContents{};
 }
 
-// Empties the bin only while it still holds what its row says; otherwise the row is
-// brought up to date and the bin kept, so that nothing recycled since is destroyed
-// unseen. A bin that could not be emptied keeps its row.
+// Empties the bin only while it still holds as many items of as many bytes as its row says;
+// otherwise the row is brought up to date and the bin kept, so that nothing recycled since
+// is destroyed unseen. A bin that could not be emptied keeps its row.
 void EmptyListedBin(TForm1& form) {
     const RecycleBinContents now = CurrentBinContents();
-    if (CountOf(now) != form.RecycleBinCount) {
+    if (CountOf(now) != form.RecycleBinCount || now.bytes != form.RecycleBinBytes) {
         ShowBinContents(form, now);
         form.ActionStatus = L"Recycle Bin changed since the scan and was not emptied";
         return;
@@ -81,8 +82,7 @@ void EmptyListedBin(TForm1& form) {
         form.ActionStatus = L"Recycle Bin could not be emptied";
         return;
     }
-    form.lvbin->clear();
-    form.RecycleBinCount = 0;
+    ShowBinContents(form, RecycleBinContents{});
 }
 
 } // namespace

@@ -28,8 +28,8 @@ class RecycleBin : public privacytest::PrivacyTest {
             GTEST_SKIP() << "the recycle bin is not empty";
     }
     void recycleOneFile() { recycle(L"recycled.txt", 1); }
-    void recycle(const std::wstring& name, std::int64_t itemsAfter) {
-        if (!Recycle(folder.write(name, std::string(1536, 'x'))) || ItemsInBin() != itemsAfter)
+    void recycle(const std::wstring& name, std::int64_t itemsAfter, std::size_t size = 1536) {
+        if (!Recycle(folder.write(name, std::string(size, 'x'))) || ItemsInBin() != itemsAfter)
             GTEST_SKIP() << "the file could not be recycled";
     }
 
@@ -84,6 +84,17 @@ TEST_F(RecycleBin, BinThatChangedSinceTheScanIsRecountedNotEmptied) {
     form->OBhis3Click();
     EXPECT_EQ(0, ItemsInBin());
     EXPECT_EQ(L"  Status : Repaired Recycle Bin", form->statustext->caption());
+
+    recycle(L"scanned.txt", 1);
+    form->OBhis4Click();
+    ASSERT_TRUE(form->EmptyRecycleBin());
+    recycle(L"unseen.txt", 1, 100);
+    form->OBhis3Click();
+    ASSERT_EQ(1, ItemsInBin());
+    EXPECT_EQ(L"100 bytes", form->lvbin->item(0).subItems.at(1));
+    EXPECT_EQ(L"Status : Recycle Bin changed since the scan and was not emptied",
+              form->statustext->caption());
+    form->OBhis3Click();
 }
 
 TEST_F(RecycleBin, UncheckedRowKeepsTheBin) {
