@@ -511,19 +511,13 @@ void TFlatButton::loadBuiltInGlyphs() {
 
 // Mouse, focus and keyboard
 
-bool TFlatButton::over(int x, int y) const {
-    const RECT client = clientRect();
-    const POINT at{x, y};
-    return PtInRect(&client, at) != FALSE;
-}
-
 void TFlatButton::setMouseState(FlatMouseState state) {
     if (store(mouseState_, state))
         repaint();
 }
 
-void TFlatButton::mouseMove(int x, int y, UINT) {
-    const bool isOver = over(x, y);
+void TFlatButton::mouseMove(int, int, UINT) {
+    const bool isOver = mouseInside();
     switch (mouseState_) {
     case FlatMouseState::DownInside:
         if (!isOver)
@@ -550,8 +544,8 @@ void TFlatButton::mouseMove(int x, int y, UINT) {
     }
 }
 
-void TFlatButton::mouseDown(tk::MouseButton button, int x, int y, UINT) {
-    if (!over(x, y))
+void TFlatButton::mouseDown(tk::MouseButton button, int, int, UINT) {
+    if (!mouseInside())
         return;
     if (button == tk::MouseButton::Left) {
         setMouseState(FlatMouseState::DownInside);
@@ -562,10 +556,10 @@ void TFlatButton::mouseDown(tk::MouseButton button, int x, int y, UINT) {
     }
 }
 
-void TFlatButton::mouseUp(tk::MouseButton button, int x, int y, UINT) {
+void TFlatButton::mouseUp(tk::MouseButton button, int, int, UINT) {
     if (button != tk::MouseButton::Left)
         return;
-    if (over(x, y) && modalResult_ == 0) {
+    if (mouseInside() && modalResult_ == 0) {
         setMouseState(FlatMouseState::Hover);
         SetCapture(handle());
         return;

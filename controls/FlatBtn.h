@@ -124,7 +124,6 @@ class TFlatButton : public tk::CustomControl {
   private:
     struct Layout;
 
-    bool over(int x, int y) const;
     void setMouseState(FlatMouseState state);
     void releaseCapture() const;
     void focusMoved();

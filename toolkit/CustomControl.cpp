@@ -204,6 +204,8 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const UINT keys = static_cast<UINT>(wParam);
     const MouseButton button = buttonOf(msg);
     auto& application = app();
+    if (msg != WM_MOUSELEAVE && msg != WM_CAPTURECHANGED)
+        followPointer(x, y);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -238,16 +240,10 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         application.guard([&] { mouseUp(button, x, y, keys); });
         break;
     case WM_MOUSEMOVE:
-        if (!mouseInside_) {
-            mouseInside_ = true;
-            trackMouseLeave();
-            application.guard([&] { mouseEnter(); });
-        }
         application.guard([&] { mouseMove(x, y, keys); });
         break;
     case WM_MOUSELEAVE:
-        mouseInside_ = false;
-        application.guard([&] { mouseLeave(); });
+        setMouseInside(false);
         break;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != handle())
@@ -257,6 +253,23 @@ LRESULT CustomControl::mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return 0;
+}
+
+// While the mouse is captured no WM_MOUSELEAVE comes, but the moves from
+// outside do: every mouse message says whether the pointer is over the control.
+void CustomControl::followPointer(int x, int y) {
+    const POINT at{x, y};
+    const RECT client = clientRect();
+    setMouseInside(PtInRect(&client, at) != FALSE);
+}
+
+void CustomControl::setMouseInside(bool inside) {
+    if (inside == mouseInside_)
+        return;
+    mouseInside_ = inside;
+    if (inside)
+        trackMouseLeave();
+    app().guard([&] { inside ? mouseEnter() : mouseLeave(); });
 }
 
 } // namespace tk

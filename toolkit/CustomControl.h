@@ -50,6 +50,8 @@ class CustomControl : public Control {
 
     // Mouse coordinates are client coordinates; keys are the MK_* flags.
     // A left button press and release inside the control calls click().
+    // mouseEnter and mouseLeave come before the message at the point that
+    // crosses the edge, also while the mouse is captured.
     virtual void mouseDown(MouseButton button, int x, int y, UINT keys);
     virtual void mouseUp(MouseButton button, int x, int y, UINT keys);
     virtual void mouseMove(int x, int y, UINT keys);
@@ -79,6 +81,9 @@ class CustomControl : public Control {
     // Paints the whole control onto a device context at (0, 0) in one copy.
     void paintOnto(HDC dc);
     LRESULT mouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Enters or leaves the control by the client point of a mouse message.
+    void followPointer(int x, int y);
+    void setMouseInside(bool inside);
     LRESULT dialogCode(LPARAM lParam) const;
     LRESULT contextMenu(LPARAM lParam);
     static BOOL CALLBACK findDialogKeyTaker(HWND child, LPARAM offer);

@@ -32,6 +32,14 @@ inline HBITMAP squareGlyph(COLORREF ground, COLORREF ink) {
     });
 }
 
+// The control as the screen shows it.
+inline std::unique_ptr<tk::MemoryCanvas> shown(tk::Control& control) {
+    auto canvas = std::make_unique<tk::MemoryCanvas>(control.clientWidth(), control.clientHeight());
+    BitBlt(canvas->handle(), 0, 0, canvas->width(), canvas->height(),
+           tk::WindowCanvas(control.handle()).handle(), 0, 0, SRCCOPY);
+    return canvas;
+}
+
 inline LRESULT send(tk::Control& control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(control.handle(), msg, wParam, lParam);
 }

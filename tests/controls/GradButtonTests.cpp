@@ -76,6 +76,15 @@ TEST(GradButton, MouseLooksAndClickOnRelease) {
     mouse(button, WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button.look(), ButtonLook::Over);
+    // The user's mouse: pressed, dragged off and released outside, moved back.
+    button.setGradient(false);
+    keys::bringForward(*form);
+    keys::mouse(button, 10, 10, MOUSEEVENTF_LEFTDOWN);
+    keys::mouse(button, 200, 10, MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(shown(button)->pixel(10, 5), button.schemeColor(GradColor::ColorFace));
+    EXPECT_EQ(clicks, 1);
+    keys::mouse(button, 12, 10);
+    EXPECT_EQ(shown(button)->pixel(10, 5), button.schemeColor(GradColor::OverColorFace));
 
     button.setHotTrack(false);
     mouse(button, WM_LBUTTONDOWN, 10, 10);
