@@ -201,9 +201,15 @@ void TFocusText::keyboardClick() {
     }
 }
 
+// A text resized while it paints (after a font change) leaves its whole
+// window to be painted again at the new size.
 LRESULT TFocusText::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PAINT && (!paintAllowed(onPaint) || resizeToText())) {
+    if (msg == WM_PAINT && !paintAllowed(onPaint)) {
         ValidateRect(handle(), nullptr);
+        return 0;
+    }
+    if (msg == WM_PAINT && resizeToText()) {
+        invalidate();
         return 0;
     }
     return tk::CustomControl::handleMessage(msg, wParam, lParam);

@@ -60,6 +60,14 @@ TEST(FocusText, SizesItselfToItsCaption) {
     text.setCaption(L"A much longer caption than before, still longer");
     EXPECT_EQ(text.height(), wide.cy + 2);
     EXPECT_LT(text.width(), 20);
+    // On the screen, a bigger font grows the text, painted at its new size.
+    text.setAutoSize(true);
+    text.setColor(RGB(255, 255, 0));
+    keys::bringForward(*form);
+    text.setFont(tk::FontSpec{L"Tahoma", 30});
+    tk::app().processMessages();
+    EXPECT_GT(text.height(), 30);
+    EXPECT_EQ(shown(text)->pixel(0, text.height() - 1), RGB(255, 255, 0));
 }
 
 TEST(FocusText, UnreachableSizeDoesNotRepaintForever) {
