@@ -791,10 +791,15 @@ TFlatButton::Layout TFlatButton::place(tk::Canvas& canvas, HBITMAP glyph) {
         ty = (h - th - 1) / 2 + 1;
         gx = 6;
         tx = (w - g.cx - tw - 1) / 2 + g.cx + 1;
-        if (position_ == GlyphPosition::Right) {
+        // Right-to-left reading swaps a glyph on the left for one on the right.
+        if ((position_ == GlyphPosition::Right) != useRightToLeftReading()) {
             gx = w - gx - g.cx - 1;
             tx = w - tx - tw - 1;
         }
+    }
+    if (!button && useRightToLeftReading()) {
+        gx = w - gx - g.cx;
+        tx = w - tx - tw;
     }
     if (showGlyph_ && position_ == GlyphPosition::Bottom) {
         gy = h - gy - g.cy - 1;
@@ -826,14 +831,19 @@ void TFlatButton::drawFocus(tk::Canvas& canvas, const RECT& text) const {
         const int l = text.left - 1, t = text.top - 1, r = text.right + 2, b = text.bottom + 1;
         const int y = text.top - 1 + (lines - 1) * canvas.textHeight(L"0");
         const int x = std::min<int>(text.left + 1 + canvas.textWidth(wrappedLines_.back()), r);
-        canvas.polyline({{l, b}, {l, t}, {r, t}, {r, y}, {x, y}, {x, b}, {l, b}});
+        if (useRightToLeftReading()) {
+            const int mirrored = l + r - x; // the last line ends on the right
+            canvas.polyline({{l, y}, {l, t}, {r, t}, {r, b}, {mirrored, b}, {mirrored, y}, {l, y}});
+        } else {
+            canvas.polyline({{l, b}, {l, t}, {r, t}, {r, y}, {x, y}, {x, b}, {l, b}});
+        }
     }
     canvas.setPenStyle(tk::PenStyle::Solid);
 }
 
 void TFlatButton::drawCaption(tk::Canvas& canvas, const RECT& text) {
     canvas.setBrushStyle(tk::BrushStyle::Clear);
-    const UINT format = controlType_ == FlatBtnType::Button ? DT_CENTER : DT_LEFT;
+    const UINT format = readingFormat(controlType_ == FlatBtnType::Button ? DT_CENTER : DT_LEFT);
     if (!wordWrap_ || wrappedLines_.size() == 1) {
         RECT rect = text;
         canvas.drawText(caption(), rect, format);

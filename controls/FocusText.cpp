@@ -71,7 +71,8 @@ void TFocusText::setAutoSize(bool autoSize) {
 }
 
 UINT TFocusText::textFormat() const {
-    return alignmentFlag(alignment_) | DT_TOP | DT_EXPANDTABS | (showAccelChar_ ? 0 : DT_NOPREFIX);
+    return readingFormat(alignmentFlag(alignment_) | DT_TOP | DT_EXPANDTABS |
+                         (showAccelChar_ ? 0 : DT_NOPREFIX));
 }
 
 // Sizes the control to its text. True only when the size really changed, so a

@@ -67,6 +67,21 @@ bool CustomControl::tabStop() const {
     return hasStyle(WS_TABSTOP);
 }
 
+void CustomControl::setBiDiMode(BiDiMode mode) {
+    biDiMode_ = mode;
+    invalidate();
+}
+
+UINT CustomControl::readingFormat(UINT format) const {
+    if (!useRightToLeftReading())
+        return format;
+    if (format & DT_RIGHT)
+        format &= ~DT_RIGHT;
+    else if (!(format & DT_CENTER))
+        format |= DT_RIGHT;
+    return format | DT_RTLREADING;
+}
+
 void CustomControl::paint(Canvas& canvas) {
     canvas.setBrushColor(color());
     canvas.fillRect(clientRect());

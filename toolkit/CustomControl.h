@@ -17,6 +17,8 @@
 namespace tk {
 
 enum class MouseButton { Left, Right, Middle };
+// Reading order of a control's texts.
+enum class BiDiMode { LeftToRight, RightToLeft };
 
 class CustomControl : public Control {
   public:
@@ -35,6 +37,11 @@ class CustomControl : public Control {
 
     // Whether the mouse is over the control now.
     bool mouseInside() const { return mouseInside_; }
+
+    // Right to left mirrors how the control draws its texts.
+    void setBiDiMode(BiDiMode mode);
+    BiDiMode biDiMode() const { return biDiMode_; }
+    bool useRightToLeftReading() const { return biDiMode_ == BiDiMode::RightToLeft; }
 
     // Offers Enter or Escape to the controls of a window in turn, until one
     // that can take the focus clicks; false when none did.
@@ -74,6 +81,10 @@ class CustomControl : public Control {
     // Enter or Escape offered by the form, or the accelerator. Default: click().
     virtual void keyboardClick();
 
+    // A DrawText format in the control's reading order: right to left swaps
+    // left and right alignment and reads right to left.
+    UINT readingFormat(UINT format) const;
+
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
@@ -90,6 +101,7 @@ class CustomControl : public Control {
 
     PopupMenu* popupMenu_ = nullptr;
     bool mouseInside_ = false;
+    BiDiMode biDiMode_ = BiDiMode::LeftToRight;
     bool leftDown_ = false;
 };
 

@@ -300,7 +300,7 @@ TEST(FlatButton, TransparentButtonShowsItsParentAndThePictureBehind) {
     EXPECT_EQ(canvas->pixel(60, 12), RGB(0, 128, 0));
 }
 
-TEST(FlatButton, FocusOutlineOfACaptionWrappedToNoLines) {
+TEST(FlatButton, FocusOutlineOfWrappedCaptions) {
     auto form = hiddenForm();
     TFlatButton button(*form, 0, 0, 20, 23);
     button.setControlType(FlatBtnType::RadioButton);
@@ -309,4 +309,16 @@ TEST(FlatButton, FocusOutlineOfACaptionWrappedToNoLines) {
     auto canvas = painted(button);
     EXPECT_TRUE(button.wrappedLines().empty());
     EXPECT_EQ(canvas->width(), 20);
+    // Right to left, on the screen: the glyph on the right, the outline
+    // hugging the last line there.
+    button.setBounds(0, 0, 80, 60);
+    button.setCaption(L"Remove Ignored Key");
+    button.setBiDiMode(tk::BiDiMode::RightToLeft);
+    keys::bringForward(*form);
+    button.setFocus();
+    auto screen = shown(button);
+    const RECT ink = boundsOf(*screen, 0);
+    EXPECT_NE(screen->pixel(70, 10), face);
+    EXPECT_FALSE(contains(*screen, RECT{0, ink.bottom - 1, 25, ink.bottom}, 0));
+    EXPECT_TRUE(contains(*screen, RECT{40, ink.bottom - 1, 58, ink.bottom}, 0));
 }

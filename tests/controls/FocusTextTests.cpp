@@ -165,4 +165,6 @@ TEST(FocusText, AlignmentPlacesTheText) {
     EXPECT_LT(left.left, 10);
     EXPECT_GT(right.left, 150);
     EXPECT_LE(right.right, 199);
+    text.setBiDiMode(tk::BiDiMode::RightToLeft);
+    EXPECT_LT(boundsOf(*painted(text), 0).left, 10);
 }
