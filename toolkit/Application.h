@@ -47,6 +47,9 @@ class Application {
     // Posts WM_QUIT.
     void terminate();
     bool terminated() const { return terminated_; }
+    // Forgets the WM_QUIT met before: the message loop runs again (for a test
+    // that ended the application, before the next test).
+    void resume() { terminated_ = false; }
 
     // Destroying the main form terminates the application.
     void setMainForm(Form* form) { mainForm_ = form; }

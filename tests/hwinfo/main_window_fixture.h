@@ -37,6 +37,7 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override {
         form.reset();
         tk::resetSeams();
+        tk::app().resume();
     }
 
     // Clicks a page button the way the mouse does, through the message queue.

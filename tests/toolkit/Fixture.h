@@ -21,7 +21,10 @@ class ToolkitTest : public ::testing::Test {
         form.show();
         tk::app().processMessages();
     }
-    void TearDown() override { tk::resetSeams(); }
+    void TearDown() override {
+        tk::resetSeams();
+        tk::app().resume();
+    }
 
     struct Box {
         std::wstring text;
