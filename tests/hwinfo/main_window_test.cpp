@@ -2,8 +2,41 @@
 
 #include "hwinfo/Unit2.h"
 #include "hwinfo/print.h"
+#include "tests/support/Keyboard.h"
+#include "tests/support/Mouse.h"
+
+#include <commctrl.h>
 
 using MainWindowTabsTest = MainWindowTest;
+
+namespace {
+
+// Takes the text of a tooltip window that shows.
+BOOL CALLBACK ReadShownHint(HWND window, LPARAM text) {
+    wchar_t name[64] = {};
+    wchar_t shown[256] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = shown;
+    GetClassNameW(window, name, 64);
+    if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window) &&
+        SendMessageW(window, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
+        *reinterpret_cast<std::wstring*>(text) = shown;
+    return TRUE;
+}
+
+// The hint that shows within three seconds of rest, empty when none does.
+std::wstring HintShownAfterRest() {
+    std::wstring text;
+    for (int waited = 0; text.empty() && waited < 3000; waited += 20) {
+        Sleep(20);
+        tk::app().processMessages();
+        EnumThreadWindows(GetCurrentThreadId(), ReadShownHint, reinterpret_cast<LPARAM>(&text));
+    }
+    return text;
+}
+
+} // namespace
 
 TEST_F(MainWindowTabsTest, StartsOnTheSystemTabWithoutPrintButton) {
     EXPECT_EQ(L" Corvane", form->caption());
@@ -70,6 +103,20 @@ TEST_F(MainWindowTabsTest, ContactLabelShowsTheMailAddressWhileHovered) {
     EXPECT_EQ(255u, form->Label8->font().color);
     form->Label8MouseLeave();
     EXPECT_EQ(16711680u, form->Label8->font().color);
+}
+
+TEST_F(MainWindowTabsTest, PageButtonHintShowsWhileThePointerRestsOnItsButton) {
+    keys::bringForward(*form);
+    TButtonGroup& buttons = *form->ButtonGroup2;
+    for (const auto& [index, hint] :
+         {std::pair<int, std::wstring>{1, L"Show Mainboard Information  "},
+          {2, L"Show Processor Information"}}) {
+        POINT center = buttons.buttonCenter(index);
+        ClientToScreen(buttons.handle(), &center);
+        for (int dx : {-30, -15, 0})
+            mouse::moveTo({center.x + dx, center.y});
+        EXPECT_EQ(hint, HintShownAfterRest()) << index;
+    }
 }
 
 TEST_F(MainWindowTabsTest, HandCursorOverTabsPageButtonsLinkAndButtons) {

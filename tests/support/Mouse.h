@@ -1,0 +1,33 @@
+#pragma once
+// The mouse as a user moves it: SendInput puts the events in the input queue,
+// and the application's own message loop delivers them.
+
+#include "toolkit/Application.h"
+
+namespace mouse {
+
+// Sends one event and runs the messages it causes.
+inline void send(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT input{INPUT_MOUSE, {}};
+    input.mi = {dx, dy, 0, flags, 0, 0};
+    SendInput(1, &input, sizeof(INPUT));
+    for (int i = 0; i < 3; ++i)
+        tk::app().processMessages();
+}
+
+// Moves the pointer to a screen point; absolute input runs from 0 to 65535.
+inline void moveTo(POINT at) {
+    send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+         MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
+         MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
+}
+
+inline void press() {
+    send(MOUSEEVENTF_LEFTDOWN);
+}
+
+inline void release() {
+    send(MOUSEEVENTF_LEFTUP);
+}
+
+} // namespace mouse
