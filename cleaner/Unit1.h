@@ -227,6 +227,9 @@ class TForm1 : public tk::Form {
     std::unique_ptr<ctl::TFlatButton> OBproupdate;
     std::unique_ptr<tk::Panel> Panel4;
     std::vector<std::unique_ptr<tk::Label>> OptimizerLabels;
+    // Each bar fills its panel, without a frame of its own.
+    std::unique_ptr<tk::Panel> PanelHive;
+    std::unique_ptr<tk::Panel> PanelNodes;
     std::unique_ptr<ctl::TFrameProgressBar> PBHive;
     std::unique_ptr<ctl::TFrameProgressBar> PBNodes;
     std::unique_ptr<ctl::TFocusText> Hivetext;

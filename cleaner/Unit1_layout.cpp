@@ -5,6 +5,8 @@
 
 #include "cleaner/Pictures.h"
 
+#include <tuple>
+
 namespace {
 
 using Handler = void (TForm1::*)();
@@ -20,6 +22,7 @@ constexpr Bounds PageBounds = {2, 2, 586, 380};
 constexpr int ButtonRowY = 400;
 constexpr int ButtonHeight = 28;
 constexpr COLORREF SkyBlue = RGB(166, 202, 240);
+constexpr int OptimizerBarHeight = 21;
 
 // Puts a picture beneath the controls that stand on it.
 void SendToBack(tk::Control& control) {
@@ -541,8 +544,13 @@ void TForm1::createOptimizerPage() {
             page, text.at.x, text.at.y, text.at.width, text.at.height, text.caption));
         OptimizerLabels.back()->setFont(BoldFont());
     }
-    Make(*this, &TForm1::PBHive, page, {200, 20, 340, 18});
-    Make(*this, &TForm1::PBNodes, page, {200, 98, 340, 18});
+    const std::tuple<Member<tk::Panel>, Member<ctl::TFrameProgressBar>, int> bars[] = {
+        {&TForm1::PanelHive, &TForm1::PBHive, 18}, {&TForm1::PanelNodes, &TForm1::PBNodes, 96}};
+    for (const auto& [panel, bar, top] : bars) {
+        auto& frame = Make(*this, panel, page, {200, top, 340, OptimizerBarHeight + 2});
+        frame.setBevelOuter(tk::Bevel::Lowered);
+        Make(*this, bar, frame, {1, 1, 338, OptimizerBarHeight}).setShowFrame(false);
+    }
     const std::pair<Member<ctl::TFocusText>, Bounds> texts[] = {
         {&TForm1::Hivetext, {20, 46, 520, 17}},
         {&TForm1::labelnode, {20, 176, 520, 17}},

@@ -175,6 +175,12 @@ TEST_F(SerialOptimizer, PageShowsOnTheAboutBackground) {
         EXPECT_TRUE(shown->visible());
     EXPECT_FALSE(form->Panel3->visible());
     EXPECT_FALSE(form->lvall->visible());
+    for (ctl::TFrameProgressBar* bar : {form->PBHive.get(), form->PBNodes.get()}) {
+        EXPECT_FALSE(bar->showFrame());
+        EXPECT_EQ(21, bar->height());
+        EXPECT_EQ(bar->parent()->clientHeight() - 2, bar->height());
+        EXPECT_EQ(bar->parent()->clientWidth() - 2, bar->width());
+    }
 }
 
 } // namespace
