@@ -373,7 +373,10 @@ void TForm1::createFrame() {
 
     auto& bar = Make(*this, &TForm1::CB1, work, {610, 40, 183, 329});
     bar.setFont(BoldFont());
+    bar.setButtonWidth(150);
     bar.setButtonHeight(28);
+    bar.setVerticalCaptions(true);
+    bar.setGradientFill(true);
     bar.setSelectedColor(SkyBlue);
     for (const BarCategory& category : BarCategories) {
         const int index = bar.addCategory(category.caption);

@@ -1,5 +1,7 @@
 #include "toolkit/CategoryButtons.h"
 
+#include <algorithm>
+
 namespace tk {
 namespace {
 
@@ -57,6 +59,21 @@ void CategoryButtons::setButtonHeight(int height) {
     invalidate();
 }
 
+void CategoryButtons::setButtonWidth(int width) {
+    buttonWidth_ = width;
+    invalidate();
+}
+
+void CategoryButtons::setVerticalCaptions(bool vertical) {
+    verticalCaptions_ = vertical;
+    invalidate();
+}
+
+void CategoryButtons::setGradientFill(bool gradient) {
+    gradientFill_ = gradient;
+    invalidate();
+}
+
 void CategoryButtons::setHeaderColor(COLORREF color) {
     headerColor_ = color;
     invalidate();
@@ -78,48 +95,69 @@ void CategoryButtons::setSelected(CategoryHit selected) {
 }
 
 CategoryHit CategoryButtons::hitTest(int x, int y) const {
-    if (x < 0 || x >= clientWidth() || y < 0)
-        return {};
-    int top = 0;
-    for (int c = 0; c < categoryCount(); ++c) {
-        const Category& category = categories_[static_cast<std::size_t>(c)];
-        if (y < top + headerHeight_)
-            return {c, -1};
-        top += headerHeight_;
-        if (category.collapsed)
-            continue;
-        const int count = static_cast<int>(category.items.size());
-        if (y < top + count * buttonHeight_)
-            return {c, (y - top) / buttonHeight_};
-        top += count * buttonHeight_;
-    }
-    return {};
+    CategoryHit hit;
+    const POINT point{x, y};
+    forEachPart([&](CategoryHit at, const RECT& rect) {
+        if (PtInRect(&rect, point))
+            hit = at;
+    });
+    return hit;
 }
 
-void CategoryButtons::paint(Canvas& canvas) {
-    CustomControl::paint(canvas);
+bool CategoryButtons::hasBand(const Category& category) const {
+    return verticalCaptions_ && !category.collapsed && !category.items.empty();
+}
+
+void CategoryButtons::forEachPart(
+    const std::function<void(CategoryHit at, const RECT& rect)>& part) const {
     const int width = clientWidth();
     int top = 0;
     for (int c = 0; c < categoryCount(); ++c) {
         const Category& category = categories_[static_cast<std::size_t>(c)];
-        paintHeader(canvas, category, {0, top, width, top + headerHeight_});
-        top += headerHeight_;
-        if (category.collapsed)
-            continue;
-        for (int i = 0; i < static_cast<int>(category.items.size()); ++i) {
-            paintItem(canvas, category.items[static_cast<std::size_t>(i)],
-                      {0, top, width, top + buttonHeight_}, {c, i});
-            top += buttonHeight_;
+        const int count = category.collapsed ? 0 : static_cast<int>(category.items.size());
+        const bool band = hasBand(category);
+        if (band) {
+            part({c, -1}, {0, top, headerHeight_, top + count * buttonHeight_});
+        } else {
+            part({c, -1}, {0, top, width, top + headerHeight_});
+            top += headerHeight_;
         }
+        const int areaLeft = band ? headerHeight_ : 0;
+        const int area = width - areaLeft;
+        const int itemWidth = buttonWidth_ > 0 ? std::min(buttonWidth_, area) : area;
+        const int left = areaLeft + (area - itemWidth) / 2;
+        for (int i = 0; i < count; ++i, top += buttonHeight_)
+            part({c, i}, {left, top, left + itemWidth, top + buttonHeight_});
     }
 }
 
-void CategoryButtons::paintHeader(Canvas& canvas, const Category& category, RECT rect) const {
-    canvas.setBrushColor(headerColor_);
-    canvas.fillRect(rect);
+void CategoryButtons::paint(Canvas& canvas) {
+    CustomControl::paint(canvas);
+    forEachPart([&](CategoryHit at, const RECT& rect) {
+        const Category& category = categories_[static_cast<std::size_t>(at.category)];
+        if (at.item >= 0)
+            paintItem(canvas, category.items[static_cast<std::size_t>(at.item)], rect, at);
+        else if (hasBand(category))
+            paintBand(canvas, category, rect);
+        else
+            paintHeader(canvas, category, rect);
+    });
+}
+
+void CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) const {
+    if (gradientFill_) {
+        canvas.gradientFill(rect, headerColor_, color(), false);
+    } else {
+        canvas.setBrushColor(headerColor_);
+        canvas.fillRect(rect);
+    }
     canvas.setPenColor(GetSysColor(COLOR_BTNSHADOW));
     canvas.moveTo(rect.left, rect.bottom - 1);
     canvas.lineTo(rect.right, rect.bottom - 1);
+}
+
+void CategoryButtons::paintHeader(Canvas& canvas, const Category& category, RECT rect) const {
+    paintHeaderBackground(canvas, rect);
     FontSpec bold = font();
     bold.bold = true;
     canvas.setFont(bold);
@@ -128,6 +166,23 @@ void CategoryButtons::paintHeader(Canvas& canvas, const Category& category, RECT
     RECT text{sign.right, rect.top, rect.right - kTextIndent, rect.bottom};
     canvas.drawText(category.caption, text,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+// The sign at the top, the caption upwards beneath it.
+void CategoryButtons::paintBand(Canvas& canvas, const Category& category, const RECT& rect) const {
+    paintHeaderBackground(canvas, rect);
+    FontSpec bold = font();
+    bold.bold = true;
+    canvas.setFont(bold);
+    RECT sign{rect.left, rect.top, rect.right, rect.top + kSignWidth};
+    canvas.drawText(L"-", sign, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    bold.angle = 900;
+    canvas.setFont(bold);
+    const SIZE text = canvas.textExtent(category.caption);
+    const RECT clip{rect.left, sign.bottom, rect.right, rect.bottom - 1};
+    ExtTextOutW(canvas.handle(), rect.left + (rect.right - rect.left - text.cy) / 2,
+                sign.bottom + kTextIndent / 2 + text.cx, ETO_CLIPPED, &clip,
+                category.caption.c_str(), static_cast<UINT>(category.caption.size()), nullptr);
 }
 
 void CategoryButtons::paintItem(Canvas& canvas, const CategoryItem& item, RECT rect,

@@ -2,7 +2,9 @@
 // A self-painted vertical bar of categories. Each category is a caption header
 // (a click collapses or expands it) and a list of button items with a caption
 // and an image. The item under the mouse is painted hot, the chosen one
-// selected; a click on an item selects it and runs onButtonClick.
+// selected; a click on an item selects it and runs onButtonClick. With vertical
+// captions an expanded category's caption runs upwards in a band as wide as a
+// header is high, at the left of its buttons.
 
 #include "toolkit/CustomControl.h"
 #include "toolkit/ImageList.h"
@@ -49,6 +51,11 @@ class CategoryButtons : public CustomControl {
     void setHeaderHeight(int height);
     void setButtonHeight(int height);
     int buttonHeight() const { return buttonHeight_; }
+    // 0 (the default): buttons as wide as the bar; narrower ones stand centred.
+    void setButtonWidth(int width);
+    void setVerticalCaptions(bool vertical);
+    // Headers fade from the header colour into the bar's colour.
+    void setGradientFill(bool gradient);
     void setHeaderColor(COLORREF color);
     void setHotColor(COLORREF color);
     void setSelectedColor(COLORREF color);
@@ -70,7 +77,12 @@ class CategoryButtons : public CustomControl {
     void mouseLeave() override;
 
   private:
+    bool hasBand(const Category& category) const;
+    // Calls part for each header and each shown item with its rectangle, top to bottom.
+    void forEachPart(const std::function<void(CategoryHit at, const RECT& rect)>& part) const;
+    void paintHeaderBackground(Canvas& canvas, const RECT& rect) const;
     void paintHeader(Canvas& canvas, const Category& category, RECT rect) const;
+    void paintBand(Canvas& canvas, const Category& category, const RECT& rect) const;
     void paintItem(Canvas& canvas, const CategoryItem& item, RECT rect, CategoryHit at) const;
     void setHot(CategoryHit hot);
 
@@ -78,6 +90,9 @@ class CategoryButtons : public CustomControl {
     ImageList* images_ = nullptr;
     int headerHeight_ = 22;
     int buttonHeight_ = 24;
+    int buttonWidth_ = 0;
+    bool verticalCaptions_ = false;
+    bool gradientFill_ = false;
     COLORREF headerColor_;
     COLORREF hotColor_;
     COLORREF selectedColor_;

@@ -8,14 +8,14 @@ namespace {
 
 auto key(const FontSpec& fontStyle) {
     return std::make_tuple(fontStyle.name, fontStyle.height, fontStyle.bold, fontStyle.italic,
-                           fontStyle.underline);
+                           fontStyle.underline, fontStyle.angle);
 }
 
 HFONT createFont(const FontSpec& fontStyle) {
-    return CreateFontW(-fontStyle.height, 0, 0, 0, fontStyle.bold ? FW_BOLD : FW_NORMAL,
-                       fontStyle.italic, fontStyle.underline, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, fontStyle.name.c_str());
+    return CreateFontW(-fontStyle.height, 0, fontStyle.angle, fontStyle.angle,
+                       fontStyle.bold ? FW_BOLD : FW_NORMAL, fontStyle.italic, fontStyle.underline,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, fontStyle.name.c_str());
 }
 
 } // namespace

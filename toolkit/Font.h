@@ -14,6 +14,7 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    int angle = 0;      // direction of the text in tenths of a degree, counter-clockwise
     COLORREF color = 0; // text colour used by the controls and Canvas::setFont
 
     bool operator==(const FontSpec& other) const;
