@@ -30,10 +30,10 @@
 enum class TInfoTab { System, Component };
 
 // The maker's details on the About tab.
-inline const wchar_t* const MakerSite = L"www.corvane-soft.example";
-inline const wchar_t* const MakerUrl = L"http://www.corvane-soft.example/";
+inline const wchar_t* const MakerSite = L"www.corvane.example";
+inline const wchar_t* const MakerUrl = L"http://www.corvane.example/";
 inline const wchar_t* const ContactName = L"Corvane Support Team";
-inline const wchar_t* const ContactMail = L"support@corvane-soft.example";
+inline const wchar_t* const ContactMail = L"help@corvane.example";
 inline const wchar_t* const MakerNotice =
     L"Made by Corvane Software.\nThis program is freeware: you may copy\nand share it "
     L"as long as it stays unchanged.";

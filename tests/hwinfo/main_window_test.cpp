@@ -97,6 +97,9 @@ TEST_F(MainWindowTabsTest, WhatsNewAndHelpOpenFilesOfTheProgramFolder) {
 TEST_F(MainWindowTabsTest, ContactLabelShowsTheMailAddressWhileHovered) {
     form->Label7MouseMove();
     EXPECT_EQ(ContactMail, form->Label7->caption());
+    tk::MemoryCanvas canvas(1, 1);
+    canvas.setFont(form->Label7->font());
+    EXPECT_LE(canvas.textWidth(ContactMail), form->Label7->width());
     form->Label7MouseLeave();
     EXPECT_EQ(ContactName, form->Label7->caption());
     form->Label8MouseMove();
