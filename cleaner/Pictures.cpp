@@ -27,15 +27,10 @@ void DrawTitle(tk::Canvas& canvas, int x, int y, int titleHeight, COLORREF color
 }
 
 void DrawIcon(tk::Canvas& canvas, int x, int y, int size) {
-    DrawIconEx(canvas.handle(), x, y, ProgramIcon(), size, size, 0, nullptr, DI_NORMAL);
+    DrawIconEx(canvas.handle(), x, y, tk::app().icon(), size, size, 0, nullptr, DI_NORMAL);
 }
 
 } // namespace
-
-HICON ProgramIcon() {
-    HICON icon = LoadIconW(tk::app().instance(), L"MAINICON");
-    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
-}
 
 HBITMAP BannerPicture(int width, int height) {
     return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {

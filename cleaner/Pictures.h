@@ -1,14 +1,10 @@
 #pragma once
-// Pictures of Tidewell's windows, drawn in code, and the program's icon.
+// Pictures of Tidewell's windows, drawn in code.
 
 #include <windows.h>
 
 // Colour of the status strip; texts on the strip use it as their background.
 constexpr COLORREF StatusStripColor = RGB(226, 236, 248);
-
-// The program's icon (the resource "MAINICON", or the system's default icon
-// in a program without it). Shared: never destroyed.
-HICON ProgramIcon();
 
 // Each returns a new bitmap owned by the caller.
 HBITMAP BannerPicture(int width, int height);

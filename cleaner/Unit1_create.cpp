@@ -5,7 +5,6 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/IgnoreLists.h"
 
-#include "cleaner/Pictures.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
@@ -134,7 +133,7 @@ std::wstring TForm1::loadCheckBoxSettings() {
 
 void TForm1::fillTrayIconData() {
     TrayIconData = {};
-    TrayIconData.hIcon = ProgramIcon();
+    TrayIconData.hIcon = tk::app().icon();
     lstrcpynW(TrayIconData.szTip, tk::app().title().c_str(), 64);
     TrayIconData.hWnd = handle();
     TrayIconData.uCallbackMessage = TrayCallbackMessage;

@@ -317,7 +317,7 @@ TForm1::TForm1() : tk::Form(L"Tidewell ver 3.6 ", 803, 576) {
     setBorderStyle(tk::BorderStyle::Single);
     setClientSize(803, 576);
     centerOnScreen();
-    setIcon(ProgramIcon());
+    setIcon(tk::app().icon());
     createFrame();
     createResultsPage();
     createCategoryLists();

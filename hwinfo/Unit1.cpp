@@ -14,6 +14,7 @@ const COLORREF LinkRed = 255;
 TForm1::TForm1() : tk::Form(L" Corvane", 656, 521) {
     setBounds(0, 0, 664, 555);
     centerOnScreen();
+    setIcon(tk::app().icon());
     CreateTabs();
     CreatePictures();
     onCloseQuery = [this](bool& allowClose) {

@@ -35,11 +35,15 @@ void DrawLetterTile(tk::MemoryCanvas& canvas, int index, wchar_t letter) {
 }
 
 // GDI leaves the alpha channel empty; the picture is opaque except where the mask colour is.
-void AddToImages(tk::ImageList& images, const tk::MemoryCanvas& canvas) {
+void MaskToAlpha(const tk::MemoryCanvas& canvas) {
     const std::uint32_t mask = 0xFF00FF;
     std::uint32_t* pixel = canvas.bits();
     for (int i = 0; i < canvas.width() * canvas.height(); ++i, ++pixel)
         *pixel = (*pixel & 0xFFFFFF) == mask ? 0 : (*pixel | 0xFF000000);
+}
+
+void AddToImages(tk::ImageList& images, const tk::MemoryCanvas& canvas) {
+    MaskToAlpha(canvas);
     images.addBitmap(canvas.bitmap(), MaskColor);
 }
 
@@ -81,6 +85,23 @@ void AddChipTile(tk::ImageList& images, int index) {
     AddToImages(images, canvas);
 }
 
+// A printer with a sheet going in and a printed one coming out.
+void SetPrinterGlyph(tk::Button& button) {
+    tk::MemoryCanvas canvas(16, 16);
+    canvas.setBrushColor(MaskColor);
+    canvas.fillRect({0, 0, 16, 16});
+    canvas.setPenColor(RGB(64, 64, 64));
+    canvas.setBrushColor(RGB(255, 255, 255));
+    canvas.rectangle({4, 1, 12, 7});
+    canvas.setBrushColor(RGB(150, 150, 150));
+    canvas.rectangle({1, 6, 15, 12});
+    canvas.setBrushColor(RGB(255, 255, 255));
+    canvas.rectangle({3, 10, 13, 15});
+    canvas.setPixel(12, 8, RGB(0, 190, 0));
+    MaskToAlpha(canvas);
+    button.setGlyph(canvas.bitmap(), MaskColor);
+}
+
 // Row pictures by index: the System list's rows go up to index 20 (APM status 13, memory
 // 14, USB ports 16, serial and parallel ports 17, MCI heading 18 and MCI device 20), the
 // Component list's rows up to 8, one per page button.
@@ -108,4 +129,5 @@ void TForm1::CreatePictures() {
     AboutPicture->setPicture(LoadJpegResource(L"ABOUT"));
     SetLetterGlyph(*obnews, 1, L'N');
     SetLetterGlyph(*obhelp, 0, L'?');
+    SetPrinterGlyph(*print_button);
 }

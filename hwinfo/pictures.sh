@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws Corvane's JPEG pictures (splash and About tab) into the given folder.
+# Draws Corvane's JPEG pictures (splash and About tab) and its icon into the given folder.
 set -euo pipefail
 out=$1
 fonts=/usr/share/wine/fonts
@@ -35,3 +35,14 @@ convert -size 141x325 gradient:'#1d6fa5'-'#0b2a4a' "${about_chip[@]}" \
   -fill white -font "$fonts/tahomabd.ttf" -pointsize 22 -annotate +22+240 'Corvane' \
   -fill '#cfe8f7' -font "$fonts/tahoma.ttf" -pointsize 11 -annotate +24+258 'Hardware Information' \
   -quality 90 "$out/about.jpg"
+
+# The program's icon: a chip with four pins on each side, on a rounded blue tile.
+pins=()
+for p in 17 21 26 30; do
+  pins+=(-draw "line $p,8 $p,12" -draw "line $p,35 $p,39" -draw "line 8,$p 12,$p" -draw "line 35,$p 39,$p")
+done
+convert -size 48x48 xc:none -fill '#1d6fa5' -draw 'roundrectangle 1,1 46,46 9,9' \
+  -stroke '#cfe8f7' -strokewidth 2 "${pins[@]}" \
+  -fill '#0b2a4a' -stroke '#9fd3f2' -draw 'rectangle 13,13 34,34' \
+  -fill '#5fb4e8' -stroke none -draw 'rectangle 19,19 28,28' \
+  -define icon:auto-resize=48,32,16 "$out/Corvane.ico"

@@ -75,6 +75,11 @@ HINSTANCE Application::instance() const {
     return GetModuleHandleW(nullptr);
 }
 
+HICON Application::icon() const {
+    HICON icon = LoadIconW(instance(), L"MAINICON");
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
 void Application::run() {
     MSG msg;
     while (!terminated_) {

@@ -35,6 +35,9 @@ class Application {
     void setTitle(const std::wstring& title) { title_ = title; }
     const std::wstring& title() const { return title_; }
     HINSTANCE instance() const;
+    // The program's icon: the resource "MAINICON", or the system's default icon
+    // in a program without it. Shared: never destroyed.
+    HICON icon() const;
 
     // Runs the message loop until WM_QUIT (returns at once when already terminated).
     void run();

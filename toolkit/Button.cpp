@@ -1,5 +1,7 @@
 #include "toolkit/Button.h"
 
+#include "toolkit/Canvas.h"
+
 namespace tk {
 
 Button::Button(Control& parent, int x, int y, int width, int height, const std::wstring& caption) {
@@ -10,6 +12,14 @@ Button::Button(Control& parent, int x, int y, int width, int height, const std::
 
 void Button::click() {
     fire(onClick);
+}
+
+void Button::setGlyph(HBITMAP glyph, COLORREF maskColor) {
+    const SIZE size = bitmapSize(glyph);
+    glyph_.create(size.cx, size.cy);
+    glyph_.addBitmap(glyph, maskColor);
+    BUTTON_IMAGELIST images{glyph_.handle(), {2, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    SendMessageW(handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
 }
 
 bool Button::reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {

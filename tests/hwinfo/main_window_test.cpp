@@ -46,6 +46,11 @@ TEST_F(MainWindowTabsTest, StartsOnTheSystemTabWithoutPrintButton) {
     EXPECT_FALSE(form->print_button->visible());
     form->TabSheet2Show();
     EXPECT_FALSE(form->print_button->visible());
+    EXPECT_NE(0, SendMessageW(form->handle(), WM_GETICON, ICON_BIG, 0));
+    BUTTON_IMAGELIST glyph{};
+    SendMessageW(form->print_button->handle(), BCM_GETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(&glyph));
+    EXPECT_EQ(1, ImageList_GetImageCount(glyph.himl));
 }
 
 TEST_F(MainWindowTabsTest, PrintButtonFollowsTheContentOfEachTab) {
