@@ -14,8 +14,8 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int angle = 0;      // direction of the text in tenths of a degree, counter-clockwise
     COLORREF color = 0; // text colour used by the controls and Canvas::setFont
+    int angle = 0;      // direction of the text in tenths of a degree, counter-clockwise
 
     bool operator==(const FontSpec& other) const;
     bool operator!=(const FontSpec& other) const { return !(*this == other); }

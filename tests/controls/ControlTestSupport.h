@@ -44,7 +44,7 @@ inline LRESULT send(tk::Control& control, UINT msg, WPARAM wParam = 0, LPARAM lP
     return SendMessageW(control.handle(), msg, wParam, lParam);
 }
 
-inline LRESULT mouse(tk::Control& control, UINT msg, int x, int y) {
+inline LRESULT sendMouse(tk::Control& control, UINT msg, int x, int y) {
     return send(control, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
 }
 

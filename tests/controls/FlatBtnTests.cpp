@@ -104,7 +104,7 @@ TEST(FlatButton, HoverShowsOutlinesAndFiresEnterAndExit) {
     int entered = 0, exited = 0;
     button.onMouseEnter = [&] { ++entered; };
     button.onMouseExit = [&] { ++exited; };
-    mouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Hover);
     EXPECT_EQ(GetCapture(), button.handle());
     auto hover = painted(button);
@@ -113,7 +113,7 @@ TEST(FlatButton, HoverShowsOutlinesAndFiresEnterAndExit) {
     EXPECT_EQ(hover->pixel(1, 10), 0xFFFFFFu);
     EXPECT_EQ(hover->pixel(68, 3), 0xC0C0C0u);
 
-    mouse(button, WM_MOUSEMOVE, 100, 10);
+    sendMouse(button, WM_MOUSEMOVE, 100, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
     EXPECT_NE(GetCapture(), button.handle());
     EXPECT_EQ(entered, 1);
@@ -124,11 +124,11 @@ TEST(FlatButton, HoverShowsOutlinesAndFiresEnterAndExit) {
     button.setPopupMenu(&menu);
     int shown = 0;
     tk::seams().trackPopupMenu = [&](HMENU, int, int, HWND) { return ++shown, 0; };
-    mouse(button, WM_MOUSEMOVE, 10, 10);
-    mouse(button, WM_RBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_RBUTTONDOWN, 10, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
     EXPECT_NE(GetCapture(), button.handle());
-    mouse(button, WM_RBUTTONUP, 10, 10);
+    sendMouse(button, WM_RBUTTONUP, 10, 10);
     tk::resetSeams();
     EXPECT_EQ(shown, 1);
 }
@@ -138,16 +138,16 @@ TEST(FlatButton, DraggingOffAndReleasingOutsideDoesNotClick) {
     TFlatButton button(*form, 0, 0, 70, 23);
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
-    mouse(button, WM_MOUSEMOVE, 10, 10);
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::DownInside);
-    mouse(button, WM_MOUSEMOVE, 100, 10);
+    sendMouse(button, WM_MOUSEMOVE, 100, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::DownOutside);
     EXPECT_EQ(painted(button)->pixel(3, 1), 0xC0C0C0u);
-    mouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::DownInside);
-    mouse(button, WM_MOUSEMOVE, 100, 10);
-    mouse(button, WM_LBUTTONUP, 100, 10);
+    sendMouse(button, WM_MOUSEMOVE, 100, 10);
+    sendMouse(button, WM_LBUTTONUP, 100, 10);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
     EXPECT_EQ(clicks, 0);
 }
@@ -156,19 +156,19 @@ TEST(FlatButton, ReleaseInsideClicksAndResetsOtherButtons) {
     auto form = hiddenForm();
     TFlatButton button(*form, 0, 0, 70, 23);
     TFlatButton other(*form, 0, 40, 70, 23);
-    mouse(other, WM_MOUSEMOVE, 5, 5);
+    sendMouse(other, WM_MOUSEMOVE, 5, 5);
     ASSERT_EQ(other.mouseState(), FlatMouseState::Hover);
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
-    mouse(button, WM_LBUTTONUP, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Hover);
     EXPECT_EQ(other.mouseState(), FlatMouseState::Inactive);
 
     button.setModalResult(IDOK);
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
-    mouse(button, WM_LBUTTONUP, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(button.mouseState(), FlatMouseState::Inactive);
 }
@@ -177,9 +177,9 @@ TEST(FlatButton, PressedCaptionMovesOnePixel) {
     auto form = hiddenForm();
     TFlatButton button(*form, 0, 0, 70, 23);
     button.setCaption(L"Scan");
-    mouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
     const RECT hover = boundsOf(*painted(button), 0);
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
     const RECT down = boundsOf(*painted(button), 0);
     ASSERT_LT(hover.left, hover.right);
     EXPECT_EQ(down.left, hover.left + 1);

@@ -2,6 +2,7 @@
 #include "controls/CtrlCommon.h"
 #include "controls/GradButton.h"
 #include "tests/support/Keyboard.h"
+#include "tests/support/Mouse.h"
 #include "toolkit/Edit.h"
 
 #include <gtest/gtest.h>
@@ -69,32 +70,35 @@ TEST(GradButton, MouseLooksAndClickOnRelease) {
     TGradButton button(*form, 0, 0, 75, 25);
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
-    mouse(button, WM_MOUSEMOVE, 10, 10);
+    sendMouse(button, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(button.look(), ButtonLook::Over);
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
     EXPECT_EQ(button.look(), ButtonLook::Down);
-    mouse(button, WM_LBUTTONUP, 10, 10);
+    sendMouse(button, WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button.look(), ButtonLook::Over);
     // The user's mouse: pressed, dragged off and released outside, moved back.
     button.setGradient(false);
     keys::bringForward(*form);
-    keys::mouse(button, 10, 10, MOUSEEVENTF_LEFTDOWN);
-    keys::mouse(button, 200, 10, MOUSEEVENTF_LEFTUP);
+    mouse::moveTo(button, 10, 10);
+    mouse::press();
+    mouse::moveTo(button, 200, 10);
+    EXPECT_EQ(shown(button)->pixel(10, 5), button.schemeColor(GradColor::ColorFace));
+    mouse::release();
     EXPECT_EQ(shown(button)->pixel(10, 5), button.schemeColor(GradColor::ColorFace));
     EXPECT_EQ(clicks, 1);
-    keys::mouse(button, 12, 10);
+    mouse::moveTo(button, 12, 10);
     EXPECT_EQ(shown(button)->pixel(10, 5), button.schemeColor(GradColor::OverColorFace));
 
     button.setHotTrack(false);
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
-    mouse(button, WM_LBUTTONUP, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONUP, 10, 10);
     EXPECT_EQ(button.look(), ButtonLook::Normal);
 
-    mouse(button, WM_LBUTTONDOWN, 10, 10);
+    sendMouse(button, WM_LBUTTONDOWN, 10, 10);
     send(button, WM_MOUSELEAVE);
     EXPECT_EQ(button.look(), ButtonLook::Normal);
-    mouse(button, WM_LBUTTONUP, 200, 10);
+    sendMouse(button, WM_LBUTTONUP, 200, 10);
     EXPECT_EQ(button.look(), ButtonLook::Normal);
     EXPECT_EQ(clicks, 2);
 }

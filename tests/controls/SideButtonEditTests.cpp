@@ -94,15 +94,15 @@ TEST(SideButtonEdit, ButtonClickKeepsTheCaret) {
     int clicks = 0;
     edit.onButtonClick = [&] { ++clicks; };
     send(edit, EM_SETSEL, 2, 2);
-    mouse(edit, WM_MOUSEMOVE, 140, 10);
-    mouse(edit, WM_LBUTTONDOWN, 140, 10);
+    sendMouse(edit, WM_MOUSEMOVE, 140, 10);
+    sendMouse(edit, WM_LBUTTONDOWN, 140, 10);
     EXPECT_EQ(clicks, 0);
-    mouse(edit, WM_LBUTTONUP, 140, 10);
+    sendMouse(edit, WM_LBUTTONUP, 140, 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(selection(edit), std::make_pair(DWORD{2}, DWORD{2}));
 
-    mouse(edit, WM_LBUTTONDOWN, 20, 10);
-    mouse(edit, WM_LBUTTONUP, 20, 10);
+    sendMouse(edit, WM_LBUTTONDOWN, 20, 10);
+    sendMouse(edit, WM_LBUTTONUP, 20, 10);
     EXPECT_EQ(clicks, 1);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Keys and the mouse as a user works them: SendInput puts them in the input queue of the
+// Keys as a user types them: SendInput puts them in the input queue of the
 // foreground window, and the application's own message loop delivers them
 // (through the dialog manager, as every message of a form).
 
@@ -28,7 +28,7 @@ inline INPUT keyInput(WORD vk, bool up) {
     return input;
 }
 
-// Sends the input events and runs the messages they cause.
+// Sends the key events and runs the messages they cause.
 inline void send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     for (int i = 0; i < 3; ++i)
@@ -54,19 +54,6 @@ inline void press(WORD vk, std::initializer_list<WORD> modifiers = {}) {
     for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier)
         inputs.push_back(keyInput(*modifier, true));
     send(inputs);
-}
-
-// Moves the mouse to a client point of the control (also one outside it) and
-// sends the button events (MOUSEEVENTF_LEFTDOWN, ...) there.
-inline void mouse(const tk::Control& control, int x, int y, DWORD buttons = 0) {
-    POINT at{x, y};
-    ClientToScreen(control.handle(), &at);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT input{INPUT_MOUSE, {}};
-    input.mi.dx = (at.x * 65536 + width - 1) / width; // 0 to 65535 across the screen
-    input.mi.dy = (at.y * 65536 + height - 1) / height;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-    send({input});
 }
 
 // Types letters, digits and blanks.

@@ -3,6 +3,7 @@
 // and the application's own message loop delivers them.
 
 #include "toolkit/Application.h"
+#include "toolkit/Control.h"
 
 namespace mouse {
 
@@ -20,6 +21,13 @@ inline void moveTo(POINT at) {
     send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
          MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1),
          MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1));
+}
+
+// Moves the pointer to a client point of the control, also one outside it.
+inline void moveTo(const tk::Control& control, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(control.handle(), &at);
+    moveTo(at);
 }
 
 inline void press() {
