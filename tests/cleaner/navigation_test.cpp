@@ -39,15 +39,6 @@ class NavigationTest : public scantest::FormTest {
             form->ActionManager1[scan].onExecute = [] {};
     }
 
-    // Clicks the category bar at a point of its client area with the mouse.
-    void clickBar(int x, int y) {
-        POINT at{x, y};
-        ClientToScreen(form->CB1->handle(), &at);
-        mouse::moveTo(at);
-        mouse::press();
-        mouse::release();
-    }
-
     LRESULT trayMessage(LPARAM mouseMessage) {
         return SendMessageW(form->handle(), TrayCallbackMessage, 1, mouseMessage);
     }
@@ -184,9 +175,9 @@ TEST_F(NavigationTest, AboutItemShowsTheAboutPage) {
     // "About" is the third 150 x 28 button of "More Options", after the two of "Scan",
     // right of the captions' band; beside it the bar does nothing.
     const int aboutMiddle = 4 * 28 + 14;
-    clickBar(180, aboutMiddle);
+    mouse::click(*form->CB1, 180, aboutMiddle);
     EXPECT_TRUE(form->lvall->visible());
-    clickBar(100, aboutMiddle);
+    mouse::click(*form->CB1, 100, aboutMiddle);
     for (tk::Control* shown :
          std::initializer_list<tk::Control*>{form->Panelabout.get(), form->Panel3.get(),
                                              form->OBhomepage.get(), form->OBproupdate.get()})

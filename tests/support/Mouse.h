@@ -38,4 +38,11 @@ inline void release() {
     send(MOUSEEVENTF_LEFTUP);
 }
 
+// Clicks the left button at a client point of the control.
+inline void click(const tk::Control& control, int x, int y) {
+    moveTo(control, x, y);
+    press();
+    release();
+}
+
 } // namespace mouse
