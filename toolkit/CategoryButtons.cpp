@@ -144,7 +144,7 @@ void CategoryButtons::paint(Canvas& canvas) {
     });
 }
 
-void CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) const {
+FontSpec CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) const {
     if (gradientFill_) {
         canvas.gradientFill(rect, headerColor_, color(), false);
     } else {
@@ -154,13 +154,14 @@ void CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) co
     canvas.setPenColor(GetSysColor(COLOR_BTNSHADOW));
     canvas.moveTo(rect.left, rect.bottom - 1);
     canvas.lineTo(rect.right, rect.bottom - 1);
+    FontSpec bold = font();
+    bold.bold = true;
+    canvas.setFont(bold);
+    return bold;
 }
 
 void CategoryButtons::paintHeader(Canvas& canvas, const Category& category, RECT rect) const {
     paintHeaderBackground(canvas, rect);
-    FontSpec bold = font();
-    bold.bold = true;
-    canvas.setFont(bold);
     RECT sign{rect.left, rect.top, rect.left + kSignWidth, rect.bottom};
     canvas.drawText(category.collapsed ? L"+" : L"-", sign, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     RECT text{sign.right, rect.top, rect.right - kTextIndent, rect.bottom};
@@ -170,10 +171,7 @@ void CategoryButtons::paintHeader(Canvas& canvas, const Category& category, RECT
 
 // The sign at the top, the caption upwards beneath it.
 void CategoryButtons::paintBand(Canvas& canvas, const Category& category, const RECT& rect) const {
-    paintHeaderBackground(canvas, rect);
-    FontSpec bold = font();
-    bold.bold = true;
-    canvas.setFont(bold);
+    FontSpec bold = paintHeaderBackground(canvas, rect);
     RECT sign{rect.left, rect.top, rect.right, rect.top + kSignWidth};
     canvas.drawText(L"-", sign, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     bold.angle = 900;

@@ -80,7 +80,8 @@ class CategoryButtons : public CustomControl {
     bool hasBand(const Category& category) const;
     // Calls part for each header and each shown item with its rectangle, top to bottom.
     void forEachPart(const std::function<void(CategoryHit at, const RECT& rect)>& part) const;
-    void paintHeaderBackground(Canvas& canvas, const RECT& rect) const;
+    // Paints a header's background and selects its bold font, which it returns.
+    FontSpec paintHeaderBackground(Canvas& canvas, const RECT& rect) const;
     void paintHeader(Canvas& canvas, const Category& category, RECT rect) const;
     void paintBand(Canvas& canvas, const Category& category, const RECT& rect) const;
     void paintItem(Canvas& canvas, const CategoryItem& item, RECT rect, CategoryHit at) const;

@@ -40,7 +40,6 @@ class CustomControl : public Control {
 
     // Right to left mirrors how the control draws its texts.
     void setBiDiMode(BiDiMode mode);
-    BiDiMode biDiMode() const { return biDiMode_; }
     bool useRightToLeftReading() const { return biDiMode_ == BiDiMode::RightToLeft; }
 
     // Offers Enter or Escape to the controls of a window in turn, until one

@@ -247,7 +247,7 @@ TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
     const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
     const std::wstring data = ReadRegStringOnly(path, name, branch->root);
     const std::wstring found = DeepFindingPath(data, keyNames, branch->rules, drivePrefix);
-    if (found.empty() || found != row.caption)
+    if (found != row.caption)
         return Outcome::NoLongerFound;
     TRegAccess writer(KEY_SET_VALUE | KEY_QUERY_VALUE);
     writer.SetRootKey(branch->root);

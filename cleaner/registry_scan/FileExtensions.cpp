@@ -11,8 +11,7 @@ namespace {
 const std::wstring FileExtsKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 const std::wstring FileExtsPath = L"\\" + FileExtsKey;
-const wchar_t* const FileExtsLocation =
-    L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+const std::wstring FileExtsLocation = L"HKCU\\" + FileExtsKey;
 
 const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100, 200, 150, 150);
 

@@ -119,10 +119,9 @@ TEST_F(MainWindowTabsTest, PageButtonHintShowsWhileThePointerRestsOnItsButton) {
     for (const auto& [index, hint] :
          {std::pair<int, std::wstring>{1, L"Show Mainboard Information  "},
           {2, L"Show Processor Information"}}) {
-        POINT center = buttons.buttonCenter(index);
-        ClientToScreen(buttons.handle(), &center);
+        const POINT center = buttons.buttonCenter(index);
         for (int dx : {-30, -15, 0})
-            mouse::moveTo({center.x + dx, center.y});
+            mouse::moveTo(buttons, center.x + dx, center.y);
         EXPECT_EQ(hint, HintShownAfterRest()) << index;
     }
 }

@@ -28,7 +28,7 @@ inline INPUT keyInput(WORD vk, bool up) {
     return input;
 }
 
-// Sends the key events and runs the messages they cause.
+// Sends the input events and runs the messages they cause.
 inline void send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     for (int i = 0; i < 3; ++i)

@@ -2,7 +2,7 @@
 // The mouse as a user moves it: SendInput puts the events in the input queue,
 // and the application's own message loop delivers them.
 
-#include "toolkit/Application.h"
+#include "tests/support/Keyboard.h"
 #include "toolkit/Control.h"
 
 namespace mouse {
@@ -11,9 +11,7 @@ namespace mouse {
 inline void send(DWORD flags, LONG dx = 0, LONG dy = 0) {
     INPUT input{INPUT_MOUSE, {}};
     input.mi = {dx, dy, 0, flags, 0, 0};
-    SendInput(1, &input, sizeof(INPUT));
-    for (int i = 0; i < 3; ++i)
-        tk::app().processMessages();
+    keys::send({input});
 }
 
 // Moves the pointer to a screen point; absolute input runs from 0 to 65535.
