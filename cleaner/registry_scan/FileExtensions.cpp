@@ -18,10 +18,17 @@ const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100,
 const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
 const wchar_t* const EmptyKeyDetail = L"Empty Key";
 
+// A class key under the merged class root, or under the user's own classes, which the
+// merged root does not show everywhere.
 bool HasClassKey(const std::wstring& name) {
+    if (name.empty())
+        return false;
     TRegAccess classes(KEY_READ);
     classes.SetRootKey(HKEY_CLASSES_ROOT);
-    return !name.empty() && classes.KeyExists(L"\\" + name);
+    TRegAccess userClasses(KEY_READ);
+    userClasses.SetRootKey(HKEY_CURRENT_USER);
+    return classes.KeyExists(L"\\" + name) ||
+           userClasses.KeyExists(L"\\Software\\Classes\\" + name);
 }
 
 // The class the user chose to open the extension with.

@@ -55,6 +55,13 @@ TEST_F(SerialFileExtensions, OpenWithListOrClassKeyMeansInUse) {
     const std::wstring chosenClass = scantest::UniqueName(L"TwFe.Class");
     key(chosenClass, HKEY_CLASSES_ROOT);
     keys.add(HKEY_CURRENT_USER, under(chosen) + L"\\UserChoice").setString(L"Progid", chosenClass);
+    const std::wstring userClass = extension(L"UserClass");
+    key(L"Software\\Classes\\" + userClass);
+    const std::wstring userChosen = extension(L"UserChosen");
+    const std::wstring application = L"Applications\\" + scantest::UniqueName(L"twfe") + L".exe";
+    key(L"Software\\Classes\\" + application);
+    keys.add(HKEY_CURRENT_USER, under(userChosen) + L"\\UserChoice")
+        .setString(L"Progid", application);
     const std::wstring chosenGone = extension(L"ChosenGone");
     keys.add(HKEY_CURRENT_USER, under(chosenGone) + L"\\UserChoice")
         .setString(L"Progid", chosenClass + L"Gone");
@@ -64,6 +71,8 @@ TEST_F(SerialFileExtensions, OpenWithListOrClassKeyMeansInUse) {
     EXPECT_EQ(0u, rowsNamed(withBoth));
     EXPECT_EQ(1u, rowsNamed(otherSubkey));
     EXPECT_EQ(0u, rowsNamed(chosen));
+    EXPECT_EQ(0u, rowsNamed(userClass));
+    EXPECT_EQ(0u, rowsNamed(userChosen));
     regtest::CheckOnly(*form->lvfe,
                        [](const tk::ListItem& row) { return row.caption.rfind(L".twfe", 0) == 0; });
     form->removefeExecute();
