@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // The folder of the running program file, with its trailing backslash.
 inline std::wstring ProgramFolder() {
@@ -18,6 +19,31 @@ inline std::wstring ProgramFolder() {
         path.resize(path.size() * 2);
     }
     return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+// What the system answers about a path. Missing only when it says that the file, or a
+// folder on its way, is not there; any other failure (access denied, a name it rejects, a
+// device not ready) proves nothing.
+enum class PathAnswer { Missing, File, Folder, Unknown };
+
+inline PathAnswer LookUpPath(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathAnswer::Folder : PathAnswer::File;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathAnswer::Missing
+                                                                          : PathAnswer::Unknown;
+}
+
+// Proven to name neither a file nor a folder.
+inline bool NamesNothing(const std::wstring& path) {
+    return LookUpPath(path) == PathAnswer::Missing;
+}
+
+// Proven to name no file: nothing is there, or a folder is.
+inline bool NamesNoFile(const std::wstring& path) {
+    const PathAnswer answer = LookUpPath(path);
+    return answer == PathAnswer::Missing || answer == PathAnswer::Folder;
 }
 
 // A file or a folder.
@@ -51,3 +77,24 @@ inline std::wstring WindowsFolder() {
     const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
     return std::wstring(buffer, length < MAX_PATH ? length : 0);
 }
+
+inline bool IsPathSeparator(wchar_t character) {
+    return character == L'\\' || character == L'/';
+}
+
+// The last part of the path has a dot; a trailing dot counts, as it does for the system.
+inline bool HasExtension(const std::wstring& name) {
+    const std::size_t dot = name.find_last_of(L'.');
+    const std::size_t separator = name.find_last_of(L"\\/");
+    return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
+}
+
+inline std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    if (folder.empty() || IsPathSeparator(folder.back()))
+        return folder + name;
+    return folder + L"\\" + name;
+}
+
+// The folders the system searches for a program or library named without a folder, in
+// its order: the program's own, the current one, the system folders, then PATH.
+std::vector<std::wstring> SearchFolders();

@@ -54,6 +54,16 @@ std::wstring RemoveText(const std::wstring& pattern, const std::wstring& text) {
     return result;
 }
 
+std::wstring Trimmed(const std::wstring& text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
 void SplitText(const std::wstring& text, wchar_t delimiter, std::vector<std::wstring>& list) {
     list.clear();
     std::wstring field;

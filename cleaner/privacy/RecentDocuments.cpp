@@ -98,7 +98,7 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
         return Outcome::Survived;
     const std::wstring path = folder + name;
     // Only a failed deletion needs a second look.
-    if (DeleteFileW(path.c_str()) || !PathExists(path))
+    if (DeleteFileW(path.c_str()) || NamesNothing(path))
         return Outcome::Removed;
     return Outcome::Survived;
 }

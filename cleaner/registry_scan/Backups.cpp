@@ -327,7 +327,7 @@ void TForm1::OBdeletebackupClick() {
     WithSelectedBackup(*this, [this](const std::wstring& name) {
         const std::wstring path = BackupsFolder(*this) + L"\\" + name;
         const bool deleted = RunBusyStep(
-            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || !PathExists(path); });
+            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || NamesNothing(path); });
         if (!deleted) {
             ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
             return;

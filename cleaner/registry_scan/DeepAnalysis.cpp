@@ -1,5 +1,6 @@
 #include "cleaner/registry_scan/DeepAnalysis.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "cleaner/registry_scan/KeyFindings.h"
@@ -61,8 +62,18 @@ std::wstring MachineLevel3Candidate(const std::wstring& data, const std::wstring
     return FirstPiece(RemoveAll(data, {L"\",0", L"\"", L"@"}), L',');
 }
 
+// The text a level's rule reads its path from: without the library list's prefix at level 4
+// and the "n;1;" marker at level 5.
+std::wstring RuleText(const std::wstring& data, std::size_t level) {
+    if (level == 4)
+        return RemoveText(L"$(BDS)\\lib;", data);
+    if (level == 5)
+        return RemoveText(L"n;1;", data);
+    return data;
+}
+
 std::wstring Level4Candidate(const std::wstring& data, const std::wstring& prefix) {
-    const std::wstring text = RemoveText(L"$(BDS)\\lib;", data);
+    const std::wstring text = RuleText(data, 4);
     if (!BeginsWith(text, prefix))
         return {};
     return PathPiece(RemoveText(L"-nodefault -nologo", text));
@@ -72,58 +83,61 @@ std::wstring Level5Candidate(const std::wstring& data, const std::vector<std::ws
                              const std::wstring& prefix) {
     if (keyNames[3] == L"Uninstall")
         return {};
-    const std::wstring text = RemoveText(L"n;1;", data);
+    const std::wstring text = RuleText(data, 5);
     return NearStart(text, prefix) ? PathPiece(CommandCleaned(text)) : std::wstring();
 }
 
-// The folder before a last part holding a mask ("*" or "?"); the path itself otherwise.
+// The folder before the first part that holds a mask ("*" or "?"); the path itself otherwise.
 std::wstring LookedUpPath(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos ||
-        path.find_first_of(L"*?", separator) == std::wstring::npos)
+    const std::size_t mask = path.find_first_of(L"*?");
+    if (mask == std::wstring::npos)
         return path;
-    return path.substr(0, separator + 1);
+    const std::size_t separator = path.find_last_of(L"\\/", mask);
+    return separator == std::wstring::npos ? path : path.substr(0, separator + 1);
 }
 
-// Present unless the system says it is not there; a path it refuses to look at counts as
-// present.
-bool NamesNothing(const std::wstring& path) {
-    if (GetFileAttributesW(LookedUpPath(path).c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD error = GetLastError();
-    return error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION;
+// Proven to name nothing once its environment variables are expanded. A path that still
+// holds "%" (a template, an encoded name) cannot be judged.
+bool PathNamesNothing(const std::wstring& path) {
+    const std::wstring expanded = ExpandEnvironment(path);
+    return expanded.find(L'%') == std::wstring::npos && NamesNothing(LookedUpPath(expanded));
 }
 
-// True when the candidate names nothing, neither does the data taken whole or up to its
-// first comma (a path holding a comma, an icon index), and the candidate is no command
-// line whose program exists.
+// A file or a folder stands at the path.
+bool SomethingStandsAt(const std::wstring& path) {
+    const PathAnswer answer = LookUpPath(LookedUpPath(path));
+    return answer == PathAnswer::File || answer == PathAnswer::Folder;
+}
+
+// True when the candidate is proven to name nothing, nothing stands at the data taken whole
+// or up to its first comma (a path holding a comma, an icon index), and the candidate is no
+// command line whose program may exist; one with a mask was judged by its folder.
 bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
-    if (candidate.empty())
+    if (candidate.empty() || !PathNamesNothing(candidate))
         return false;
-    // Each path is looked up once.
+    if (data != candidate && SomethingStandsAt(data))
+        return false;
     const std::wstring beforeComma = FirstPiece(data, L',');
-    return NamesNothing(candidate) && (data == candidate || NamesNothing(data)) &&
-           (beforeComma == candidate || beforeComma == data || NamesNothing(beforeComma)) &&
-           ProbeCommandLine(candidate) == 1;
+    if (beforeComma != candidate && beforeComma != data && SomethingStandsAt(beforeComma))
+        return false;
+    return candidate.find_first_of(L"*?") != std::wstring::npos || ProbeCommandLine(candidate) == 1;
 }
 
-// A full path the rule does not test (another drive, a network share) may well exist.
-bool IsUntestedPlace(const std::wstring& part) {
-    return IsFullFolderPath(RemoveText(L"\"", part));
-}
-
-// A list of paths separated by ";" names something when one of its parts, taken by the
-// same rule as the whole, does, or is a place the rule does not look at; empty parts and
-// parts that are no path say nothing.
+// A list of paths separated by ";" names something unless every part that is not blank is
+// proven missing by the same rule as the whole, once trimmed and with its environment
+// variables expanded; a part the rule gives no path to judge (a relative path, another
+// drive, text that is no path) keeps the value.
 bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wstring>& keyNames,
                             DeepRules rules, const std::wstring& drivePrefix) {
-    if (data.find(L';') == std::wstring::npos)
+    const std::wstring text = RuleText(data, keyNames.size());
+    if (text.find(L';') == std::wstring::npos)
         return false;
     std::vector<std::wstring> parts;
-    SplitText(data, L';', parts);
+    SplitText(text, L';', parts);
     for (const std::wstring& part : ListedNames(std::move(parts))) {
-        const std::wstring candidate = DeepCandidatePath(part, keyNames, rules, drivePrefix);
-        if (candidate.empty() ? IsUntestedPlace(part) : !IsMissingPath(part, candidate))
+        const std::wstring path = ExpandEnvironment(Trimmed(part));
+        if (!path.empty() &&
+            !IsMissingPath(path, DeepCandidatePath(path, keyNames, rules, drivePrefix)))
             return true;
     }
     return false;

@@ -13,20 +13,6 @@
 
 namespace {
 
-bool IsBlank(wchar_t character) {
-    return character == L' ' || character == L'\t';
-}
-
-std::wstring Trimmed(const std::wstring& text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
 // The program names CreateProcess would try for the command line, in its order: the
 // quoted part, or every blank-separated prefix from the shortest to the whole line.
 std::vector<std::wstring> ProgramCandidates(const std::wstring& commandLine) {
@@ -45,79 +31,20 @@ std::vector<std::wstring> ProgramCandidates(const std::wstring& commandLine) {
     return candidates;
 }
 
-bool IsSeparator(wchar_t character) {
-    return character == L'\\' || character == L'/';
-}
-
 // A drive-letter, UNC or rooted path: used as it stands, without searching.
 bool IsFullPath(const std::wstring& name) {
-    return (name.size() >= 2 && name[1] == L':') || (!name.empty() && IsSeparator(name[0]));
+    return (name.size() >= 2 && name[1] == L':') || (!name.empty() && IsPathSeparator(name[0]));
 }
 
 // ".\name" or "..\name": only the current folder applies.
 bool IsCurrentFolderRelative(const std::wstring& name) {
-    return (name.size() >= 2 && name[0] == L'.' && IsSeparator(name[1])) ||
-           (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsSeparator(name[2]));
+    return (name.size() >= 2 && name[0] == L'.' && IsPathSeparator(name[1])) ||
+           (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsPathSeparator(name[2]));
 }
 
 // A name looked up in the search folders rather than used as it stands.
 bool IsSearchedName(const std::wstring& name) {
     return !IsFullPath(name) && !IsCurrentFolderRelative(name);
-}
-
-bool HasExtension(const std::wstring& name) {
-    const std::size_t dot = name.find_last_of(L'.');
-    const std::size_t separator = name.find_last_of(L"\\/");
-    return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
-}
-
-template <class Getter> std::wstring SystemText(Getter get) {
-    std::wstring text(MAX_PATH, L'\0');
-    for (;;) {
-        const UINT length = get(text.data(), static_cast<UINT>(text.size()));
-        if (length < text.size()) {
-            text.resize(length);
-            return text;
-        }
-        text.resize(length + 1);
-    }
-}
-
-void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders) {
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        std::size_t end = list.find(L';', start);
-        if (end == std::wstring::npos)
-            end = list.size();
-        std::wstring folder = list.substr(start, end - start);
-        if (folder.size() >= 2 && folder.front() == L'"' && folder.back() == L'"')
-            folder = folder.substr(1, folder.size() - 2);
-        if (!folder.empty())
-            folders.push_back(folder);
-        start = end + 1;
-    }
-}
-
-// The folders CreateProcess searches for a bare program name, in its order.
-std::vector<std::wstring> SearchFolders() {
-    const std::wstring windowsFolder = WindowsFolder();
-    std::vector<std::wstring> folders{
-        ProgramFolder(), SystemText([](wchar_t* buffer, UINT size) {
-            return static_cast<UINT>(GetCurrentDirectoryW(size, buffer));
-        }),
-        SystemText([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }),
-        windowsFolder + L"\\System", windowsFolder};
-    AppendPathList(SystemText([](wchar_t* buffer, UINT size) {
-                       return static_cast<UINT>(GetEnvironmentVariableW(L"PATH", buffer, size));
-                   }),
-                   folders);
-    return folders;
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
-    if (folder.empty() || IsSeparator(folder.back()))
-        return folder + name;
-    return folder + L"\\" + name;
 }
 
 bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFolders) {
@@ -126,9 +53,9 @@ bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFol
     if (!HasExtension(name))
         name += L".exe";
     if (!IsSearchedName(name))
-        return FileExists(name);
+        return !NamesNoFile(name);
     for (const std::wstring& folder : searchFolders)
-        if (FileExists(JoinPath(folder, name)))
+        if (!NamesNoFile(JoinPath(folder, name)))
             return true;
     return false;
 }

@@ -135,15 +135,26 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
         {L"A\\B\\C\\D\\E", L"list", missing + L";" + folder.path() + L";"},
         {L"A", L"mask", folder.path() + L"\\*.txt"},
         {L"A\\B\\C\\D", L"mask", folder.path() + L"\\data?.log"},
-        {L"A\\B", L"far list", missing + L";Q:\\Tools;\\\\server\\share"}};
+        {L"A\\B", L"far list", missing + L";Q:\\Tools;\\\\server\\share"},
+        {L"A", L"blank", missing + L"; " + folder.path()},
+        {L"A\\B\\C\\D", L"blank", missing + L" ;\t" + file},
+        {L"A", L"variable", missing + L";%SystemRoot%\\system32"},
+        {L"A\\B", L"relative", missing + L";.\\plugins"},
+        {L"A", L"middle mask", folder.path() + L"\\Sub*\\report.txt"},
+        {L"A", L"template", folder.path() + L"\\log_%Y%m%d.txt"},
+        {L"A\\B", L"encoded", L"file://" + folder.path() + L"\\report%20v2.txt"},
+        {L"A", L"rejected", folder.path() + L"\\out<date>.log"}};
     for (const auto& [path, name, data] : lists)
         seed(path, name, data);
-    seed(L"A", L"gone", missing + L";" + missing + L"\\*.txt");
+    const std::vector<std::wstring> gone{missing + L";" + missing + L"\\*.txt",
+                                         missing + L"; " + missing + L"\\Sub*\\report.txt"};
+    seed(L"A", L"gone", gone[0]);
+    seed(L"A\\B\\C\\D", L"gone", gone[1]);
     scan();
-    EXPECT_EQ(std::vector<std::wstring>{missing + L";" + missing + L"\\*.txt"},
-              Captions(*form->LV2));
+    EXPECT_EQ(gone, Captions(*form->LV2));
     remove();
     EXPECT_FALSE(exists(L"A", L"gone"));
+    EXPECT_FALSE(exists(L"A\\B\\C\\D", L"gone"));
     for (const auto& [path, name, data] : lists)
         EXPECT_TRUE(exists(path, name)) << data;
 }

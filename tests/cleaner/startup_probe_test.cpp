@@ -29,6 +29,12 @@ TEST(ProbeCommandLine, MissingProgramCannotBeStarted) {
     EXPECT_EQ(1, ProbeCommandLine(L""));
 }
 
+// Only the system's answer that nothing is there proves a program missing.
+TEST(ProbeCommandLine, ProgramTheSystemCannotLookAtMayStart) {
+    EXPECT_EQ(0, ProbeCommandLine(L"\\\\twserver\\share\\app.exe /x"));
+    EXPECT_EQ(0, ProbeCommandLine(L"\"" + TempFolder().file(L"out<1>.exe") + L"\""));
+}
+
 TEST(ProbeCommandLine, QuotedProgramWithBlanksIsTakenUpToTheClosingQuote) {
     TempFolder folder(L"Tw Probe");
     const std::wstring program = folder.write(L"my app.exe");
