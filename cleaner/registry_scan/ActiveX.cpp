@@ -22,11 +22,13 @@ const std::vector<TForm1::FindingColumn> ActiveXColumns = RegistryColumns(200, 1
 
 const wchar_t* const MissingReport = L"Missing Path(Removable)";
 
-// Folders the stored paths may be relative to.
+// Folders the stored paths may be relative to, and those the loader searches for a name
+// without a folder.
 struct ServerFolders {
     std::wstring programFiles;
     std::wstring systemRoot;
     std::wstring commonFiles;
+    std::vector<std::wstring> searchFolders;
 };
 
 std::wstring ServerKeyPath(const std::wstring& classId, const wchar_t* serverKind) {
@@ -49,23 +51,31 @@ bool HasDevicePrefix(const std::wstring& path) {
     return false;
 }
 
-// False for a path with a colon past the drive in one of its folders: no file system allows
-// one there, so nothing is looked up. Joining a folder to a full server path gives such
-// paths ("C:\WINDOWS" + "C:\x.dll").
+// False for a form with a quote, or with a colon past the drive in one of its folders: no
+// file system allows them there, so nothing is looked up. Joining a folder to a full or
+// quoted server path gives such forms ("C:\WINDOWS" + "C:\x.dll").
 bool CanExist(const std::wstring& path) {
     const std::size_t colon = path.find(L':', HasDevicePrefix(path) ? 6 : 2);
     const std::size_t lastSeparator = path.find_last_of(L"\\/");
-    return colon == std::wstring::npos || lastSeparator == std::wstring::npos ||
-           colon > lastSeparator;
+    return path.find(L'"') == std::wstring::npos &&
+           (colon == std::wstring::npos || lastSeparator == std::wstring::npos ||
+            colon > lastSeparator);
 }
 
-// A name without a folder, found on the default search path where the loader looks for a
-// library (the Windows folder and the folders on PATH among them).
-bool FoundOnSearchPath(const std::wstring& name) {
+// No file stands at the path, nor, when it has no extension, at the path with the ".dll"
+// the loader adds.
+bool NamesNoServerFile(const std::wstring& path) {
+    return NamesNoFile(path) && (HasExtension(path) || NamesNoFile(path + L".dll"));
+}
+
+// A name without a folder names no file in any folder the loader searches.
+bool MissingFromSearchPath(const std::wstring& name, const std::vector<std::wstring>& folders) {
     if (name.find_first_of(L"\\/:") != std::wstring::npos)
-        return false;
-    wchar_t found[MAX_PATH];
-    return SearchPathW(nullptr, name.c_str(), L".dll", MAX_PATH, found, nullptr) != 0;
+        return true;
+    for (const std::wstring& folder : folders)
+        if (!NamesNoServerFile(JoinPath(folder, name)))
+            return false;
+    return true;
 }
 
 // Missing only when every form the stored path may stand for was looked at and none
@@ -92,10 +102,10 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
         if (!*candidate)
             judged = false;
         else if (std::find(std::begin(candidates), candidate, *candidate) == candidate &&
-                 CanExist(**candidate) && FileExists(**candidate))
+                 CanExist(**candidate) && !NamesNoServerFile(**candidate))
             return false;
     }
-    return judged && !FoundOnSearchPath(unquoted);
+    return judged && MissingFromSearchPath(unquoted, folders.searchFolders);
 }
 
 // The stored server path of a class identifier whose key opens; empty when there is
@@ -126,7 +136,7 @@ bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,
 } // namespace
 
 void TForm1::ActiveXExecute() {
-    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir};
+    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir, SearchFolders()};
     RunScanFrame(*lvax, ActiveXColumns, [this, &folders] {
         AdvanceProgress(0, 30);
         ListSubkeys(HKEY_CLASSES_ROOT, ClassesPath, Memo1);
@@ -144,7 +154,7 @@ void TForm1::ActiveXExecute() {
 }
 
 void TForm1::removeaxExecute() {
-    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir};
+    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir, SearchFolders()};
     RunRemoveFrame(*lvax, [&folders](const tk::ListItem& row) {
         return RemoveKeyFinding(HKEY_CLASSES_ROOT, ClassesPath, row, RowSubItem(row, DetailColumn),
                                 [&folders](const std::wstring& classId) {

@@ -85,8 +85,13 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
         classId(L"%SystemRoot%\\system32\\ole32.dll", REG_EXPAND_SZ),
         classId(L"%windir%\\system32\\ole32.dll", REG_EXPAND_SZ),
         localServer(classId(MissingServer), L"\"%SystemRoot%\\system32\\notepad.exe\" /Automation"),
+        classId(folder.path() + L"\\here"),
+        classId(L"\\\\twaxserver\\share\\remote.dll"),
+        classId(folder.path() + L"\\out<1>.dll"),
     };
-    const std::wstring gone = localServer(classId(MissingServer), L"C:\\NoSuchFolder\\gone.exe");
+    const std::vector<std::wstring> gone{
+        localServer(classId(MissingServer), L"C:\\NoSuchFolder\\gone.exe"),
+        classId(folder.path() + L"\\absent")};
     const std::wstring noValue = classId(L"");
     form->ActiveXExecute();
     for (const std::wstring& id : present)
@@ -100,7 +105,8 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
     DeleteFileW((WindowsFolder() + L"\\" + inWindows).c_str());
     for (const std::wstring& id : present)
         EXPECT_TRUE(classExists(id)) << id;
-    EXPECT_FALSE(classExists(gone));
+    for (const std::wstring& id : gone)
+        EXPECT_FALSE(classExists(id)) << id;
 }
 
 // Data that is no string names no path, whatever its bytes read as.
