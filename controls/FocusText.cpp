@@ -97,9 +97,15 @@ bool TFocusText::resizeToText() {
 }
 
 void TFocusText::paintRequest() {
-    if (!paintAllowed(onPaint) || resizeToText())
+    if (!paintAllowed(onPaint))
         return;
-    repaint();
+    if (!resizeToText()) {
+        repaint();
+        return;
+    }
+    // The parent paints what a shorter text uncovered at once, so nothing of the
+    // longer one stays behind until the next message loop.
+    RedrawWindow(GetParent(handle()), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TFocusText::paint(tk::Canvas& canvas) {

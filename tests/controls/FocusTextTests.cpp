@@ -2,6 +2,7 @@
 #include "controls/FocusText.h"
 #include "tests/support/Keyboard.h"
 #include "toolkit/Edit.h"
+#include "toolkit/Panel.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,8 @@ TEST(FocusTextSize, MeasuredCaptionAndMargins) {
 
 TEST(FocusText, SizesItselfToItsCaption) {
     auto form = hiddenForm();
-    TFocusText text(*form, 5, 5);
+    tk::Panel page(*form, 0, 0, 400, 300);
+    TFocusText text(page, 5, 5);
     text.setCaption(L"Scanning HKEY_LOCAL_MACHINE\\Software");
     const SIZE wide = textSize(text.font(), L"Scanning HKEY_LOCAL_MACHINE\\Software");
     EXPECT_EQ(text.width(), wide.cx + 2);
@@ -68,6 +70,11 @@ TEST(FocusText, SizesItselfToItsCaption) {
     tk::app().processMessages();
     EXPECT_GT(text.height(), 30);
     EXPECT_EQ(shown(text)->pixel(0, text.height() - 1), RGB(255, 255, 0));
+    // A shorter caption uncovers its parent at once, without remains of the longer one.
+    const RECT wider = text.bounds();
+    text.setCaption(L"S");
+    const RECT uncovered{text.bounds().right, wider.top, wider.right, wider.bottom};
+    EXPECT_FALSE(contains(*shown(page), uncovered, RGB(255, 255, 0)));
 }
 
 TEST(FocusText, UnreachableSizeDoesNotRepaintForever) {
