@@ -351,9 +351,7 @@ void TForm1::createFrame() {
     status.setFont(BoldFont());
     Make(*this, &TForm1::PB, strip, {285, 6, 233, 20})
         .setColorScheme(ctl::TGradProgressBar::ColorScheme::Grass);
-    auto& deep = Make(*this, &TForm1::labeldeep, strip, {528, 9, 265, 16});
-    deep.setAutoSize(false);
-    deep.setColor(StatusStripColor);
+    Make(*this, &TForm1::labeldeep, strip, {528, 9, 265, 16}).setColor(StatusStripColor);
     SendToBack(stripPicture);
 
     auto& work = Make(*this, &TForm1::PanelWork, *this, {0, 113, 803, 463});
@@ -559,11 +557,8 @@ void TForm1::createOptimizerPage() {
         {&TForm1::labelnode, {20, 176, 520, 17}},
         {&TForm1::labelvalues, {20, 250, 520, 17}},
     };
-    for (const auto& [member, at] : texts) {
-        auto& text = Make(*this, member, page, at);
-        text.setAutoSize(false);
-        text.setColor(page.color());
-    }
+    for (const auto& [member, at] : texts)
+        Make(*this, member, page, at).setColor(page.color());
     MakeGradButton(*this, *PanelWork,
                    {&TForm1::OBoptimize,
                     L"Optimize Now",

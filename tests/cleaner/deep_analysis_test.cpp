@@ -107,6 +107,7 @@ TEST_F(SerialDeepAnalysis, MissingPathsAreFindingsInWalkOrder) {
     EXPECT_EQ(4, form->LastFoundCount);
     EXPECT_FALSE(form->labeldeep->visible());
     EXPECT_EQ(location(L"Z"), form->labeldeep->caption());
+    EXPECT_EQ(scantest::CaptionWidth(*form->labeldeep), form->labeldeep->width());
     EXPECT_EQ(0, form->PB->position());
 }
 

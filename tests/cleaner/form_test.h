@@ -24,6 +24,13 @@ class FormTest : public twtest::TidewellTest {
     std::unique_ptr<TForm1> form;
 };
 
+// The width a text that sizes itself to its caption takes: the caption and a pixel each side.
+inline int CaptionWidth(const tk::Control& text) {
+    tk::MemoryCanvas canvas(1, 1);
+    canvas.setFont(text.font());
+    return canvas.textWidth(text.caption()) + 2;
+}
+
 // Tests around the results list: its rows checked at will, its counts read, and scan
 // and remove actions replaced by fakes that record how often each scan ran and the
 // status text each action ran under.

@@ -131,6 +131,8 @@ TEST_F(SerialOptimizer, WalkEndsWithFullBarsAndChangesNothing) {
     EXPECT_EQ(L"Optimize Complete: Two Hives Completed", form->Hivetext->caption());
     EXPECT_EQ(L"", form->labelnode->caption());
     EXPECT_EQ(L"Scan Complete...", form->labelvalues->caption());
+    for (const ctl::TFocusText* text : {form->Hivetext.get(), form->labelvalues.get()})
+        EXPECT_EQ(scantest::CaptionWidth(*text), text->width());
     EXPECT_TRUE(form->labelnode->visible());
     EXPECT_FALSE(form->labeldeep->visible());
     EXPECT_EQ(L"Current Hives: test", form->labeldeep->caption());
