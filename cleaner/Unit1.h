@@ -103,6 +103,7 @@ class TForm1 : public tk::Form {
     int LastFoundCount = 0;
     int RecycleBinCount = 0;
     std::int64_t RecycleBinBytes = 0; // the total size the last recycle-bin scan found
+    DWORD ClipboardSequence = 0; // the clipboard's sequence number the last clipboard listing read
     int PrivacyPageType = 0;
     // A step that the last remove action asks the status line to show in place of its
     // caller's closing text; empty for none. Callers clear it before the action.

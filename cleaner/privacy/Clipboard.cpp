@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -15,7 +16,7 @@ namespace {
 const std::vector<TForm1::FindingColumn> ClipColumns{
     {L"Filename", 250}, {L"Repair Report", 100}, {L"Detail Info", 150}};
 
-constexpr UINT DroppedNameLength = MAX_PATH + 1;
+constexpr std::size_t FileCaptionLength = MAX_PATH;
 
 const wchar_t TextDetail[] = L"Text File in Clipboard";
 const wchar_t PictureDetail[] = L"Image File in Clipboard";
@@ -46,6 +47,7 @@ std::wstring ClipboardText() {
     return copy;
 }
 
+// The files of the open clipboard's dropped-file list, their paths whole.
 std::vector<std::wstring> DroppedFiles() {
     const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
     if (!drop)
@@ -53,9 +55,9 @@ std::vector<std::wstring> DroppedFiles() {
     std::vector<std::wstring> files;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT index = 0; index < count; ++index) {
-        wchar_t name[DroppedNameLength] = {};
-        DragQueryFileW(drop, index, name, DroppedNameLength);
-        files.push_back(name);
+        std::wstring name(DragQueryFileW(drop, index, nullptr, 0) + 1, L'\0');
+        name.resize(DragQueryFileW(drop, index, name.data(), static_cast<UINT>(name.size())));
+        files.push_back(std::move(name));
     }
     return files;
 }
@@ -67,18 +69,21 @@ struct KeptContents {
     std::vector<std::wstring> files;
 };
 
-KeptContents UncheckedContents(const tk::ListView& list) {
+// The file rows stand for the dropped files in list order; a row's caption may be cut short.
+KeptContents UncheckedContents(const tk::ListView& list, const std::vector<std::wstring>& dropped) {
     KeptContents kept;
+    std::size_t nextFile = 0;
     for (const tk::ListItem& row : list.items()) {
+        const std::wstring detail = RowSubItem(row, DetailColumn);
+        const std::size_t file = detail == FileDetail ? nextFile++ : dropped.size();
         if (row.checked)
             continue;
-        const std::wstring detail = RowSubItem(row, DetailColumn);
         if (detail == TextDetail)
             kept.text = true;
         else if (detail == PictureDetail)
             kept.picture = true;
-        else if (detail == FileDetail)
-            kept.files.push_back(row.caption);
+        else if (file < dropped.size())
+            kept.files.push_back(dropped[file]);
     }
     return kept;
 }
@@ -154,7 +159,7 @@ void PutFiles(const std::vector<std::wstring>& files) {
 // Empties the open clipboard, then puts back the text and picture formats of the unchecked
 // rows, in their order, and the files of the unchecked file rows.
 void ClearCheckedContents(const tk::ListView& list) {
-    const KeptContents kept = UncheckedContents(list);
+    const KeptContents kept = UncheckedContents(list, DroppedFiles());
     std::vector<std::pair<UINT, HANDLE>> copies;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
         if (IsKept(kept, format))
@@ -166,40 +171,69 @@ void ClearCheckedContents(const tk::ListView& list) {
         PutFiles(kept.files);
 }
 
+// Adds the clipboard's rows and keeps the sequence number they were read at.
+void ListClipboard(TForm1& form) {
+    form.ClipboardSequence = GetClipboardSequenceNumber();
+    tk::ListView& list = *form.lvclip;
+    {
+        const OpenedClipboard clipboard(form.handle());
+        if (IsClipboardFormatAvailable(CF_UNICODETEXT))
+            form.AddFinding(list, ClipboardText(), {L"Remove", TextDetail});
+        if (IsClipboardFormatAvailable(CF_BITMAP))
+            form.AddFinding(list, L"Image File", {L"Remove", PictureDetail});
+    }
+    const OpenedClipboard clipboard(form.handle());
+    for (const std::wstring& file : DroppedFiles())
+        form.AddFinding(list, file.substr(0, FileCaptionLength), {L"Remove", FileDetail});
+}
+
+// Clears the checked rows' contents while the clipboard still holds what its rows were read
+// from, and keeps the sequence number of what is put back; false, clipboard untouched, when
+// it changed since.
+bool ClearListedContents(TForm1& form) {
+    {
+        const OpenedClipboard clipboard(form.handle());
+        if (GetClipboardSequenceNumber() != form.ClipboardSequence)
+            return false;
+        ClearCheckedContents(*form.lvclip);
+    }
+    form.ClipboardSequence = GetClipboardSequenceNumber();
+    return true;
+}
+
+void RemoveCheckedRows(tk::ListView& list) {
+    std::vector<tk::ListItem> kept;
+    for (const tk::ListItem& row : list.items())
+        if (!row.checked)
+            kept.push_back(row);
+    list.clear();
+    for (tk::ListItem& row : kept)
+        list.addItem(std::move(row));
+}
+
 } // namespace
 
 void TForm1::clipExecute() {
     RunScanFrame(*lvclip, ClipColumns, [this] {
-        {
-            const OpenedClipboard clipboard(handle());
-            if (IsClipboardFormatAvailable(CF_UNICODETEXT))
-                AddFinding(*lvclip, ClipboardText(), {L"Remove", TextDetail});
-            if (IsClipboardFormatAvailable(CF_BITMAP))
-                AddFinding(*lvclip, L"Image File", {L"Remove", PictureDetail});
-        }
-        {
-            const OpenedClipboard clipboard(handle());
-            for (const std::wstring& file : DroppedFiles())
-                AddFinding(*lvclip, file, {L"Remove", FileDetail});
-        }
+        ListClipboard(*this);
         AdvanceProgress(0, 100);
     });
 }
 
 // With any row checked the clipboard is emptied and only what the unchecked rows stand for
-// is put back; with none checked it is left as it is.
+// is put back; with none checked it is left as it is. A clipboard that changed since its
+// rows were read is listed again and kept, so that nothing copied since goes unseen.
 void TForm1::removeclipExecute() {
-    std::vector<tk::ListItem> kept;
-    for (const tk::ListItem& row : lvclip->items())
-        if (!row.checked)
-            kept.push_back(row);
-    if (kept.size() != lvclip->items().size()) {
-        const OpenedClipboard clipboard(handle());
-        ClearCheckedContents(*lvclip);
+    const auto& rows = lvclip->items();
+    const bool anyChecked =
+        std::any_of(rows.begin(), rows.end(), [](const tk::ListItem& row) { return row.checked; });
+    if (anyChecked && !ClearListedContents(*this)) {
+        lvclip->clear();
+        ListClipboard(*this);
+        ActionStatus = L"Clipboard changed since the scan and was not cleared";
+    } else {
+        RemoveCheckedRows(*lvclip);
     }
-    lvclip->clear();
-    for (tk::ListItem& row : kept)
-        lvclip->addItem(std::move(row));
     LastFoundCount = lvclip->count();
     PB->setPosition(0);
     tk::app().setCursor(tk::Cursor::Default);

@@ -76,6 +76,17 @@ std::string RegisteredBytes(const std::wstring& name) {
     return copy.substr(0, copy.find('\0'));
 }
 
+// The first file of the clipboard's dropped-file list, its path whole.
+std::wstring FirstDroppedFile() {
+    wchar_t name[1024] = {};
+    if (OpenClipboard(nullptr)) {
+        if (const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP)))
+            DragQueryFileW(drop, 0, name, 1024);
+        CloseClipboard();
+    }
+    return name;
+}
+
 bool Offers(UINT format) {
     return IsClipboardFormatAvailable(format) != FALSE;
 }
@@ -169,6 +180,35 @@ TEST_F(Clipboard, UncheckedContentsStay) {
     EXPECT_EQ("none", RegisteredBytes(L"Rich Text Format"));
     EXPECT_EQ("none", RegisteredBytes(L"TwApplication Format"));
     EXPECT_TRUE(Offers(CF_BITMAP));
+}
+
+// The row shows the path cut at 260 characters; the file put back is the whole path.
+TEST_F(Clipboard, LongPathOfAnUncheckedRowComesBackWhole) {
+    const std::wstring longFile = L"C:\\users\\Public\\" + std::wstring(300, L'n') + L".txt";
+    SetClipboard({L"", false, {longFile, FileA}});
+    form->clipExecute();
+    CheckOnly(*form->lvclip, {FileA});
+    form->removeclipExecute();
+    EXPECT_EQ((std::vector<std::wstring>{longFile.substr(0, MAX_PATH)}), Captions(*form->lvclip));
+    EXPECT_EQ(longFile, FirstDroppedFile());
+    form->lvclip->setChecked(0, true);
+    form->removeclipExecute();
+    EXPECT_FALSE(Offers(CF_HDROP));
+}
+
+// Text copied after the scan is not cleared unseen: the list is read again.
+TEST_F(Clipboard, ClipboardChangedSinceTheScanIsListedAgainNotCleared) {
+    SetClipboard({L"scanned", false, {}});
+    form->Clipboard1Click();
+    SetClipboard({L"copied later", false, {}});
+    form->OBhis3Click();
+    EXPECT_TRUE(Offers(CF_UNICODETEXT));
+    EXPECT_EQ((std::vector<std::wstring>{L"copied later"}), Captions(*form->lvclip));
+    EXPECT_EQ(L"Status : Clipboard changed since the scan and was not cleared",
+              form->statustext->caption());
+    form->OBhis3Click();
+    EXPECT_EQ(0u, CountClipboardFormats());
+    EXPECT_EQ(L"  Status : Repaired Clipboard", form->statustext->caption());
 }
 
 } // namespace
