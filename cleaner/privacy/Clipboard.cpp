@@ -230,7 +230,7 @@ void TForm1::removeclipExecute() {
     if (anyChecked && !ClearListedContents(*this)) {
         lvclip->clear();
         ListClipboard(*this);
-        ActionStatus = L"Clipboard changed since the scan and was not cleared";
+        ActionStatus = L"Clipboard changed, not cleared";
     } else {
         RemoveCheckedRows(*lvclip);
     }

@@ -75,7 +75,7 @@ void EmptyListedBin(TForm1& form) {
     const RecycleBinContents now = CurrentBinContents();
     if (CountOf(now) != form.RecycleBinCount || now.bytes != form.RecycleBinBytes) {
         ShowBinContents(form, now);
-        form.ActionStatus = L"Recycle Bin changed since the scan and was not emptied";
+        form.ActionStatus = L"Recycle Bin changed, not emptied";
         return;
     }
     if (!form.EmptyRecycleBin()) {

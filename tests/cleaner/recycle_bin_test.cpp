@@ -79,8 +79,7 @@ TEST_F(RecycleBin, BinThatChangedSinceTheScanIsRecountedNotEmptied) {
     EXPECT_EQ(L"2 files in Recycle Bin", form->lvbin->item(0).caption);
     EXPECT_EQ(2, form->RecycleBinCount);
     EXPECT_EQ(L"2 Privacy Threats Found", form->Oberror->caption());
-    EXPECT_EQ(L"Status : Recycle Bin changed since the scan and was not emptied",
-              form->statustext->caption());
+    EXPECT_EQ(L"Status : Recycle Bin changed, not emptied", form->statustext->caption());
     form->OBhis3Click();
     EXPECT_EQ(0, ItemsInBin());
     EXPECT_EQ(L"  Status : Repaired Recycle Bin", form->statustext->caption());
@@ -92,8 +91,7 @@ TEST_F(RecycleBin, BinThatChangedSinceTheScanIsRecountedNotEmptied) {
     form->OBhis3Click();
     ASSERT_EQ(1, ItemsInBin());
     EXPECT_EQ(L"100 bytes", form->lvbin->item(0).subItems.at(1));
-    EXPECT_EQ(L"Status : Recycle Bin changed since the scan and was not emptied",
-              form->statustext->caption());
+    EXPECT_EQ(L"Status : Recycle Bin changed, not emptied", form->statustext->caption());
     form->OBhis3Click();
 }
 
