@@ -26,11 +26,20 @@ POINT TButtonGroup::buttonCenter(int index) const {
     return {clientWidth() / 2, index * buttonHeight() + buttonHeight() / 2};
 }
 
-// A new hint starts the hint's delay again, so it changes only with the button.
 void TButtonGroup::mouseMove(int x, int y, UINT keys) {
-    const int before = hot().item;
     tk::CategoryButtons::mouseMove(x, y, keys);
+    showHotButtonHint();
+}
+
+void TButtonGroup::mouseLeave() {
+    tk::CategoryButtons::mouseLeave();
+    showHotButtonHint();
+}
+
+// A new hint starts the hint's delay again, so it changes only with the text.
+void TButtonGroup::showHotButtonHint() {
     const int item = hot().item;
-    if (item != before)
-        setHint(item >= 0 ? hints_.at(static_cast<std::size_t>(item)) : std::wstring());
+    const std::wstring hint = item >= 0 ? hints_.at(static_cast<std::size_t>(item)) : L"";
+    if (hint != this->hint())
+        setHint(hint);
 }

@@ -21,7 +21,11 @@ class TButtonGroup : public tk::CategoryButtons {
 
   protected:
     void mouseMove(int x, int y, UINT keys) override;
+    void mouseLeave() override;
 
   private:
+    // The hint of the button under the pointer; none over the empty area or outside.
+    void showHotButtonHint();
+
     std::vector<std::wstring> hints_;
 };

@@ -377,6 +377,7 @@ void Control::setHint(const std::wstring& hint) {
     removeHint();
     hint_ = hint;
     addHint();
+    relayPointerToHint();
 }
 
 void Control::addHint() {
@@ -384,6 +385,21 @@ void Control::addHint() {
         return;
     TOOLINFOW tool = toolFor(hwnd_, hint_);
     SendMessageW(hintWindow(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The hint window learns of the pointer only from its moves; a pointer already
+// over the control starts the new hint's delay without a further move.
+void Control::relayPointerToHint() {
+    POINT at{};
+    if (hint_.empty() || !hwnd_ || !GetCursorPos(&at) || WindowFromPoint(at) != hwnd_)
+        return;
+    MSG move{};
+    move.hwnd = hwnd_;
+    move.message = WM_MOUSEMOVE;
+    move.pt = at;
+    ScreenToClient(hwnd_, &at);
+    move.lParam = MAKELPARAM(at.x, at.y);
+    SendMessageW(hintWindow(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void Control::removeHint() {

@@ -150,6 +150,7 @@ class Control {
     void detach();
     void applyFont();
     void addHint();
+    void relayPointerToHint();
     void removeHint();
 
     HWND hwnd_ = nullptr;
