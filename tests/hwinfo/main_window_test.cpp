@@ -38,6 +38,13 @@ std::wstring HintShownAfterRest() {
     return text;
 }
 
+// The icon's picture, drawn at 32 x 32 pixels.
+std::vector<std::uint32_t> IconPixels(HICON icon) {
+    tk::MemoryCanvas canvas(32, 32);
+    DrawIconEx(canvas.handle(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    return {canvas.bits(), canvas.bits() + 32 * 32};
+}
+
 } // namespace
 
 TEST_F(MainWindowTabsTest, StartsOnTheSystemTabWithoutPrintButton) {
@@ -48,7 +55,10 @@ TEST_F(MainWindowTabsTest, StartsOnTheSystemTabWithoutPrintButton) {
     EXPECT_FALSE(form->print_button->visible());
     form->TabSheet2Show();
     EXPECT_FALSE(form->print_button->visible());
-    EXPECT_NE(0, SendMessageW(form->handle(), WM_GETICON, ICON_BIG, 0));
+    const HICON own = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    ASSERT_NE(nullptr, own);
+    const LRESULT shown = SendMessageW(form->handle(), WM_GETICON, ICON_BIG, 0);
+    EXPECT_TRUE(IconPixels(own) == IconPixels(reinterpret_cast<HICON>(shown)));
     BUTTON_IMAGELIST glyph{};
     SendMessageW(form->print_button->handle(), BCM_GETIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(&glyph));
