@@ -152,13 +152,15 @@ void RepairAll(TForm1& form) {
         ShowTotals(form);
         return;
     }
+    // What a removal left undone says more than "Repair Complete", and the line has room
+    // for one such note.
     std::wstring notes;
     for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row) {
         const std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
         if (!note.empty())
-            notes += L"; " + note;
+            notes += (notes.empty() ? L"" : L"; ") + note;
     }
-    SetStatus(form, L"Repair Complete" + notes);
+    SetStatus(form, notes.empty() ? L"Repair Complete" : notes);
     ShowTotals(form);
     if (ReadSetting(L"autoclose") == L"1")
         tk::app().terminate();

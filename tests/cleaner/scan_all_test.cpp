@@ -115,6 +115,16 @@ TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     form->OBall4Click();
     EXPECT_EQ(L"0", resultsCount(StartupRow));
     EXPECT_TRUE(TakeQuitMessage());
+
+    // What a removal left undone stands in place of the closing text.
+    fakeScan(L"Startup", *form->lvsp, 1);
+    form->OBall2Click();
+    form->ActionManager1[L"removesp"].onExecute = [this] {
+        form->ActionStatus = L"Clipboard changed, not cleared";
+    };
+    form->OBall4Click();
+    EXPECT_EQ(L"Status : Clipboard changed, not cleared", form->statustext->caption());
+    EXPECT_TRUE(TakeQuitMessage());
 }
 
 TEST_F(SerialScanAll, FailedBackupRemovesNothing) {
