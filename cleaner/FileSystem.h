@@ -48,17 +48,16 @@ inline bool NamesNoFile(const std::wstring& path) {
 
 // A file or a folder.
 inline bool PathExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const PathAnswer answer = LookUpPath(path);
+    return answer == PathAnswer::File || answer == PathAnswer::Folder;
 }
 
 inline bool FileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return LookUpPath(path) == PathAnswer::File;
 }
 
 inline bool FolderExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return LookUpPath(path) == PathAnswer::Folder;
 }
 
 // The text with its environment variables expanded; the text itself when that fails.

@@ -103,22 +103,16 @@ bool PathNamesNothing(const std::wstring& path) {
     return expanded.find(L'%') == std::wstring::npos && NamesNothing(LookedUpPath(expanded));
 }
 
-// A file or a folder stands at the path.
-bool SomethingStandsAt(const std::wstring& path) {
-    const PathAnswer answer = LookUpPath(LookedUpPath(path));
-    return answer == PathAnswer::File || answer == PathAnswer::Folder;
-}
-
 // True when the candidate is proven to name nothing, nothing stands at the data taken whole
 // or up to its first comma (a path holding a comma, an icon index), and the candidate is no
 // command line whose program may exist; one with a mask was judged by its folder.
 bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
     if (candidate.empty() || !PathNamesNothing(candidate))
         return false;
-    if (data != candidate && SomethingStandsAt(data))
+    if (data != candidate && PathExists(LookedUpPath(data)))
         return false;
     const std::wstring beforeComma = FirstPiece(data, L',');
-    if (beforeComma != candidate && beforeComma != data && SomethingStandsAt(beforeComma))
+    if (beforeComma != candidate && beforeComma != data && PathExists(LookedUpPath(beforeComma)))
         return false;
     return candidate.find_first_of(L"*?") != std::wstring::npos || ProbeCommandLine(candidate) == 1;
 }
