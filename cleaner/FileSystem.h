@@ -94,6 +94,16 @@ inline std::wstring JoinPath(const std::wstring& folder, const std::wstring& nam
     return folder + L"\\" + name;
 }
 
+// True unless the check proves that no file stands at the name in any of the folders.
+template <class NamesNoFileCheck>
+bool MayBeInFolders(const std::wstring& name, const std::vector<std::wstring>& folders,
+                    NamesNoFileCheck namesNoFile) {
+    for (const std::wstring& folder : folders)
+        if (!namesNoFile(JoinPath(folder, name)))
+            return true;
+    return false;
+}
+
 // The folders the system searches for a program or library named without a folder, in
 // its order: the program's own, the current one, the system folders, then PATH.
 std::vector<std::wstring> SearchFolders();

@@ -70,12 +70,8 @@ bool NamesNoServerFile(const std::wstring& path) {
 
 // A name without a folder names no file in any folder the loader searches.
 bool MissingFromSearchPath(const std::wstring& name, const std::vector<std::wstring>& folders) {
-    if (name.find_first_of(L"\\/:") != std::wstring::npos)
-        return true;
-    for (const std::wstring& folder : folders)
-        if (!NamesNoServerFile(JoinPath(folder, name)))
-            return false;
-    return true;
+    return name.find_first_of(L"\\/:") != std::wstring::npos ||
+           !MayBeInFolders(name, folders, NamesNoServerFile);
 }
 
 // Missing only when every form the stored path may stand for was looked at and none

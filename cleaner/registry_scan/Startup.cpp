@@ -54,10 +54,7 @@ bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFol
         name += L".exe";
     if (!IsSearchedName(name))
         return !NamesNoFile(name);
-    for (const std::wstring& folder : searchFolders)
-        if (!NamesNoFile(JoinPath(folder, name)))
-            return true;
-    return false;
+    return MayBeInFolders(name, searchFolders, NamesNoFile);
 }
 
 bool NeedsSearch(const std::vector<std::wstring>& candidates) {
