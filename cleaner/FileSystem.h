@@ -21,32 +21,61 @@ inline std::wstring ProgramFolder() {
     return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
+// A 32-bit program on 64-bit Windows: the system redirects its view of the system folders
+// and gives it the 32-bit program folders.
+bool RunsOnWow64();
+
+// The 64-bit system's view of the files for this thread while the object lives, where the
+// redirection can be turned off (on 64-bit Windows only). Nothing may load a library
+// meanwhile.
+class RedirectionOff {
+  public:
+    RedirectionOff();
+    ~RedirectionOff();
+    RedirectionOff(const RedirectionOff&) = delete;
+    RedirectionOff& operator=(const RedirectionOff&) = delete;
+
+    bool off() const { return off_; }
+
+  private:
+    PVOID previous_ = nullptr;
+    bool off_ = false;
+};
+
+// The root of the path's drive: C:\ for C:\WINDOWS, C:\Windows or C:\WINNT; empty for a
+// path without a drive letter.
+std::wstring DriveRoot(const std::wstring& path);
+
 // What the system answers about a path. Missing only when it says that the file, or a
 // folder on its way, is not there; any other failure (access denied, a name it rejects, a
-// device not ready) proves nothing.
+// device not ready, a drive that is not there now) proves nothing.
 enum class PathAnswer { Missing, File, Folder, Unknown };
 
-inline PathAnswer LookUpPath(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathAnswer::Folder : PathAnswer::File;
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathAnswer::Missing
-                                                                          : PathAnswer::Unknown;
-}
+// The answer for a path as this program sees it: for the files it lists and deletes itself.
+PathAnswer LookUpPath(const std::wstring& path);
 
-// Proven to name neither a file nor a folder.
+// The answer for a path that an entry names, which any program may have written: each form
+// its environment variables stand for, looked up as this program sees it and, on 64-bit
+// Windows, as the 64-bit system sees it. A variable left unexpanded proves nothing.
+PathAnswer LookUpNamedPath(const std::wstring& path);
+
+// The texts a path written with environment variables stands for: as this program expands
+// it and, on 64-bit Windows, with the 64-bit program folders for %ProgramFiles% and
+// %CommonProgramFiles%.
+std::vector<std::wstring> ExpandedForms(const std::wstring& text);
+
+// The named path is proven to name neither a file nor a folder.
 inline bool NamesNothing(const std::wstring& path) {
-    return LookUpPath(path) == PathAnswer::Missing;
+    return LookUpNamedPath(path) == PathAnswer::Missing;
 }
 
-// Proven to name no file: nothing is there, or a folder is.
+// The named path is proven to name no file: nothing is there, or a folder is.
 inline bool NamesNoFile(const std::wstring& path) {
-    const PathAnswer answer = LookUpPath(path);
+    const PathAnswer answer = LookUpNamedPath(path);
     return answer == PathAnswer::Missing || answer == PathAnswer::Folder;
 }
 
-// A file or a folder.
+// A file or a folder of the program's own.
 inline bool PathExists(const std::wstring& path) {
     const PathAnswer answer = LookUpPath(path);
     return answer == PathAnswer::File || answer == PathAnswer::Folder;
@@ -60,15 +89,14 @@ inline bool FolderExists(const std::wstring& path) {
     return LookUpPath(path) == PathAnswer::Folder;
 }
 
-// The text with its environment variables expanded; the text itself when that fails.
-inline std::wstring ExpandEnvironment(const std::wstring& text) {
-    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
-    std::wstring expanded(size, L'\0');
-    if (size == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size) != size)
-        return text;
-    expanded.resize(size - 1);
-    return expanded;
+// Deletes a file the program listed; true when it is gone afterwards, also when it was
+// gone before.
+inline bool DeleteListedFile(const std::wstring& path) {
+    return DeleteFileW(path.c_str()) || LookUpPath(path) == PathAnswer::Missing;
 }
+
+// The text with its environment variables expanded; the text itself when that fails.
+std::wstring ExpandEnvironment(const std::wstring& text);
 
 // The Windows folder, without a trailing backslash.
 inline std::wstring WindowsFolder() {
@@ -93,6 +121,11 @@ inline std::wstring JoinPath(const std::wstring& folder, const std::wstring& nam
         return folder + name;
     return folder + L"\\" + name;
 }
+
+// False for a text with a quote, or with a colon past the drive in one of its folders: no
+// file system allows them there, so the text is no path to look up. Joining a folder to a
+// full or quoted path gives such texts ("C:\WINDOWS" + "C:\x.dll").
+bool CanBePath(const std::wstring& text);
 
 // True unless the check proves that no file stands at the name in any of the folders.
 template <class NamesNoFileCheck>

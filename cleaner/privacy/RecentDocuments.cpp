@@ -97,10 +97,7 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
     if (!IsFullFolderPath(folder) || folder.back() != L'\\' || !plainName)
         return Outcome::Survived;
     const std::wstring path = folder + name;
-    // Only a failed deletion needs a second look.
-    if (DeleteFileW(path.c_str()) || NamesNothing(path))
-        return Outcome::Removed;
-    return Outcome::Survived;
+    return DeleteListedFile(path) ? Outcome::Removed : Outcome::Survived;
 }
 
 } // namespace

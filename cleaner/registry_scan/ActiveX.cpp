@@ -43,29 +43,15 @@ std::optional<std::wstring> Within(const std::wstring& folder, const std::wstrin
     return folder + rest;
 }
 
-// "\\?\", "\\.\" and "\??\" stand before the drive of a path the system takes as it is.
-bool HasDevicePrefix(const std::wstring& path) {
-    for (const wchar_t* prefix : {L"\\\\?\\", L"\\\\.\\", L"\\??\\"})
-        if (path.compare(0, 4, prefix) == 0)
-            return true;
-    return false;
-}
-
-// False for a form with a quote, or with a colon past the drive in one of its folders: no
-// file system allows them there, so nothing is looked up. Joining a folder to a full or
-// quoted server path gives such forms ("C:\WINDOWS" + "C:\x.dll").
-bool CanExist(const std::wstring& path) {
-    const std::size_t colon = path.find(L':', HasDevicePrefix(path) ? 6 : 2);
-    const std::size_t lastSeparator = path.find_last_of(L"\\/");
-    return path.find(L'"') == std::wstring::npos &&
-           (colon == std::wstring::npos || lastSeparator == std::wstring::npos ||
-            colon > lastSeparator);
-}
-
-// No file stands at the path, nor, when it has no extension, at the path with the ".dll"
-// the loader adds.
+// No file stands at any form the path stands for once expanded, nor, for a form without an
+// extension, at that form with the ".dll" the loader adds. A form that no path can hold
+// proves nothing either way.
 bool NamesNoServerFile(const std::wstring& path) {
-    return NamesNoFile(path) && (HasExtension(path) || NamesNoFile(path + L".dll"));
+    for (const std::wstring& form : ExpandedForms(path))
+        if (CanBePath(form) &&
+            !(NamesNoFile(form) && (HasExtension(form) || NamesNoFile(form + L".dll"))))
+            return false;
+    return true;
 }
 
 // A name without a folder names no file in any folder the loader searches.
@@ -90,7 +76,6 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
         Within(folders.systemRoot, RemoveText(L"%Windir%", server)),
         Within(folders.programFiles, RemoveText(L"%programFiles%", server)),
         Within(folders.commonFiles, RemoveText(L"%CommonProgramFiles%", server)),
-        ExpandEnvironment(unquoted),
     };
     bool judged = true;
     // A place already looked at is not looked at again.
@@ -98,7 +83,7 @@ bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
         if (!*candidate)
             judged = false;
         else if (std::find(std::begin(candidates), candidate, *candidate) == candidate &&
-                 CanExist(**candidate) && !NamesNoServerFile(**candidate))
+                 !NamesNoServerFile(**candidate))
             return false;
     }
     return judged && MissingFromSearchPath(unquoted, folders.searchFolders);

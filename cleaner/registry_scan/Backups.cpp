@@ -326,8 +326,8 @@ void TForm1::OBrestorebackupClick() {
 void TForm1::OBdeletebackupClick() {
     WithSelectedBackup(*this, [this](const std::wstring& name) {
         const std::wstring path = BackupsFolder(*this) + L"\\" + name;
-        const bool deleted = RunBusyStep(
-            *this, DeleteStepMs, [&] { return DeleteFileW(path.c_str()) || NamesNothing(path); });
+        const bool deleted =
+            RunBusyStep(*this, DeleteStepMs, [&] { return DeleteListedFile(path); });
         if (!deleted) {
             ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
             return;

@@ -67,12 +67,14 @@ bool NeedsSearch(const std::vector<std::wstring>& candidates) {
 } // namespace
 
 int ProbeCommandLine(const std::wstring& commandLine) {
-    const std::vector<std::wstring> candidates = ProgramCandidates(ExpandEnvironment(commandLine));
-    const std::vector<std::wstring> folders =
-        NeedsSearch(candidates) ? SearchFolders() : std::vector<std::wstring>();
-    for (const std::wstring& candidate : candidates)
-        if (ProgramExists(candidate, folders))
-            return 0;
+    for (const std::wstring& line : ExpandedForms(commandLine)) {
+        const std::vector<std::wstring> candidates = ProgramCandidates(line);
+        const std::vector<std::wstring> folders =
+            NeedsSearch(candidates) ? SearchFolders() : std::vector<std::wstring>();
+        for (const std::wstring& candidate : candidates)
+            if (ProgramExists(candidate, folders))
+                return 0;
+    }
     return 1;
 }
 

@@ -74,6 +74,10 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
     SetEnvironmentVariableW(L"PATH", (path + L";" + folder.path()).c_str());
     const std::wstring inWindows = scantest::UniqueName(L"twaxbare") + L".dll";
     std::ofstream((WindowsFolder() + L"\\" + inWindows).c_str()) << "x";
+    const std::wstring app = scantest::UniqueName(L"twax64");
+    const scantest::NativeFile system64(regtest::SystemFolder() + L"\\" + app + L".dll");
+    const scantest::NativeFile programFiles64(scantest::NativeProgramFiles() + L"\\" + app +
+                                              L"\\x.dll");
     const std::vector<std::wstring> present{
         classId(server),
         classId(L"\"" + server + L"\""),
@@ -88,10 +92,16 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
         classId(folder.path() + L"\\here"),
         classId(L"\\\\twaxserver\\share\\remote.dll"),
         classId(folder.path() + L"\\out<1>.dll"),
+        classId(system64.path),
+        classId(app),
+        classId(L"%ProgramFiles%\\" + app + L"\\x.dll", REG_EXPAND_SZ),
+        classId(L"Q:\\Servers\\x.dll"),
+        classId(L"%TwNoSuchVariable%\\x.dll", REG_EXPAND_SZ),
     };
     const std::vector<std::wstring> gone{
         localServer(classId(MissingServer), L"C:\\NoSuchFolder\\gone.exe"),
-        classId(folder.path() + L"\\absent")};
+        classId(folder.path() + L"\\absent"),
+        classId(L"%ProgramFiles%\\" + app + L"\\gone.dll", REG_EXPAND_SZ)};
     const std::wstring noValue = classId(L"");
     form->ActiveXExecute();
     for (const std::wstring& id : present)

@@ -90,6 +90,39 @@ class FolderLink {
     std::string unixPath_;
 };
 
+// A file that the 64-bit system sees at the path, in a folder of its own made if missing;
+// under WoW64 the program's own view of the system folder does not show it. Removed with
+// the object.
+class NativeFile {
+  public:
+    explicit NativeFile(std::wstring file) : path(std::move(file)) {
+        const RedirectionOff redirection;
+        madeFolder_ = CreateDirectoryW(folder().c_str(), nullptr);
+        CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    ~NativeFile() {
+        const RedirectionOff redirection;
+        DeleteFileW(path.c_str());
+        if (madeFolder_)
+            RemoveDirectoryW(folder().c_str());
+    }
+    NativeFile(const NativeFile&) = delete;
+    NativeFile& operator=(const NativeFile&) = delete;
+
+    const std::wstring path;
+
+  private:
+    std::wstring folder() const { return path.substr(0, path.find_last_of(L'\\')); }
+    bool madeFolder_ = false;
+};
+
+// The program files folder of 64-bit programs, or the only one of a 32-bit system.
+inline std::wstring NativeProgramFiles() {
+    const std::wstring native = ExpandEnvironment(L"%ProgramW6432%");
+    return native.find(L'%') == std::wstring::npos ? native : ExpandEnvironment(L"%ProgramFiles%");
+}
+
 inline std::string FileBytes(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

@@ -51,23 +51,37 @@ TEST_F(SerialStartupPrograms, ExistingProgramsAreNoFindings) {
     scantest::TempFolder folder(L"Tw Startup");
     const std::wstring program = folder.write(L"my app.exe");
     const std::wstring notepad = SystemFolder() + L"\\notepad.exe";
-    const std::vector<std::pair<std::wstring, std::wstring>> commands{
-        {entry(L"Plain"), notepad},
-        {entry(L"Quoted"), L"\"" + program + L"\" /minimized"},
-        {entry(L"Unquoted"), program + L" -x"},
-        {entry(L"Arguments"), L"notepad.exe /p readme.txt"},
-        {entry(L"Long"), notepad + L" " + std::wstring(300, L'a')},
-        {entry(L"Empty"), L""},
+    const std::wstring app = scantest::UniqueName(L"TwApp");
+    const scantest::NativeFile system64(SystemFolder() + L"\\" + app + L".exe");
+    const scantest::NativeFile programFiles64(scantest::NativeProgramFiles() + L"\\" + app +
+                                              L"\\app.exe");
+    const std::vector<std::tuple<std::wstring, std::wstring, DWORD>> commands{
+        {entry(L"Plain"), notepad, REG_SZ},
+        {entry(L"Quoted"), L"\"" + program + L"\" /minimized", REG_SZ},
+        {entry(L"Unquoted"), program + L" -x", REG_SZ},
+        {entry(L"Arguments"), L"notepad.exe /p readme.txt", REG_SZ},
+        {entry(L"Long"), notepad + L" " + std::wstring(300, L'a'), REG_SZ},
+        {entry(L"Empty"), L"", REG_SZ},
+        {entry(L"Expanding"), L"%SystemRoot%\\system32\\notepad.exe", REG_EXPAND_SZ},
+        {entry(L"System64"), system64.path + L" /tray", REG_SZ},
+        {entry(L"Bare64"), app, REG_SZ},
+        {entry(L"ProgramFiles64"), L"%ProgramFiles%\\" + app + L"\\app.exe", REG_EXPAND_SZ},
+        {entry(L"AbsentDrive"), L"Q:\\Tools\\app.exe", REG_SZ},
+        {entry(L"Unknown"), L"%TwNoSuchVariable%\\app.exe -x", REG_EXPAND_SZ},
     };
-    for (const auto& [name, command] : commands)
-        SetString(HKEY_CURRENT_USER, RunPath, name, command);
-    const std::wstring expanding = entry(L"Expanding");
-    SetString(HKEY_CURRENT_USER, RunPath, expanding, L"%SystemRoot%\\system32\\notepad.exe",
+    for (const auto& [name, command, type] : commands)
+        SetString(HKEY_CURRENT_USER, RunPath, name, command, type);
+    const std::wstring gone = entry(L"Gone");
+    SetString(HKEY_CURRENT_USER, RunPath, gone, L"%ProgramFiles%\\" + app + L"\\gone.exe",
               REG_EXPAND_SZ);
     form->StartupExecute();
-    for (const auto& [name, command] : commands)
+    for (const auto& [name, command, type] : commands)
         EXPECT_TRUE(rowsNamed(name).empty()) << command.substr(0, 80);
-    EXPECT_TRUE(rowsNamed(expanding).empty());
+    checkOnlyRowsNamed(gone, UserRunLocation);
+    form->removespExecute();
+    for (const auto& [name, command, type] : commands)
+        EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, name)) << command.substr(0, 80);
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, RunPath, gone));
 }
 
 TEST_F(SerialStartupPrograms, LongMissingCommandIsListedWhole) {
