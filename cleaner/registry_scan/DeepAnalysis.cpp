@@ -99,27 +99,59 @@ std::wstring LookedUpPath(const std::wstring& path) {
 // Proven to name nothing once its environment variables are expanded. A path that still
 // holds "%" (a template, an encoded name) cannot be judged.
 bool PathNamesNothing(const std::wstring& path) {
-    const std::wstring expanded = ExpandEnvironment(path);
-    return expanded.find(L'%') == std::wstring::npos && NamesNothing(LookedUpPath(expanded));
+    return ExpandEnvironment(path).find(L'%') == std::wstring::npos &&
+           NamesNothing(LookedUpPath(path));
 }
 
-// True when the candidate is proven to name nothing, nothing stands at the data taken whole
-// or up to its first comma (a path holding a comma, an icon index), and the candidate is no
-// command line whose program may exist; one with a mask was judged by its folder.
-bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
-    if (candidate.empty() || !PathNamesNothing(candidate))
+// The path without a leading "@" (a resource reference) and without enclosing quotes or
+// brackets.
+std::wstring Unwrapped(std::wstring path) {
+    if (!path.empty() && path.front() == L'@')
+        path.erase(0, 1);
+    if (path.size() >= 2 && ((path.front() == L'\'' && path.back() == L'\'') ||
+                             (path.front() == L'(' && path.back() == L')')))
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
+
+// The file a path points into: its text before a help topic ("::"), a part of a page ("#")
+// or a line (":") that follows it.
+std::wstring BeforeLocator(const std::wstring& path) {
+    return path.substr(0, path.find_first_of(L"#:", 2));
+}
+
+// Proven to name nothing, also once a locator after the file is set aside.
+bool CandidateNamesNothing(const std::wstring& path) {
+    if (!PathNamesNothing(path))
         return false;
-    if (data != candidate && PathExists(LookedUpPath(data)))
+    const std::wstring file = BeforeLocator(path);
+    return file == path || PathNamesNothing(file);
+}
+
+// Another reading of the data keeps the value unless it is no path or is proven to name
+// nothing.
+bool ReadingNamesSomething(const std::wstring& reading) {
+    return CanBePath(reading) && !NamesNothing(LookedUpPath(reading));
+}
+
+// True when the candidate is proven to name nothing, the data taken whole or up to its first
+// comma (a path holding a comma, an icon index) names nothing either, and the candidate is
+// no command line whose program may exist; one with a mask was judged by its folder.
+bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
+    const std::wstring path = Unwrapped(candidate);
+    if (path.empty() || !CandidateNamesNothing(path))
+        return false;
+    if (data != candidate && ReadingNamesSomething(data))
         return false;
     const std::wstring beforeComma = FirstPiece(data, L',');
-    if (beforeComma != candidate && beforeComma != data && PathExists(LookedUpPath(beforeComma)))
+    if (beforeComma != candidate && beforeComma != data && ReadingNamesSomething(beforeComma))
         return false;
-    return candidate.find_first_of(L"*?") != std::wstring::npos || ProbeCommandLine(candidate) == 1;
+    return path.find_first_of(L"*?") != std::wstring::npos || ProbeCommandLine(path) == 1;
 }
 
 // A list of paths separated by ";" names something unless every part that is not blank is
-// proven missing by the same rule as the whole, once trimmed and with its environment
-// variables expanded; a part the rule gives no path to judge (a relative path, another
+// proven missing by the same rule as the whole, once trimmed, in every form its environment
+// variables stand for; a part the rule gives no path to judge (a relative path, another
 // drive, text that is no path) keeps the value.
 bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wstring>& keyNames,
                             DeepRules rules, const std::wstring& drivePrefix) {
@@ -129,10 +161,12 @@ bool SomePartNamesSomething(const std::wstring& data, const std::vector<std::wst
     std::vector<std::wstring> parts;
     SplitText(text, L';', parts);
     for (const std::wstring& part : ListedNames(std::move(parts))) {
-        const std::wstring path = ExpandEnvironment(Trimmed(part));
-        if (!path.empty() &&
-            !IsMissingPath(path, DeepCandidatePath(path, keyNames, rules, drivePrefix)))
-            return true;
+        const std::wstring trimmed = Trimmed(part);
+        if (trimmed.empty())
+            continue;
+        for (const std::wstring& path : ExpandedForms(trimmed))
+            if (!IsMissingPath(path, DeepCandidatePath(path, keyNames, rules, drivePrefix)))
+                return true;
     }
     return false;
 }

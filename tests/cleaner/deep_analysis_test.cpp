@@ -120,6 +120,8 @@ TEST_F(SerialDeepAnalysis, PendingMessagesRunDuringTheScan) {
 
 TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
     const std::wstring file = folder.write(L"app.exe");
+    const scantest::NativeFile system64(WindowsFolder() + L"\\system32\\" +
+                                        scantest::UniqueName(L"TwDeep64") + L".exe");
     const std::wstring commaFolder = folder.path() + L"\\My, Tools";
     CreateDirectoryW(commaFolder.c_str(), nullptr);
     seed(L"A", L"file", file);
@@ -144,18 +146,28 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
         {L"A", L"middle mask", folder.path() + L"\\Sub*\\report.txt"},
         {L"A", L"template", folder.path() + L"\\log_%Y%m%d.txt"},
         {L"A\\B", L"encoded", L"file://" + folder.path() + L"\\report%20v2.txt"},
-        {L"A", L"rejected", folder.path() + L"\\out<date>.log"}};
+        {L"A", L"rejected", folder.path() + L"\\out<date>.log"},
+        {L"A\\B", L"rejected reading", folder.path() + L"\\report,v<2>.txt"},
+        {L"A", L"system64", system64.path},
+        {L"A\\B\\C\\D", L"help topic", file + L"::/topic.htm"},
+        {L"A", L"page part", file + L"#part"},
+        {L"A\\B", L"line", file + L":12"},
+        {L"A\\B\\C\\D\\E", L"single quoted", L"'" + file + L"'"},
+        {L"A\\B\\C\\D\\E", L"bracketed", L"(" + file + L")"},
+        {L"A\\B\\C\\D\\E", L"resource", L"@" + file + L",-8964"}};
     for (const auto& [path, name, data] : lists)
         seed(path, name, data);
     const std::vector<std::wstring> gone{missing + L";" + missing + L"\\*.txt",
+                                         missing + L"\\page.htm#part",
                                          missing + L"; " + missing + L"\\Sub*\\report.txt"};
     seed(L"A", L"gone", gone[0]);
-    seed(L"A\\B\\C\\D", L"gone", gone[1]);
+    seed(L"A\\B", L"gone", gone[1] + L",1");
+    seed(L"A\\B\\C\\D", L"gone", gone[2]);
     scan();
     EXPECT_EQ(gone, Captions(*form->LV2));
     remove();
-    EXPECT_FALSE(exists(L"A", L"gone"));
-    EXPECT_FALSE(exists(L"A\\B\\C\\D", L"gone"));
+    for (const wchar_t* path : {L"A", L"A\\B", L"A\\B\\C\\D"})
+        EXPECT_FALSE(exists(path, L"gone")) << path;
     for (const auto& [path, name, data] : lists)
         EXPECT_TRUE(exists(path, name)) << data;
 }
