@@ -90,9 +90,6 @@ std::wstring StartupEntryCommand();
 void WriteStartupEntry();
 void DeleteStartupEntry();
 
-// The system folder with every "WINDOWS" removed (case-sensitive): C:\WINDOWS gives C:\.
-std::wstring SystemDrivePrefixOf(const std::wstring& systemRoot);
-
 class TForm1 : public tk::Form {
   public:
     TForm1();

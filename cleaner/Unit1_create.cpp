@@ -65,10 +65,6 @@ void ApplyToBox(const std::wstring& value, tk::CheckBox& box) {
 
 } // namespace
 
-std::wstring SystemDrivePrefixOf(const std::wstring& systemRoot) {
-    return RemoveText(L"WINDOWS", systemRoot);
-}
-
 void TForm1::FormCreate() {
     AutoScanValue = ReadSetting(L"autoscan");
     labeldeep->hide();
@@ -96,7 +92,7 @@ void TForm1::readFolders() {
     CommonFilesDir = ReadRegString(CurrentVersionKey, L"CommonFilesDir", HKEY_LOCAL_MACHINE);
     ProgramFilesDir = ReadRegString(CurrentVersionKey, L"ProgramFilesDir", HKEY_LOCAL_MACHINE);
     SystemRoot = ReadRegString(NtCurrentVersionKey, L"SystemRoot", HKEY_LOCAL_MACHINE);
-    SystemDrivePrefix = SystemDrivePrefixOf(SystemRoot);
+    SystemDrivePrefix = DriveRoot(SystemRoot);
 }
 
 void TForm1::createProgramFolders() const {

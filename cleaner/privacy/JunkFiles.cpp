@@ -2,6 +2,7 @@
 // space, found in fixed folders of the system by mask.
 #include "cleaner/privacy/JunkFiles.h"
 
+#include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "cleaner/privacy/RecentDocuments.h"
@@ -56,9 +57,19 @@ struct BaseFolders {
     std::wstring localSettings;
 };
 
+// The user's local settings folder; on systems without one (Vista and later), the local
+// application data folder, which holds the user's Temp there.
+std::wstring ReadLocalSettings() {
+    const std::wstring localSettings =
+        ReadRegString(ShellFoldersKey, L"Local Settings", HKEY_CURRENT_USER);
+    if (!localSettings.empty())
+        return localSettings;
+    return ReadRegString(ShellFoldersKey, L"Local AppData", HKEY_CURRENT_USER);
+}
+
 BaseFolders ReadBaseFolders() {
     return {ReadRegString(NtCurrentVersionKey, L"SystemRoot", HKEY_LOCAL_MACHINE),
-            ReadRegString(ShellFoldersKey, L"Local Settings", HKEY_CURRENT_USER)};
+            ReadLocalSettings()};
 }
 
 std::wstring BaseFolder(const BaseFolders& folders, Base base) {
@@ -66,7 +77,7 @@ std::wstring BaseFolder(const BaseFolders& folders, Base base) {
     case Base::LocalSettings:
         return folders.localSettings;
     case Base::SystemDrive:
-        return SystemDrivePrefixOf(folders.systemRoot);
+        return DriveRoot(folders.systemRoot);
     case Base::SystemRoot:
         break;
     }
@@ -79,8 +90,24 @@ bool Keeps(const Search& search, const std::wstring& systemRoot, const std::wstr
     return !search.requireLowerLog || path.find(L"log") != std::wstring::npos;
 }
 
+bool SameText(const std::wstring& first, const std::wstring& second) {
+    return CompareStringOrdinal(first.data(), static_cast<int>(first.size()), second.data(),
+                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The folder and mask of an earlier search, in any letter case.
+bool SearchedBefore(const Search* first, const Search* search, const BaseFolders& folders) {
+    const std::wstring folder = BaseFolder(folders, search->base) + search->subFolder;
+    for (const Search* earlier = first; earlier != search; ++earlier)
+        if (SameText(BaseFolder(folders, earlier->base) + earlier->subFolder, folder) &&
+            SameText(earlier->mask, search->mask))
+            return true;
+    return false;
+}
+
 // The matches of every search with their sizes, in search order. A search whose base folder
-// reads empty or relative is left out: it would run in the current drive or folder.
+// reads empty or relative is left out: it would run in the current drive or folder; so is
+// one of a folder and mask searched before.
 std::vector<ListedFile> CollectFiles(TForm1& form, const Search* first, const Search* last,
                                      bool bareNames) {
     const BaseFolders folders = ReadBaseFolders();
@@ -90,7 +117,7 @@ std::vector<ListedFile> CollectFiles(TForm1& form, const Search* first, const Se
         const std::wstring base = BaseFolder(folders, search->base);
         const std::wstring folder = base + search->subFolder;
         form.ListBox1.clear();
-        if (base.empty() || !IsFullFolderPath(folder))
+        if (base.empty() || !IsFullFolderPath(folder) || SearchedBefore(first, search, folders))
             continue;
         if (bareNames)
             TForm1::ListFolderFiles(form.ListBox1, folder, search->mask, &sizes);

@@ -548,13 +548,13 @@ void WalkLogs(TForm1&) {
         WalkFolder(root + folder, mask);
 }
 
-// The chkdsk search looks in the drive root, the system folder's parent.
+// The chkdsk search looks in the root of the system folder's drive.
 std::function<void()> SeedChkdsk(TForm1&, int count) {
     return SeedSystemFiles(L"chkdsk", L"", {L"", L"File" + Prefixed(L""), L".chk", count});
 }
 
 void WalkChkdsk(TForm1&) {
-    WalkFolder(SystemDrivePrefixOf(SystemRootFolder()), L"File*.chk");
+    WalkFolder(DriveRoot(SystemRootFolder()), L"File*.chk");
 }
 
 // A category whose folder a Shell Folders value names: the value names a folder of the

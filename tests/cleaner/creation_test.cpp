@@ -223,7 +223,7 @@ TEST_F(CreationTest, ReadsTheFoldersAndCreatesTheProgramFolders) {
     const std::wstring systemRoot = ReadRegString(
         L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"SystemRoot", HKEY_LOCAL_MACHINE);
     EXPECT_EQ(systemRoot, form.SystemRoot);
-    EXPECT_EQ(SystemDrivePrefixOf(systemRoot), form.SystemDrivePrefix);
+    EXPECT_EQ(systemRoot.substr(0, 2) + L"\\", form.SystemDrivePrefix);
     EXPECT_TRUE(std::filesystem::is_directory(form.ProgramFilesDir + L"\\Tidewell\\Backups"));
     EXPECT_TRUE(std::filesystem::is_directory(form.ProgramFilesDir + L"\\Tidewell\\startbug"));
 }
@@ -297,10 +297,9 @@ TEST_F(CreationTest, FailingSettingsWriteIsShownAndCreationGoesOn) {
     EXPECT_EQ(21, form.lvall->count());
 }
 
-TEST(SystemDrivePrefix, RemovesEveryCapitalWindows) {
-    EXPECT_EQ(L"C:\\", SystemDrivePrefixOf(L"C:\\WINDOWS"));
-    EXPECT_EQ(L"D:\\", SystemDrivePrefixOf(L"D:\\WINDOWS"));
-    EXPECT_EQ(L"D:\\\\", SystemDrivePrefixOf(L"D:\\WINDOWS\\WINDOWS"));
-    EXPECT_EQ(L"C:\\Windows", SystemDrivePrefixOf(L"C:\\Windows"));
-    EXPECT_EQ(L"", SystemDrivePrefixOf(L""));
+TEST(SystemDrivePrefix, IsTheRootOfTheSystemFoldersDrive) {
+    for (const wchar_t* systemRoot : {L"C:\\WINDOWS", L"C:\\Windows", L"C:\\windows", L"C:\\WINNT"})
+        EXPECT_EQ(L"C:\\", DriveRoot(systemRoot)) << systemRoot;
+    EXPECT_EQ(L"D:\\", DriveRoot(L"D:\\WINDOWS\\WINDOWS"));
+    EXPECT_EQ(L"", DriveRoot(L""));
 }

@@ -61,20 +61,47 @@ TEST_F(JunkFiles, MemoryDumpsOfRootAndMiniDump) {
     EXPECT_EQ(L"All items listed in Temporary Folder", form->lvdump->item(0).subItems.at(1));
 }
 
-TEST_F(JunkFiles, ChkdskFragmentsOfTheDriveRootOnly) {
-    drive.write(L"File0001.chk");
-    file(L"File0002.chk");
-    form->chkExecute();
-    ASSERT_EQ(std::vector<std::wstring>{L"File0001.chk"}, Captions(*form->lvchk));
-    EXPECT_EQ(drive.path() + L"\\", form->lvchk->item(0).subItems.at(2));
+// Vista and later have no local settings folder: the user's Temp lies in the local
+// application data folder there. A folder named twice is listed once.
+TEST_F(JunkFiles, UserTempFolderOfEverySystem) {
+    file(L"Temp\\sys.tmp");
+    std::filesystem::create_directories(settings.file(L"Temp"));
+    settings.write(L"Temp\\draft.tmp");
+    const struct {
+        std::wstring localSettings;
+        std::wstring localAppData;
+        std::vector<std::wstring> listed;
+    } systems[] = {
+        {L"", settings.path(), {L"sys.tmp", L"draft.tmp"}},
+        {L"", L"", {L"sys.tmp"}},
+        {root, settings.path(), {L"sys.tmp"}},
+        {L"", root, {L"sys.tmp"}},
+    };
+    for (const auto& system : systems) {
+        const PointedValue localSettings(HKEY_CURRENT_USER, privacytest::ShellFolders,
+                                         L"Local Settings", system.localSettings);
+        const PointedValue localAppData(HKEY_CURRENT_USER, privacytest::ShellFolders,
+                                        L"Local AppData", system.localAppData);
+        form->temp_filesExecute();
+        EXPECT_EQ(system.listed, Captions(*form->lvdel)) << system.localAppData;
+    }
 }
 
-TEST_F(JunkFiles, ChkdskSearchNeedsWindowsInCapitals) {
-    drive.write(L"File0001.chk");
-    const PointedValue lower(HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot",
-                             drive.file(L"Windows"));
-    form->chkExecute();
-    EXPECT_EQ(0, form->lvchk->count());
+// The root of the system folder's drive, however the system folder is spelt; none of its
+// folders.
+TEST_F(JunkFiles, ChkdskFragmentsOfTheDriveRootOnly) {
+    const std::wstring name = L"FILE" + scantest::UniqueName(L"") + L".CHK";
+    const scantest::NativeFile fragment(DriveRoot(root) + name);
+    file(L"File0002.chk");
+    drive.write(L"File0003.chk");
+    for (const std::wstring& systemRoot :
+         {root, DriveRoot(root) + L"Windows", DriveRoot(root) + L"windows"}) {
+        const PointedValue spelt(HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot",
+                                 systemRoot);
+        form->chkExecute();
+        ASSERT_EQ(std::vector<std::wstring>{name}, Captions(*form->lvchk)) << systemRoot;
+        EXPECT_EQ(DriveRoot(root), form->lvchk->item(0).subItems.at(2));
+    }
 }
 
 TEST_F(JunkFiles, LogFilesInTableOrderWithTheirSkips) {
@@ -150,7 +177,7 @@ TEST_F(FolderLinks, NoWalkListsEntersOrDeletesThroughALink) {
     } walks[] = {
         {TempFilesRow, root + L"\\Temp", "Photos.tmp", photos},
         {DumpsRow, root + L"\\MiniDump", "Photos.dmp", photos},
-        {ChkdskRow, drive.path(), "File0001.chk", photos},
+        {ChkdskRow, DriveRoot(root), "File0001.chk", photos},
         {LogFilesRow, root + L"\\Debug", "Photos.log", photos},
         {CookiesRow, root + L"\\Cookies", "user@ads[1].txt", photos},
         {DocumentsRow, root + L"\\Recent", "Photos.lnk", photos},
