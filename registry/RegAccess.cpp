@@ -131,13 +131,20 @@ void TRegAccess::CloseKey() {
 }
 
 bool TRegAccess::KeyExists(const std::wstring& path) const {
+    return LookUpKey(path) == KeyAnswer::Present;
+}
+
+KeyAnswer TRegAccess::LookUpKey(const std::wstring& path) const {
     const ResolvedPath target = Resolve(path);
     HKEY key;
     const REGSAM readAccess = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
-    if (RegOpenKeyExW(target.base, target.path.c_str(), 0, readAccess, &key) != ERROR_SUCCESS)
-        return false;
+    const LSTATUS result = RegOpenKeyExW(target.base, target.path.c_str(), 0, readAccess, &key);
+    if (result == ERROR_FILE_NOT_FOUND)
+        return KeyAnswer::Missing;
+    if (result != ERROR_SUCCESS)
+        return KeyAnswer::Unknown;
     RegCloseKey(key);
-    return true;
+    return KeyAnswer::Present;
 }
 
 bool TRegAccess::DeleteKey(const std::wstring& path) {

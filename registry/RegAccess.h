@@ -25,6 +25,10 @@ class ERegAccessError : public std::runtime_error {
     ERegAccessError(const char* format, const std::wstring& name);
 };
 
+// What the registry answers about a key. Missing only when opening it says that it is not
+// there; any other failure (access denied, a damaged hive) proves nothing.
+enum class KeyAnswer { Missing, Present, Unknown };
+
 // UTF-8 form of a text, for exception messages.
 std::string Utf8Text(const std::wstring& text);
 
@@ -51,6 +55,7 @@ class TRegAccess {
     bool OpenKey(const std::wstring& path, bool create);
     void CloseKey();
     bool KeyExists(const std::wstring& path) const;
+    KeyAnswer LookUpKey(const std::wstring& path) const;
     // Deletes the key with all its subkeys; refuses a path naming the base key itself.
     bool DeleteKey(const std::wstring& path);
     bool GetKeyInfo(TRegKeyInfo& info) const;

@@ -18,17 +18,21 @@ const std::vector<TForm1::FindingColumn> ExtensionColumns = RegistryColumns(100,
 const wchar_t* const UnusedReport = L"Unused Extension(Removable)";
 const wchar_t* const EmptyKeyDetail = L"Empty Key";
 
-// A class key under the merged class root, or under the user's own classes, which the
-// merged root does not show everywhere.
-bool HasClassKey(const std::wstring& name) {
+bool NamesNoKey(const TRegAccess& registry, const std::wstring& path) {
+    return registry.LookUpKey(path) == KeyAnswer::Missing;
+}
+
+// Proven to have no class key under the merged class root nor under the user's own classes,
+// which the merged root does not show everywhere. An empty name is no class.
+bool HasNoClassKey(const std::wstring& name) {
     if (name.empty())
-        return false;
+        return true;
     TRegAccess classes(KEY_READ);
     classes.SetRootKey(HKEY_CLASSES_ROOT);
     TRegAccess userClasses(KEY_READ);
     userClasses.SetRootKey(HKEY_CURRENT_USER);
-    return classes.KeyExists(L"\\" + name) ||
-           userClasses.KeyExists(L"\\Software\\Classes\\" + name);
+    return NamesNoKey(classes, L"\\" + name) &&
+           NamesNoKey(userClasses, L"\\Software\\Classes\\" + name);
 }
 
 // The class the user chose to open the extension with.
@@ -37,11 +41,11 @@ std::wstring ChosenClass(const std::wstring& extension) {
                              HKEY_CURRENT_USER);
 }
 
-// Neither an "OpenWithProgids" subkey below the open FileExts key, a class key nor a chosen
-// class that exists.
+// Proven to have neither an "OpenWithProgids" subkey below the open FileExts key, a class key
+// nor a chosen class that exists.
 bool IsUnusedBelow(const TRegAccess& fileExts, const std::wstring& extension) {
-    return !fileExts.KeyExists(extension + L"\\OpenWithProgids") && !HasClassKey(extension) &&
-           !HasClassKey(ChosenClass(extension));
+    return NamesNoKey(fileExts, extension + L"\\OpenWithProgids") && HasNoClassKey(extension) &&
+           HasNoClassKey(ChosenClass(extension));
 }
 
 bool OpenFileExts(TRegAccess& fileExts) {

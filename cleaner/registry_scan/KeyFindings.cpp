@@ -65,10 +65,10 @@ TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath
     parent.SetRootKey(root);
     if (!parent.OpenKey(parentPath, false))
         return Outcome::Survived;
-    if (!parent.KeyExists(name) || !stillFound(name))
+    if (parent.LookUpKey(name) == KeyAnswer::Missing || !stillFound(name))
         return Outcome::NoLongerFound;
     parent.DeleteKey(name);
-    return parent.KeyExists(name) ? Outcome::Survived : Outcome::Removed;
+    return parent.LookUpKey(name) == KeyAnswer::Missing ? Outcome::Removed : Outcome::Survived;
 }
 
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index) {

@@ -48,13 +48,7 @@ class IgnoreFile {
 
 // Denies setting values in the settings key, as a locked-down profile would.
 void DenyWritingSettings() {
-    HKEY key = scantest::OpenKey(HKEY_CURRENT_USER, twtest::SettingsKey);
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;0x2;;;WD)(A;;KA;;;WD)",
-                                                         SDDL_REVISION_1, &descriptor, nullptr);
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-    LocalFree(descriptor);
-    RegCloseKey(key);
+    scantest::SetKeyAccess(HKEY_CURRENT_USER, twtest::SettingsKey, L"D:(D;;0x2;;;WD)(A;;KA;;;WD)");
 }
 
 } // namespace

@@ -62,6 +62,10 @@ TEST_F(SerialFileExtensions, OpenWithListOrClassKeyMeansInUse) {
     key(L"Software\\Classes\\" + application);
     keys.add(HKEY_CURRENT_USER, under(userChosen) + L"\\UserChoice")
         .setString(L"Progid", application);
+    const std::wstring unreadableClass = extension(L"Unreadable");
+    key(L"Software\\Classes\\" + unreadableClass);
+    scantest::SetKeyAccess(HKEY_CURRENT_USER, L"Software\\Classes\\" + unreadableClass,
+                           L"D:(D;;0x1;;;WD)(A;;KA;;;WD)");
     const std::wstring chosenGone = extension(L"ChosenGone");
     keys.add(HKEY_CURRENT_USER, under(chosenGone) + L"\\UserChoice")
         .setString(L"Progid", chosenClass + L"Gone");
@@ -73,6 +77,7 @@ TEST_F(SerialFileExtensions, OpenWithListOrClassKeyMeansInUse) {
     EXPECT_EQ(0u, rowsNamed(chosen));
     EXPECT_EQ(0u, rowsNamed(userClass));
     EXPECT_EQ(0u, rowsNamed(userChosen));
+    EXPECT_EQ(0u, rowsNamed(unreadableClass));
     regtest::CheckOnly(*form->lvfe,
                        [](const tk::ListItem& row) { return row.caption.rfind(L".twfe", 0) == 0; });
     form->removefeExecute();

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -223,6 +225,17 @@ inline void SetString(HKEY root, const std::wstring& path, const std::wstring& n
     HKEY key = OpenKey(root, path);
     RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+// Gives the key, made if missing, the access rules of the security descriptor text.
+inline void SetKeyAccess(HKEY root, const std::wstring& path, const wchar_t* rules) {
+    HKEY key = OpenKey(root, path);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(rules, SDDL_REVISION_1, &descriptor,
+                                                         nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
     RegCloseKey(key);
 }
 
