@@ -11,6 +11,7 @@
 #include "toolkit/Handles.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -59,52 +60,115 @@ void WriteBytes(const std::wstring& path, DWORD access, DWORD disposition,
         throw FileError(L"writing", path);
 }
 
-// The whole file; throws when it cannot be read.
-std::string ReadBytes(const std::wstring& path) {
+// A line keeps at most this much of its text: more than any caption and location the lists
+// hold, and little enough that a damaged file of any size costs little memory.
+constexpr std::size_t MaxLineBytes = 65536;
+
+tk::KernelHandle OpenToRead(const std::wstring& path) {
     tk::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         throw FileError(L"reading", path);
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
-            throw FileError(L"reading", path);
-        if (read == 0)
-            return bytes;
-        bytes.append(buffer, read);
-    }
+    return file;
 }
 
-// Where a line of the file stands: [begin, end), and where the next one begins.
-struct LineSpan {
-    std::size_t begin;
-    std::size_t end;
-    std::size_t next;
+// One line of a file: the start of its text (at most MaxLineBytes), where it begins and
+// where the next one begins.
+struct Line {
+    std::string text;
+    ULONGLONG begin = 0;
+    ULONGLONG next = 0;
 };
 
-std::vector<LineSpan> LineSpans(const std::string& bytes) {
-    std::vector<LineSpan> lines;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        const std::size_t next =
-            std::min(end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1), bytes.size());
-        lines.push_back({at, end, next});
-        at = next;
+// Reads a file line by line, a piece at a time; a CR, an LF or CR LF ends a line. Throws
+// when the file cannot be read.
+class LineReader {
+  public:
+    explicit LineReader(const std::wstring& path) : path_(path), file_(OpenToRead(path)) {}
+
+    // The next line; false at the end of the file.
+    bool next(Line& line) {
+        if (!fill())
+            return false;
+        line.text.clear();
+        line.begin = position();
+        for (;;) {
+            const std::size_t end = std::min(buffer_.find_first_of("\r\n", at_), buffer_.size());
+            line.text.append(buffer_, at_, std::min(end - at_, MaxLineBytes - line.text.size()));
+            at_ = end;
+            if (at_ < buffer_.size())
+                break;
+            if (!fill()) {
+                line.next = position();
+                return true;
+            }
+        }
+        if (buffer_[at_++] == '\r' && fill() && buffer_[at_] == '\n')
+            ++at_;
+        line.next = position();
+        return true;
     }
-    return lines;
+
+  private:
+    ULONGLONG position() const { return bufferStart_ + at_; }
+
+    // False at the end of the file; otherwise at_ stands on an unread byte.
+    bool fill() {
+        if (at_ < buffer_.size())
+            return true;
+        bufferStart_ += buffer_.size();
+        buffer_.resize(65536);
+        DWORD read = 0;
+        if (!ReadFile(file_.get(), buffer_.data(), static_cast<DWORD>(buffer_.size()), &read,
+                      nullptr))
+            throw FileError(L"reading", path_);
+        buffer_.resize(read);
+        at_ = 0;
+        return read > 0;
+    }
+
+    std::wstring path_;
+    tk::KernelHandle file_;
+    std::string buffer_;
+    std::size_t at_ = 0;
+    ULONGLONG bufferStart_ = 0;
+};
+
+// Copies the bytes of the source from `from` up to `to` (or its end) to the target.
+void CopyRange(HANDLE source, HANDLE target, ULONGLONG from, ULONGLONG to,
+               const std::wstring& path) {
+    LARGE_INTEGER start;
+    start.QuadPart = static_cast<LONGLONG>(from);
+    if (!SetFilePointerEx(source, start, nullptr, FILE_BEGIN))
+        throw FileError(L"reading", path);
+    std::string buffer(65536, '\0');
+    for (ULONGLONG left = to - from; left > 0;) {
+        DWORD read = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<ULONGLONG>(left, buffer.size()));
+        if (!ReadFile(source, buffer.data(), wanted, &read, nullptr))
+            throw FileError(L"reading", path);
+        if (read == 0)
+            return;
+        DWORD written = 0;
+        if (!WriteFile(target, buffer.data(), read, &written, nullptr) || written != read)
+            throw FileError(L"writing", path);
+        left -= read;
+    }
 }
 
-std::wstring LineText(const std::string& bytes, const LineSpan& line) {
-    return Wide(bytes.substr(line.begin, line.end - line.begin));
-}
-
-// Replaces the file by a new one with the bytes, so that a failed write loses nothing.
-void ReplaceBytes(const std::wstring& path, const std::string& bytes) {
+// Replaces the file by a copy without the bytes of the line, so that a failed write loses
+// nothing.
+void RemoveLine(const std::wstring& path, const Line& line) {
     const std::wstring fresh = path + L".new";
-    WriteBytes(fresh, GENERIC_WRITE, CREATE_ALWAYS, bytes);
+    {
+        const tk::KernelHandle source = OpenToRead(path);
+        const tk::KernelHandle target(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!target)
+            throw FileError(L"writing", fresh);
+        CopyRange(source.get(), target.get(), 0, line.begin, path);
+        CopyRange(source.get(), target.get(), line.next, ~0ULL, path);
+    }
     if (!MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         const tk::Error error = FileError(L"writing", path);
         DeleteFileW(fresh.c_str());
@@ -122,6 +186,17 @@ Entry EntryOfLine(const std::wstring& line, std::vector<std::wstring>& fields) {
         return index < fields.size() ? fields[index].substr(1) : std::wstring();
     };
     return {field(0), field(1)};
+}
+
+// The first line of the file that reads back as the entry.
+std::optional<Line> LineOfEntry(const std::wstring& path, const Entry& wanted) {
+    std::vector<std::wstring> fields;
+    Line line;
+    for (LineReader reader(path); reader.next(line);)
+        // An empty line ends what is read back; it is never an entry.
+        if (!line.text.empty() && EntryOfLine(Wide(line.text), fields) == wanted)
+            return line;
+    return std::nullopt;
 }
 
 struct IgnoreCategory {
@@ -178,17 +253,10 @@ void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
 
 bool RemoveIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location) {
-    const std::string bytes = ReadBytes(path);
-    const Entry wanted{OneLine(caption), OneLine(location)};
-    std::vector<std::wstring> fields;
-    for (const LineSpan& line : LineSpans(bytes)) {
-        // An empty line ends what is read back; it is never an entry.
-        if (line.end != line.begin && EntryOfLine(LineText(bytes, line), fields) == wanted) {
-            ReplaceBytes(path, bytes.substr(0, line.begin) + bytes.substr(line.next));
-            return true;
-        }
-    }
-    return false;
+    const std::optional<Line> line = LineOfEntry(path, {OneLine(caption), OneLine(location)});
+    if (line)
+        RemoveLine(path, *line);
+    return line.has_value();
 }
 
 void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
@@ -196,18 +264,16 @@ void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
     scratch.clear();
     if (!FileExists(path))
         return;
-    const std::string bytes = ReadBytes(path);
-    int loaded = 0;
-    for (const LineSpan& line : LineSpans(bytes)) {
-        if (loaded == MaxIgnoredEntries || line.end == line.begin)
-            return;
-        const Entry entry = EntryOfLine(LineText(bytes, line), scratch);
+    LineReader reader(path);
+    Line line;
+    for (int loaded = 0; loaded < MaxIgnoredEntries && reader.next(line) && !line.text.empty();
+         ++loaded) {
+        const Entry entry = EntryOfLine(Wide(line.text), scratch);
         tk::ListItem item;
         item.checked = true;
         item.caption = entry.first;
         item.subItems = {entry.second};
         list.addItem(std::move(item));
-        ++loaded;
     }
 }
 

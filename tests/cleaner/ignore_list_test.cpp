@@ -104,3 +104,23 @@ TEST_F(IgnoreListFile, FileThatCannotBeReadThrows) {
     EXPECT_THROW(load(path), tk::Error);
     EXPECT_EQ(0, list.count());
 }
+
+// A damaged file of any size: the start of its lines is read, and the file stays as it is.
+TEST_F(IgnoreListFile, HugeDamagedFileIsReadLineByLineAndLeftAsItIs) {
+    const std::wstring path = write("Run1=HKCU\\Run\r\n");
+    LARGE_INTEGER size;
+    size.QuadPart = 400LL << 20;
+    {
+        tk::KernelHandle file(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(file.get()));
+    }
+    EXPECT_NO_THROW(load(path));
+    ASSERT_EQ(2, list.count());
+    expectRow(0, L"Run1", L"HKCU\\Run");
+    EXPECT_EQ(65536u, list.item(1).caption.size());
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(size.QuadPart, (LONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow);
+}
