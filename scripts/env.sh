@@ -12,14 +12,33 @@ if [ -z "${TW_ARCH:-}" ]; then
   if native_i386; then TW_ARCH=i686; else TW_ARCH=x86_64; fi
 fi
 export TW_ARCH
+# TW_WINE runs the programs; TW_WINE_BOOT makes and starts the prefix. With
+# TW_WOW64=1 the i686 programs run as on 64-bit Windows: in a 64-bit prefix made
+# by 64-bit Wine, through the 32-bit loader (WoW64).
 if [ "$TW_ARCH" = i686 ]; then
-  export WINEARCH=win32 TW_WINE=/usr/lib/wine/wine
+  export TW_WINE=/usr/lib/wine/wine
 else
-  export WINEARCH=win64 TW_WINE=/usr/lib/wine/wine64
+  export TW_WINE=/usr/lib/wine/wine64
+fi
+if [ "$TW_ARCH" = i686 ] && [ "${TW_WOW64:-0}" != 1 ]; then
+  export WINEARCH=win32 TW_WINE_BOOT=$TW_WINE
+else
+  export WINEARCH=win64 TW_WINE_BOOT=/usr/lib/wine/wine64
 fi
 export TW_WINESERVER=/usr/lib/wine/wineserver
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# The tests' throw-away prefixes; scripts/wine-run uses the second with TW_WOW64=1.
+# shellcheck disable=SC2034 # read by the scripts that source this file
+test_prefix=$TW_BUILD/prefix-test wow64_prefix=$TW_BUILD/prefix-wow64
+
+# Ends the wineserver of the prefix $1, and with it the desktop keeper scripts/wine-run
+# started there.
+stop_prefix() {
+  WINEPREFIX=$1 "$TW_WINESERVER" -k 2>/dev/null || true
+  rm -f "$1/keeper.pid" "$1/keeper.ready"
+}
 
 # Starts Xvfb on the first free display from $1 with screen size $2 and waits for
 # its socket; sets xvfb_pid and xvfb_display.
