@@ -165,6 +165,15 @@ TEST(SummaryRows, DrivesWithoutReadableMediumShowNoFigures) {
     EXPECT_EQ(L"", rows[3].Value);
 }
 
+TEST_F(MainWindowTest, ClickedSummaryCountsPortsFromTheFirstName) {
+    FakeSources fake;
+    fake.registry[L"HARDWARE\\DEVICEMAP\\SERIALCOMM|\\Device\\Serial0"] = L"COM1";
+    form->SummarySources = fake.Sources();
+    ClickPageButton(*form->ButtonGroup2, 0);
+    ASSERT_EQ(L"Serial/Parallel Port(s)", form->LV2->item(24).caption);
+    EXPECT_EQ(L"1 COM /  LPT", form->LV2->subItem(24, 0));
+}
+
 TEST_F(MainWindowTest, SummaryPageFromRealSources) {
     ClickPageButton(*form->ButtonGroup2, 0);
 
