@@ -98,7 +98,7 @@ class SummaryBuilder {
         MatchingInstances(L"Monitor", MonitorClassGuid, L"DPMS", L"1");
         const std::wstring device = RemoveText(
             L"\\Registry\\Machine\\", Reg(L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0"));
-        Data(L"Adapter", Reg(device, L"Device Description"));
+        Data(L"Adapter", VideoAdapterName([&](const wchar_t* name) { return Reg(device, name); }));
         rows_.push_back(BlankRow());
     }
 

@@ -31,6 +31,10 @@ struct TVideoPageSources {
 // The Video Adapter page's 25 rows about the device "\Device\Video0".
 std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources);
 
+// The adapter's name from the values of its device key: "Device Description", or the
+// driver's "DriverDesc" where that is absent.
+std::wstring VideoAdapterName(const std::function<std::wstring(const wchar_t* name)>& deviceValue);
+
 struct TBoardPageSources {
     TWmiSource wmi = LocalWmiProperty;
     TRegStringSource regString = ReadRegString;

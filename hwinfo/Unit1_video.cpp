@@ -99,8 +99,9 @@ std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
     const auto classValue = [&](const wchar_t* name) {
         return sources.regString(keys.Class, name, HKEY_LOCAL_MACHINE);
     };
-    const std::wstring description =
-        sources.regString(keys.Device, L"Device Description", HKEY_LOCAL_MACHINE);
+    const std::wstring description = VideoAdapterName([&](const wchar_t* name) {
+        return sources.regString(keys.Device, name, HKEY_LOCAL_MACHINE);
+    });
     const std::wstring compatibility = wmi(L"AdapterCompatibility");
     const std::wstring dacType = wmi(L"AdapterDACType");
     const std::wstring ram = wmi(L"AdapterRAM");
@@ -135,6 +136,11 @@ std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
         DataRow(L"Driver Date", classValue(L"DriverDate")),
         DataRow(L"INF File", InfFileText(sources, keys)),
     };
+}
+
+std::wstring VideoAdapterName(const std::function<std::wstring(const wchar_t* name)>& deviceValue) {
+    const std::wstring description = deviceValue(L"Device Description");
+    return description.empty() ? deviceValue(L"DriverDesc") : description;
 }
 
 void TForm1::Action17Execute() {

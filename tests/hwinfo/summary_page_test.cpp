@@ -96,6 +96,7 @@ TEST(SummaryRows, RowsPerMatchingInstance) {
     fake.registry[L"HARDWARE\\DEVICEMAP\\VIDEO|\\Device\\Video0"] =
         L"\\Registry\\Machine\\System\\Video\\{1}\\0000";
     fake.registry[L"System\\Video\\{1}\\0000|Device Description"] = L"Fast Adapter";
+    fake.registry[L"System\\Video\\{1}\\0000|DriverDesc"] = L"Fast Driver";
     fake.registry[L"SYSTEM\\CurrentControlSet\\Services\\Flpydisk\\Enum|0"] = L"FDC\\1";
     fake.registry[L"SYSTEM\\CurrentControlSet\\Enum\\FDC\\1|DeviceDesc"] =
         L"@flpydisk.inf,%floppy_devdesc%;Floppy disk drive";
@@ -165,13 +166,17 @@ TEST(SummaryRows, DrivesWithoutReadableMediumShowNoFigures) {
     EXPECT_EQ(L"", rows[3].Value);
 }
 
-TEST_F(MainWindowTest, ClickedSummaryCountsPortsFromTheFirstName) {
+TEST_F(MainWindowTest, ClickedSummaryCountsPortsFromTheFirstNameAndNamesTheAdapterByItsDriver) {
     FakeSources fake;
     fake.registry[L"HARDWARE\\DEVICEMAP\\SERIALCOMM|\\Device\\Serial0"] = L"COM1";
+    fake.registry[L"HARDWARE\\DEVICEMAP\\VIDEO|\\Device\\Video0"] = L"System\\Video\\{1}\\0000";
+    fake.registry[L"System\\Video\\{1}\\0000|DriverDesc"] = L"Wine Adapter";
     form->SummarySources = fake.Sources();
     ClickPageButton(*form->ButtonGroup2, 0);
     ASSERT_EQ(L"Serial/Parallel Port(s)", form->LV2->item(24).caption);
     EXPECT_EQ(L"1 COM /  LPT", form->LV2->subItem(24, 0));
+    ASSERT_EQ(L"Adapter", form->LV2->item(17).caption);
+    EXPECT_EQ(L"Wine Adapter", form->LV2->subItem(17, 0));
 }
 
 TEST_F(MainWindowTest, SummaryPageFromRealSources) {

@@ -16,6 +16,7 @@ class VideoPageTest : public SystemPageTest {
                            L"\\Registry\\Machine\\" + DeviceKey);
         registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"Device Description",
                            L"RADEON 9200 PRO");
+        registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"DriverDesc", L"Wine Adapter");
         registry.SetString(HKEY_LOCAL_MACHINE,
                            L"System\\CurrentControlSet\\Control\\Video\\{5A3F}\\Video", L"Service",
                            L"ati2mtag");
@@ -191,6 +192,14 @@ TEST_F(VideoPageTest, PageShowsTheRowsWithNoneSelected) {
     EXPECT_EQ(-1, form->LV2->itemIndex());
     EXPECT_TRUE(ShowsSystemImages());
     ExpectPageEnded();
+}
+
+TEST_F(VideoPageTest, ClickedPageNamesTheAdapterByItsDriverWithoutADeviceDescription) {
+    SeedAdapter();
+    registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"Device Description", L"");
+    form->VideoSources = {wmi.Source(), registry.StringSource(), registry.IntegerSource()};
+    ClickPageButton(*form->ButtonGroup2, 7);
+    EXPECT_EQ(L"Wine Adapter", Value(1));
 }
 
 TEST_F(VideoPageTest, PageFromThisMachine) {
