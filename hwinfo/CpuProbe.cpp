@@ -51,9 +51,10 @@ TInfoRow FeatureRow(const TCpuFeature& feature, const TCpuidFacts& cpu) {
 TCpuProbeResult CpuFeatureProbe(const TCpuFeature& feature, const TCpuidFacts& cpu) {
     if (!cpu.Supported)
         return {TCpuProbeOutcome::NoCpuid, L"No CPUID Support"};
-    if (cpu.Vendor != "GenuineIntel")
+    const bool hasFeatureWord = cpu.MaxLeaf >= 1;
+    if (!hasFeatureWord && cpu.Vendor != "GenuineIntel")
         return {TCpuProbeOutcome::NonIntel, L"Non-Intel or >486 Chip - Features Unknown"};
-    const std::uint32_t featureWord = cpu.MaxLeaf >= 1 ? cpu.FeatureEdx : 0;
+    const std::uint32_t featureWord = hasFeatureWord ? cpu.FeatureEdx : 0;
     if ((featureWord & feature.Mask) == feature.Mask)
         return {TCpuProbeOutcome::Present, feature.PresentText};
     return {TCpuProbeOutcome::Absent, L""};

@@ -35,7 +35,8 @@ struct TCpuProbeResult {
     std::wstring Text;
 };
 
-// Features are known for "GenuineIntel" processors only.
+// Features are known for every processor with leaf 1; without it, a "GenuineIntel"
+// processor has none and any other one reports its features unknown.
 TCpuProbeResult CpuFeatureProbe(const TCpuFeature& feature, const TCpuidFacts& cpu);
 
 // Executes CPUID leaves 0 and 1.

@@ -24,6 +24,7 @@ enum class Product {
 };
 
 const wchar_t ProductOptionsKey[] = L"SYSTEM\\CurrentControlSet\\Control\\ProductOptions";
+const wchar_t CurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 const wchar_t HotfixQ246009Key[] =
     L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009";
 
@@ -257,7 +258,8 @@ void ReadProductType(TKelOSFacts& facts) {
 std::wstring TKelOSInfo::Describe(const TKelOSFacts& facts) {
     const Platform platform = PlatformOf(facts.Version);
     const Product product = ProductOf(platform, facts.Version);
-    std::wstring description = ProductName(product);
+    std::wstring description =
+        product == Product::Unknown ? facts.ProductName : ProductName(product);
     if (platform == Platform::NT)
         AppendNtDetails(description, product, facts);
     else if (platform == Platform::Win9x)
@@ -271,6 +273,7 @@ TKelOSFacts TKelOSInfo::ReadFacts() {
     facts.Version = version;
     ReadProductType(facts);
     facts.HasHotfixQ246009 = RegistryKeyExists(HotfixQ246009Key);
+    facts.ProductName = ReadRegString(CurrentVersionKey, L"ProductName", HKEY_LOCAL_MACHINE);
     facts.MediaCenterMetric = GetSystemMetrics(SM_MEDIACENTER);
     facts.TabletPcMetric = GetSystemMetrics(SM_TABLETPC);
     return facts;

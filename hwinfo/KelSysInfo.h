@@ -30,6 +30,9 @@ struct TKelOSFacts {
     std::wstring ProductType;
     bool ProductTypeUnsupported = false; // stored as a type that has no text
     bool HasHotfixQ246009 = false;
+    // The system's own name for itself ("ProductName" of the current version key); names the
+    // NT versions that have no name of their own here.
+    std::wstring ProductName;
     int MediaCenterMetric = 0; // SM_MEDIACENTER
     int TabletPcMetric = 0;    // SM_TABLETPC
 };

@@ -26,7 +26,7 @@ DWORD PlatformId() {
     return version.dwPlatformId;
 }
 
-void ListBySnapshot(std::vector<std::wstring>& list) {
+void ListBySnapshot(std::vector<TProcessPath>& list) {
     using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
     using ProcessWalkFn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32W*);
     auto createSnapshot =
@@ -41,7 +41,7 @@ void ListBySnapshot(std::vector<std::wstring>& list) {
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
     for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry))
-        list.push_back(entry.szExeFile);
+        list.push_back({entry.th32ProcessID, entry.szExeFile});
     CloseHandle(snapshot);
 }
 
@@ -67,7 +67,7 @@ std::wstring FirstModulePath(const ProcessStatusFunctions& psapi, HANDLE process
     return name;
 }
 
-void ListByProcessStatus(std::vector<std::wstring>& list) {
+void ListByProcessStatus(std::vector<TProcessPath>& list) {
     const ProcessStatusFunctions psapi;
     if (!psapi.bound())
         return;
@@ -82,14 +82,14 @@ void ListByProcessStatus(std::vector<std::wstring>& list) {
             continue;
         const std::wstring path = FirstModulePath(psapi, process);
         if (!path.empty())
-            list.push_back(path);
+            list.push_back({id, path});
         CloseHandle(process);
     }
 }
 
 } // namespace
 
-void ListProcessPaths(std::vector<std::wstring>* list) {
+void ListProcessPaths(std::vector<TProcessPath>* list) {
     if (!list)
         return;
     switch (PlatformId()) {

@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
-// Adds the running processes' executable paths, in the order the system reports them:
-// tool-help snapshot on the 9x platform, process-status functions on the NT platform.
-// Processes that cannot be opened are left out. Does nothing without a list.
-void ListProcessPaths(std::vector<std::wstring>* list);
+// One running process: its id (0 for the system's idle process) and executable path.
+struct TProcessPath {
+    DWORD Id;
+    std::wstring Path;
+};
+
+// Adds the running processes, in the order the system reports them: tool-help snapshot on
+// the 9x platform, process-status functions on the NT platform. Processes that cannot be
+// opened are left out. Does nothing without a list.
+void ListProcessPaths(std::vector<TProcessPath>* list);
 
 // The shell's icon for the file's type (the file itself is not read), or nullptr. The
 // caller destroys it.

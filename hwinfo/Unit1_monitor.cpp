@@ -5,23 +5,14 @@ namespace {
 // Left unset, the heading shows the list's first picture: the monitor.
 const int MonitorImageIndex = 0;
 const int MonitorClassInstances = 11;
+const wchar_t* const DesktopMonitorClass = L"Win32_DesktopMonitor";
 
-void AddMonitorRows(std::vector<TInfoRow>& rows, const TMonitorPageSources& sources,
-                    const std::wstring& classKey, const std::wstring& description) {
-    const auto driverText = [&](const wchar_t* name) {
-        return sources.Registry(HKEY_LOCAL_MACHINE, classKey, name);
-    };
+// The screen figures of the last desktop monitor that WMI lists.
+std::vector<TInfoRow> DesktopMonitorRows(const TMonitorPageSources& sources) {
     const auto screen = [&](const wchar_t* property) {
-        return sources.Wmi(L"Win32_DesktopMonitor", property);
+        return sources.Wmi(DesktopMonitorClass, property);
     };
-    const std::wstring maxResolution = driverText(L"MaxResolution");
-    const std::vector<TInfoRow> group = {
-        DataRow(L"Device Descripton", description),
-        DataRow(L"Max Resolution", maxResolution.empty() ? L"Not Available" : maxResolution),
-        DataRow(L"Driver Version", driverText(L"DriverVersion")),
-        DataRow(L"Driver Date", driverText(L"DriverDate")),
-        DataRow(L"InfPath", driverText(L"InfPath")),
-        DataRow(L"InfSection", driverText(L"InfSection")),
+    return {
         DataRow(L"Screen Height", screen(L"ScreenHeight")),
         DataRow(L"Screen Width", screen(L"ScreenWidth")),
         DataRow(L"PixelsPerXLogicalInch", screen(L"PixelsPerXLogicalInch")),
@@ -29,7 +20,42 @@ void AddMonitorRows(std::vector<TInfoRow>& rows, const TMonitorPageSources& sour
         DataRow(L"PNP Device ID", screen(L"PNPDeviceID")),
         DataRow(L"Manufacturer", screen(L"MonitorManufacturer")),
     };
-    rows.insert(rows.end(), group.begin(), group.end());
+}
+
+void Append(std::vector<TInfoRow>& rows, const std::vector<TInfoRow>& more) {
+    rows.insert(rows.end(), more.begin(), more.end());
+}
+
+void AddMonitorRows(std::vector<TInfoRow>& rows, const TMonitorPageSources& sources,
+                    const std::wstring& classKey, const std::wstring& description) {
+    const auto driverText = [&](const wchar_t* name) {
+        return sources.Registry(HKEY_LOCAL_MACHINE, classKey, name);
+    };
+    const std::wstring maxResolution = driverText(L"MaxResolution");
+    Append(rows,
+           {
+               DataRow(L"Device Descripton", description),
+               DataRow(L"Max Resolution", maxResolution.empty() ? L"Not Available" : maxResolution),
+               DataRow(L"Driver Version", driverText(L"DriverVersion")),
+               DataRow(L"Driver Date", driverText(L"DriverDate")),
+               DataRow(L"InfPath", driverText(L"InfPath")),
+               DataRow(L"InfSection", driverText(L"InfSection")),
+           });
+    Append(rows, DesktopMonitorRows(sources));
+}
+
+// Where no class key names a monitor: the desktop monitor that WMI knows, or a lone
+// "Not Available" under the heading.
+std::vector<TInfoRow> WmiMonitorRows(const TMonitorPageSources& sources) {
+    std::vector<TInfoRow> rows = {HeadingRow(L"Monitor", MonitorImageIndex)};
+    const std::wstring name = sources.Wmi(DesktopMonitorClass, L"Name");
+    if (name.empty()) {
+        rows.push_back(DataRow(L"Not Available", L""));
+        return rows;
+    }
+    rows.push_back(DataRow(L"Device Descripton", name));
+    Append(rows, DesktopMonitorRows(sources));
+    return rows;
 }
 
 } // namespace
@@ -46,7 +72,7 @@ std::vector<TInfoRow> MonitorPageRows(const TMonitorPageSources& sources) {
         if (!description.empty())
             AddMonitorRows(rows, sources, classKey, description);
     }
-    return rows;
+    return rows.empty() ? WmiMonitorRows(sources) : rows;
 }
 
 void TForm1::Action1Execute() {

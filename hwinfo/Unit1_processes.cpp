@@ -4,6 +4,8 @@
 
 namespace {
 
+const DWORD SystemIdleProcessId = 0;
+
 // The shell's small icon for the file's type in the image list; -1 when there is none.
 int AddFileIcon(tk::ImageList& images, const std::wstring& path) {
     const tk::IconHandle icon(GetFileSmallIcon(path, true));
@@ -17,10 +19,12 @@ void TForm1::processes_infoExecute() {
     LV2->clear();
     ImageList5.create(ImageList5.width(), ImageList5.height());
     LV2->setSmallImages(&ImageList5);
-    std::vector<std::wstring> paths;
-    ProcessPaths(&paths);
-    for (std::size_t i = 1; i < paths.size(); ++i) {
-        const std::wstring& path = paths[i];
+    std::vector<TProcessPath> processes;
+    ProcessPaths(&processes);
+    for (const TProcessPath& process : processes) {
+        if (process.Id == SystemIdleProcessId)
+            continue;
+        const std::wstring& path = process.Path;
         TFileVersionRecord version;
         ReadFileVersionInfo(path, version);
         TInfoRow nameRow = DataRow(PathFileName(path), version.FileDescription);

@@ -98,7 +98,7 @@ class SummaryBuilder {
         MatchingInstances(L"Monitor", MonitorClassGuid, L"DPMS", L"1");
         const std::wstring device = RemoveText(
             L"\\Registry\\Machine\\", Reg(L"HARDWARE\\DEVICEMAP\\VIDEO", L"\\Device\\Video0"));
-        Data(L"Adapter", Reg(device, L"Device Description"));
+        Data(L"Adapter", VideoAdapterName([&](const wchar_t* name) { return Reg(device, name); }));
         rows_.push_back(BlankRow());
     }
 
@@ -135,10 +135,11 @@ class SummaryBuilder {
         rows_.push_back(BlankRow());
     }
 
-    // The first port number named under a device map key, with its prefix removed.
+    // The first port number named under a device map key, from the device's first name
+    // ("\Device\Serial0") on, with its prefix removed.
     std::wstring PortFigure(const std::wstring& key, const std::wstring& valuePrefix,
-                            int firstIndex, const std::wstring& portPrefix) const {
-        for (int k = firstIndex; k < InstanceCount; ++k) {
+                            const std::wstring& portPrefix) const {
+        for (int k = 0; k < InstanceCount; ++k) {
             const std::wstring port = Reg(key, valuePrefix + std::to_wstring(k));
             if (!port.empty())
                 return RemoveText(portPrefix, port);
@@ -149,9 +150,9 @@ class SummaryBuilder {
     void PeripheralGroup() {
         Group(L"Peripheral", 5);
         const std::wstring serial =
-            PortFigure(L"HARDWARE\\DEVICEMAP\\SERIALCOMM", L"\\Device\\Serial", 1, L"COM");
+            PortFigure(L"HARDWARE\\DEVICEMAP\\SERIALCOMM", L"\\Device\\Serial", L"COM");
         const std::wstring parallel = PortFigure(L"HARDWARE\\DEVICEMAP\\PARALLEL PORTS",
-                                                 L"\\Device\\Parallel", 0, L"\\DosDevices\\LPT");
+                                                 L"\\Device\\Parallel", L"\\DosDevices\\LPT");
         Data(L"Serial/Parallel Port(s)", serial + L" COM / " + parallel + L" LPT");
         const std::wstring hub = L"USB Controller/Hub";
         ServiceInstances(hub, L"usbuhci", L"DeviceDesc",

@@ -22,14 +22,30 @@ using TRegStringSource =
 using TRegIntegerSource =
     std::function<std::int32_t(HKEY root, const std::wstring& key, const std::wstring& name)>;
 
+// A display mode; 0 where a figure is unknown.
+struct TDisplayMode {
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::int32_t BitsPerPixel = 0;
+    std::int32_t RefreshRate = 0;
+};
+
+// The mode the display shows now; all 0 when it cannot be read.
+TDisplayMode ReadCurrentDisplayMode();
+
 struct TVideoPageSources {
     TWmiSource wmi = LocalWmiProperty;
     TRegStringSource regString = ReadRegString;
     TRegIntegerSource regInteger = ReadRegistryInteger;
+    std::function<TDisplayMode()> currentMode = ReadCurrentDisplayMode;
 };
 
 // The Video Adapter page's 25 rows about the device "\Device\Video0".
 std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources);
+
+// The adapter's name from the values of its device key: "Device Description", or the
+// driver's "DriverDesc" where that is absent.
+std::wstring VideoAdapterName(const std::function<std::wstring(const wchar_t* name)>& deviceValue);
 
 struct TBoardPageSources {
     TWmiSource wmi = LocalWmiProperty;

@@ -71,6 +71,20 @@ std::wstring DriverRow(const TVideoPageSources& sources, const TVideoKeys& keys)
     return ServiceDriverText(registry, keys.ServiceName);
 }
 
+// The mode the current configuration keeps for the device, or the display's current mode
+// where it keeps none.
+TDisplayMode ShownDisplayMode(const TVideoPageSources& sources, const std::wstring& deviceKey) {
+    const auto setting = [&](const wchar_t* name) {
+        return sources.regInteger(HKEY_CURRENT_CONFIG, deviceKey, name);
+    };
+    const TDisplayMode kept = {
+        setting(L"DefaultSettings.XResolution"), setting(L"DefaultSettings.YResolution"),
+        setting(L"DefaultSettings.BitsPerPel"), setting(L"DefaultSettings.VRefresh")};
+    const bool keepsNone =
+        kept.Width == 0 && kept.Height == 0 && kept.BitsPerPixel == 0 && kept.RefreshRate == 0;
+    return keepsNone ? sources.currentMode() : kept;
+}
+
 // Empty when the class key names no INF file at all.
 std::wstring InfFileText(const TVideoPageSources& sources, const TVideoKeys& keys) {
     const std::wstring path = sources.regString(keys.Class, L"InfPath", HKEY_LOCAL_MACHINE);
@@ -82,13 +96,21 @@ std::wstring InfFileText(const TVideoPageSources& sources, const TVideoKeys& key
 
 } // namespace
 
+TDisplayMode ReadCurrentDisplayMode() {
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode))
+        return {};
+    return {static_cast<std::int32_t>(mode.dmPelsWidth),
+            static_cast<std::int32_t>(mode.dmPelsHeight),
+            static_cast<std::int32_t>(mode.dmBitsPerPel),
+            static_cast<std::int32_t>(mode.dmDisplayFrequency)};
+}
+
 std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
     const TVideoKeys keys = FollowVideoKeys(sources.regString);
     const auto machine = [&](const wchar_t* name) {
         return sources.regInteger(HKEY_LOCAL_MACHINE, keys.Device, name);
-    };
-    const auto display = [&](const wchar_t* name) {
-        return sources.regInteger(HKEY_CURRENT_CONFIG, keys.Device, name);
     };
     const auto wmi = [&](const wchar_t* name) {
         return sources.wmi(L"Win32_VideoController", name);
@@ -99,11 +121,13 @@ std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
     const auto classValue = [&](const wchar_t* name) {
         return sources.regString(keys.Class, name, HKEY_LOCAL_MACHINE);
     };
-    const std::wstring description =
-        sources.regString(keys.Device, L"Device Description", HKEY_LOCAL_MACHINE);
+    const std::wstring description = VideoAdapterName([&](const wchar_t* name) {
+        return sources.regString(keys.Device, name, HKEY_LOCAL_MACHINE);
+    });
     const std::wstring compatibility = wmi(L"AdapterCompatibility");
     const std::wstring dacType = wmi(L"AdapterDACType");
     const std::wstring ram = wmi(L"AdapterRAM");
+    const TDisplayMode mode = ShownDisplayMode(sources, keys.Device);
     return {
         HeadingRow(L"Video Adapter", VideoImageIndex),
         DataRow(L"Device Description", description),
@@ -114,12 +138,9 @@ std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
         DataRow(L"PNP Device ID", keys.Instance),
         DataRow(L"Manufacturer", enumValue(L"Mfg")),
         DataRow(L"Screen Resolution",
-                std::to_wstring(display(L"DefaultSettings.XResolution")) + L"x" +
-                    std::to_wstring(display(L"DefaultSettings.YResolution")) + L" pixels"),
-        DataRow(L"Color Quality",
-                NumberOrNotAvailable(display(L"DefaultSettings.BitsPerPel"), L" Bits")),
-        DataRow(L"Refresh Rate",
-                NumberOrNotAvailable(display(L"DefaultSettings.VRefresh"), L" Hz")),
+                std::to_wstring(mode.Width) + L"x" + std::to_wstring(mode.Height) + L" pixels"),
+        DataRow(L"Color Quality", NumberOrNotAvailable(mode.BitsPerPixel, L" Bits")),
+        DataRow(L"Refresh Rate", NumberOrNotAvailable(mode.RefreshRate, L" Hz")),
         DataRow(L"Vga Compatible", YesWhenOne(machine(L"VgaCompatible"))),
         DataRow(L"Video Capture", YesWhenOne(machine(L"USE_VideoCapture"))),
         DataRow(L"Overlay Saturation", NumberOrNotAvailable(machine(L"Overlay_Saturation"))),
@@ -135,6 +156,11 @@ std::vector<TInfoRow> VideoPageRows(const TVideoPageSources& sources) {
         DataRow(L"Driver Date", classValue(L"DriverDate")),
         DataRow(L"INF File", InfFileText(sources, keys)),
     };
+}
+
+std::wstring VideoAdapterName(const std::function<std::wstring(const wchar_t* name)>& deviceValue) {
+    const std::wstring description = deviceValue(L"Device Description");
+    return description.empty() ? deviceValue(L"DriverDesc") : description;
 }
 
 void TForm1::Action17Execute() {

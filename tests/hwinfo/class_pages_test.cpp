@@ -55,10 +55,10 @@ class ClassPagesTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ClassPagesTest, MonitorPageIsEmptyWithoutPowerManagedMonitors) {
+TEST_F(ClassPagesTest, MonitorPageWithoutPowerManagedMonitorsOrWmiSaysNotAvailable) {
     registry.Set(MonitorClass + L"0000", L"DPMS", L"0");
     registry.Set(MonitorClass + L"0000", L"DriverDesc", L"Plug and Play Monitor");
-    EXPECT_TRUE(MonitorRows().empty());
+    EXPECT_EQ((RowTexts{{L"Monitor", L""}, {L"Not Available", L""}}), Shown(MonitorRows(), 0));
 }
 
 TEST_F(ClassPagesTest, MonitorGroupShowsDriverAndDesktopMonitorFacts) {
@@ -68,6 +68,7 @@ TEST_F(ClassPagesTest, MonitorGroupShowsDriverAndDesktopMonitorFacts) {
     AddMonitor(L"0001", L"Second Monitor");
     registry.Set(MonitorClass + L"0001", L"MaxResolution", L"1600,1200");
     wmi.Set(L"Win32_DesktopMonitor", L"ScreenHeight", L"768");
+    wmi.Set(L"Win32_DesktopMonitor", L"Name", L"Generic Non-PnP Monitor");
     wmi.Set(L"Win32_DesktopMonitor", L"MonitorManufacturer", L"(Standard monitor types)");
 
     const std::vector<TInfoRow> rows = MonitorRows();

@@ -50,6 +50,15 @@ TEST_F(CpuPageTest, ShowsIdentityAndFeatureRows) {
     EXPECT_TRUE(form->SystemHasContent);
 }
 
+TEST_F(CpuPageTest, ClickedPageDecodesTheFeaturesOfAnyVendorWithLeafOne) {
+    for (const char* vendor : {"GenuineIntel", "AuthenticAMD"}) {
+        UseSources({}, {true, 1, vendor, 0x178BFBFF});
+        ClickPageButton(*form->ButtonGroup2, 2);
+        EXPECT_EQ(L"Yes", Row(9).subItems.at(0)) << vendor;
+        EXPECT_EQ(L"No", Row(26).subItems.at(0)) << vendor;
+    }
+}
+
 TEST_F(CpuPageTest, FailingSourcesGiveEmptyValuesAndTheFillStillEnds) {
     form->CpuSources.identity = []() -> TCpuIdentity { throw std::runtime_error("no WMI"); };
     form->CpuSources.cpuid = []() -> TCpuidFacts { throw std::runtime_error("no CPUID"); };

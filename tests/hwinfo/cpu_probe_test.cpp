@@ -104,13 +104,13 @@ TEST(CpuPageRows, IgnoredBitsChangeNothing) {
     ExpectSameRows(CpuPageRows({}, Intel(0x1)), CpuPageRows({}, Intel(ignored | 0x1)));
 }
 
-TEST(CpuPageRows, OtherVendorsAndMissingCpuidShowTheirStatusLine) {
+TEST(CpuPageRows, OtherVendorsWithoutLeafOneAndMissingCpuidShowTheirStatusLine) {
     TCpuidFacts noCpuid;
     const struct {
         TCpuidFacts cpu;
         const wchar_t* status;
-    } cases[] = {{Cpu("AuthenticAMD", 1, 0xFFFFFFFF), L"Non-Intel or >486 Chip - Features Unknown"},
-                 {Cpu("GenuineIntex", 1, 0xFFFFFFFF), L"Non-Intel or >486 Chip - Features Unknown"},
+    } cases[] = {{Cpu("AuthenticAMD", 0, 0xFFFFFFFF), L"Non-Intel or >486 Chip - Features Unknown"},
+                 {Cpu("GenuineIntex", 0, 0xFFFFFFFF), L"Non-Intel or >486 Chip - Features Unknown"},
                  {noCpuid, L"No CPUID Support"}};
     for (const auto& c : cases) {
         const std::vector<TInfoRow> rows = CpuPageRows({}, c.cpu);
@@ -131,7 +131,7 @@ TEST(CpuFeatureProbe, ReportsWhichCaseItMet) {
     EXPECT_EQ(TCpuProbeOutcome::Present, CpuFeatureProbe(CpuFeatures[4], Intel(0x10)).Outcome);
     EXPECT_EQ(TCpuProbeOutcome::Absent, CpuFeatureProbe(CpuFeatures[4], Intel(0x8)).Outcome);
     EXPECT_EQ(TCpuProbeOutcome::NonIntel,
-              CpuFeatureProbe(CpuFeatures[4], Cpu("AuthenticAMD", 1, 0x10)).Outcome);
+              CpuFeatureProbe(CpuFeatures[4], Cpu("AuthenticAMD", 0, 0x10)).Outcome);
     EXPECT_EQ(TCpuProbeOutcome::NoCpuid, CpuFeatureProbe(CpuFeatures[4], TCpuidFacts{}).Outcome);
 }
 

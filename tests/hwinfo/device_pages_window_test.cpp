@@ -104,6 +104,15 @@ TEST_F(DevicePagesWindowTest,
     EXPECT_EQ(widthGiven, ColumnWidth(*form->LV1, 1));
 }
 
+TEST_F(DevicePagesWindowTest, ClickedMonitorPageShowsTheDesktopMonitorWhereNoClassKeyQualifies) {
+    FakeWmi wmi;
+    wmi.Set(L"Win32_DesktopMonitor", L"Name", L"Generic Non-PnP Monitor");
+    form->MonitorSources = {FakeRegistry().Source(), wmi.Source()};
+    ClickPageButton(*form->ButtonGroup1, 0);
+    ASSERT_EQ(8, form->LV1->count());
+    EXPECT_EQ(L"Generic Non-PnP Monitor", form->LV1->subItem(1, 0));
+}
+
 TEST_F(DevicePagesWindowTest, PrinterPageWithoutWmiShowsOneDataRow) {
     form->SoundSources.Wmi = [](const std::wstring&, const std::wstring&) {
         return std::wstring();

@@ -47,6 +47,11 @@ class MainWindowTest : public ::testing::Test {
         PostMessageW(group.handle(), WM_LBUTTONDOWN, MK_LBUTTON, where);
         PostMessageW(group.handle(), WM_LBUTTONUP, 0, where);
     }
+    // Opens a page by a click on its button and lets its fill run.
+    static void ClickPageButton(TButtonGroup& group, int index) {
+        PostButtonClick(group, index);
+        tk::app().processMessages();
+    }
 
     std::unique_ptr<TForm1> form;
     std::vector<unsigned> sleeps;

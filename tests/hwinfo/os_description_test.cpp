@@ -6,8 +6,10 @@
 
 namespace {
 
-TKelOSFacts Nt(DWORD major, DWORD minor, DWORD build, const wchar_t* servicePack) {
+TKelOSFacts Nt(DWORD major, DWORD minor, DWORD build, const wchar_t* servicePack,
+               const wchar_t* productName = L"") {
     TKelOSFacts facts;
+    facts.ProductName = productName;
     facts.Version.PlatformId = VER_PLATFORM_WIN32_NT;
     facts.Version.MajorVersion = major;
     facts.Version.MinorVersion = minor;
@@ -90,6 +92,11 @@ TEST(OSDescription, DescribesEveryProductEditionAndServicePack) {
         {"2003 on a workstation has no edition", Nt(5, 2, 3790, L""), L"Windows 2003 (Build 3790)"},
         {"Vista workstation has no edition", Nt(6, 0, 6000, L""), L"Windows Vista (Build 6000)"},
         {"unlisted NT version", Nt(6, 1, 7601, L"Service Pack 1"), L" Service Pack 1 (Build 7601)"},
+        {"unlisted NT version named by the system",
+         Nt(6, 1, 7601, L"Service Pack 1", L"Microsoft Windows 7 Professional"),
+         L"Microsoft Windows 7 Professional Service Pack 1 (Build 7601)"},
+        {"listed version keeps its own name", Nt(5, 0, 2195, L"", L"Microsoft Windows 2000"),
+         L"Windows 2000 Professional (Build 2195)"},
         {"NT 4.0 server", NtServer(4, 0, 1381, 0), L"Windows NT 4.0 Server (Build 1381)"},
         {"NT 4.0 enterprise", NtServer(4, 0, 1381, VER_SUITE_ENTERPRISE),
          L"Windows NT 4.0 Enterprise Edition (Build 1381)"},

@@ -20,8 +20,8 @@ std::wstring OwnPath() {
 
 class ProcessesPageTest : public MainWindowTest {
   protected:
-    void UsePaths(std::vector<std::wstring> paths) {
-        form->ProcessPaths = [paths](std::vector<std::wstring>* list) {
+    void UsePaths(std::vector<TProcessPath> paths) {
+        form->ProcessPaths = [paths](std::vector<TProcessPath>* list) {
             list->insert(list->end(), paths.begin(), paths.end());
         };
     }
@@ -31,11 +31,12 @@ class ProcessesPageTest : public MainWindowTest {
 } // namespace
 
 TEST(ProcessList, ContainsThisTestProgram) {
-    std::vector<std::wstring> paths;
+    std::vector<TProcessPath> paths;
     ListProcessPaths(&paths);
     const std::wstring own = Lower(OwnPath());
-    EXPECT_TRUE(std::any_of(paths.begin(), paths.end(),
-                            [&](const std::wstring& path) { return Lower(path) == own; }));
+    EXPECT_TRUE(std::any_of(paths.begin(), paths.end(), [&](const TProcessPath& process) {
+        return Lower(process.Path) == own && process.Id == GetCurrentProcessId();
+    }));
     ListProcessPaths(nullptr);
 }
 
@@ -45,9 +46,9 @@ TEST(ProcessList, FileNameIsTheTextAfterTheLastSeparator) {
     EXPECT_EQ(L"plain", PathFileName(L"plain"));
 }
 
-TEST_F(ProcessesPageTest, ThreeRowsPerProcessAfterTheFirst) {
+TEST_F(ProcessesPageTest, ThreeRowsPerProcessButTheIdleProcess) {
     const std::wstring own = OwnPath();
-    UsePaths({L"C:\\skipped.exe", own, L"noseparator"});
+    UsePaths({{0, L"C:\\skipped.exe"}, {8, own}, {12, L"noseparator"}});
     form->processes_infoExecute();
 
     ASSERT_EQ(6, form->LV2->count());
@@ -65,7 +66,7 @@ TEST_F(ProcessesPageTest, ThreeRowsPerProcessAfterTheFirst) {
 }
 
 TEST_F(ProcessesPageTest, OnePathOrNoneGivesNoRowsAndTheFillEnds) {
-    UsePaths({L"C:\\only.exe"});
+    UsePaths({{0, L"C:\\only.exe"}});
     form->processes_infoExecute();
     EXPECT_EQ(0, form->LV2->count());
     UsePaths({});
@@ -76,10 +77,17 @@ TEST_F(ProcessesPageTest, OnePathOrNoneGivesNoRowsAndTheFillEnds) {
 }
 
 TEST_F(ProcessesPageTest, RefillsDoNotGrowTheIconList) {
-    UsePaths({L"C:\\first.exe", L"C:\\a.exe", L"C:\\b.exe"});
+    UsePaths({{0, L"C:\\first.exe"}, {4, L"C:\\a.exe"}, {8, L"C:\\b.exe"}});
     form->processes_infoExecute();
     form->processes_infoExecute();
     EXPECT_EQ(2, form->ImageList5.count());
+}
+
+TEST_F(ProcessesPageTest, ClickedPageShowsAFirstProcessThatIsNotTheIdleOne) {
+    UsePaths({{4, L"C:\\a.exe"}, {8, L"C:\\b.exe"}});
+    ClickPageButton(*form->ButtonGroup2, 12);
+    ASSERT_EQ(6, form->LV2->count());
+    EXPECT_EQ(L"a.exe", Row(0).caption);
 }
 
 TEST_F(ProcessesPageTest, RealListShowsThisTestProgram) {

@@ -96,6 +96,7 @@ TEST(SummaryRows, RowsPerMatchingInstance) {
     fake.registry[L"HARDWARE\\DEVICEMAP\\VIDEO|\\Device\\Video0"] =
         L"\\Registry\\Machine\\System\\Video\\{1}\\0000";
     fake.registry[L"System\\Video\\{1}\\0000|Device Description"] = L"Fast Adapter";
+    fake.registry[L"System\\Video\\{1}\\0000|DriverDesc"] = L"Fast Driver";
     fake.registry[L"SYSTEM\\CurrentControlSet\\Services\\Flpydisk\\Enum|0"] = L"FDC\\1";
     fake.registry[L"SYSTEM\\CurrentControlSet\\Enum\\FDC\\1|DeviceDesc"] =
         L"@flpydisk.inf,%floppy_devdesc%;Floppy disk drive";
@@ -165,8 +166,21 @@ TEST(SummaryRows, DrivesWithoutReadableMediumShowNoFigures) {
     EXPECT_EQ(L"", rows[3].Value);
 }
 
+TEST_F(MainWindowTest, ClickedSummaryCountsPortsFromTheFirstNameAndNamesTheAdapterByItsDriver) {
+    FakeSources fake;
+    fake.registry[L"HARDWARE\\DEVICEMAP\\SERIALCOMM|\\Device\\Serial0"] = L"COM1";
+    fake.registry[L"HARDWARE\\DEVICEMAP\\VIDEO|\\Device\\Video0"] = L"System\\Video\\{1}\\0000";
+    fake.registry[L"System\\Video\\{1}\\0000|DriverDesc"] = L"Wine Adapter";
+    form->SummarySources = fake.Sources();
+    ClickPageButton(*form->ButtonGroup2, 0);
+    ASSERT_EQ(L"Serial/Parallel Port(s)", form->LV2->item(24).caption);
+    EXPECT_EQ(L"1 COM /  LPT", form->LV2->subItem(24, 0));
+    ASSERT_EQ(L"Adapter", form->LV2->item(17).caption);
+    EXPECT_EQ(L"Wine Adapter", form->LV2->subItem(17, 0));
+}
+
 TEST_F(MainWindowTest, SummaryPageFromRealSources) {
-    form->ActionManager1.execute(L"Action10");
+    ClickPageButton(*form->ButtonGroup2, 0);
 
     const auto& items = form->LV2->items();
     ASSERT_GE(items.size(), 35u);
@@ -179,6 +193,7 @@ TEST_F(MainWindowTest, SummaryPageFromRealSources) {
         if (items[i].caption == L"System Directory")
             directory = i;
         systemDrive = systemDrive || items[i].caption.find(L"(C:)") != std::wstring::npos;
+        EXPECT_FALSE(items[i].caption == L"Windows System" && items[i].subItems.at(0)[0] == L' ');
     }
     ASSERT_GE(directory, 0);
     EXPECT_EQ(GetSystemDir(), form->LV2->subItem(directory, 0));

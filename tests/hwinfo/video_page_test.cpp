@@ -16,6 +16,7 @@ class VideoPageTest : public SystemPageTest {
                            L"\\Registry\\Machine\\" + DeviceKey);
         registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"Device Description",
                            L"RADEON 9200 PRO");
+        registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"DriverDesc", L"Wine Adapter");
         registry.SetString(HKEY_LOCAL_MACHINE,
                            L"System\\CurrentControlSet\\Control\\Video\\{5A3F}\\Video", L"Service",
                            L"ati2mtag");
@@ -38,8 +39,10 @@ class VideoPageTest : public SystemPageTest {
     void SetSwitch(const wchar_t* name, std::int32_t value) {
         registry.SetInteger(HKEY_LOCAL_MACHINE, DeviceKey, name, value);
     }
-    std::vector<TInfoRow> Rows() {
-        return VideoPageRows({wmi.Source(), registry.StringSource(), registry.IntegerSource()});
+    std::vector<TInfoRow> Rows() { return VideoPageRows(Sources()); }
+    TVideoPageSources Sources() {
+        return {wmi.Source(), registry.StringSource(), registry.IntegerSource(),
+                [this] { return currentMode; }};
     }
     std::wstring RamShown(const std::wstring& bytesText) {
         wmi.Set(L"Win32_VideoController", L"AdapterRAM", bytesText);
@@ -48,6 +51,7 @@ class VideoPageTest : public SystemPageTest {
 
     FakeRegistry registry;
     FakeWmi wmi;
+    TDisplayMode currentMode;
 };
 
 } // namespace
@@ -116,6 +120,7 @@ TEST_F(VideoPageTest, AdapterFactsFromWmi) {
 
 TEST_F(VideoPageTest, DisplayModeFromTheCurrentConfiguration) {
     SeedAdapter();
+    currentMode = {1280, 1024, 32, 60};
     SetDisplay(L"DefaultSettings.XResolution", 1024);
     SetDisplay(L"DefaultSettings.YResolution", 768);
     SetDisplay(L"DefaultSettings.BitsPerPel", 32);
@@ -193,8 +198,20 @@ TEST_F(VideoPageTest, PageShowsTheRowsWithNoneSelected) {
     ExpectPageEnded();
 }
 
+TEST_F(VideoPageTest, ClickedPageShowsTheDriverAndTheCurrentModeWhereTheDeviceKeysHaveNone) {
+    SeedAdapter();
+    registry.SetString(HKEY_LOCAL_MACHINE, DeviceKey, L"Device Description", L"");
+    currentMode = {1280, 1024, 32, 60};
+    form->VideoSources = Sources();
+    ClickPageButton(*form->ButtonGroup2, 7);
+    EXPECT_EQ(L"Wine Adapter", Value(1));
+    EXPECT_EQ(L"1280x1024 pixels", Value(8));
+    EXPECT_EQ(L"32 Bits", Value(9));
+}
+
 TEST_F(VideoPageTest, PageFromThisMachine) {
-    form->ActionManager1.execute(L"Action17");
+    ClickPageButton(*form->ButtonGroup2, 7);
     EXPECT_EQ(25, form->LV2->count());
+    EXPECT_NE(L"0x0 pixels", Value(8));
     ExpectPageEnded();
 }
