@@ -33,6 +33,8 @@ TEST(ProbeCommandLine, MissingProgramCannotBeStarted) {
 TEST(ProbeCommandLine, ProgramTheSystemCannotLookAtMayStart) {
     EXPECT_EQ(0, ProbeCommandLine(L"\\\\twserver\\share\\app.exe /x"));
     EXPECT_EQ(0, ProbeCommandLine(L"\"" + TempFolder().file(L"out<1>.exe") + L"\""));
+    EXPECT_EQ(0, ProbeCommandLine(L"Q:\\Tools\\app.exe /x"));
+    EXPECT_EQ(0, ProbeCommandLine(L"%TwNoSuchVariable%\\app.exe"));
 }
 
 TEST(ProbeCommandLine, QuotedProgramWithBlanksIsTakenUpToTheClosingQuote) {
