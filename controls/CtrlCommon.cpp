@@ -86,7 +86,7 @@ void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF 
                    transparent);
 }
 
-bool shiftKeyHeld() {
+bool modifierKeyHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 

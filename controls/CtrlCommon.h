@@ -34,7 +34,7 @@ COLORREF bitmapPixel(HBITMAP bitmap, int x, int y);
 void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF transparent);
 
 // Whether Shift, Ctrl or Alt is held.
-bool shiftKeyHeld();
+bool modifierKeyHeld();
 
 // Runs onPaint (when set, through guard) and returns whether it let the
 // painting proceed.

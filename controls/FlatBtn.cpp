@@ -583,7 +583,7 @@ void TFlatButton::keyDown(UINT vk) {
 bool TFlatButton::takesDialogKey(UINT vk) const {
     if (vk == VK_RETURN)
         return active_;
-    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+    return vk == VK_ESCAPE && cancel_ && !modifierKeyHeld();
 }
 
 bool TFlatButton::takesAccelerator() const {

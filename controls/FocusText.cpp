@@ -155,7 +155,7 @@ void TFocusText::mouseLeave() {
 }
 
 void TFocusText::keyDown(UINT vk) {
-    if (vk != VK_SPACE || !focused() || shiftKeyHeld() || mousePressed_ || spacePressed_)
+    if (vk != VK_SPACE || !focused() || modifierKeyHeld() || mousePressed_ || spacePressed_)
         return;
     spacePressed_ = true;
     paintRequest();

@@ -198,7 +198,7 @@ void TGradButton::keyUp(UINT vk) {
 bool TGradButton::takesDialogKey(UINT vk) const {
     if (vk == VK_RETURN)
         return hasFocus_ || default_;
-    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+    return vk == VK_ESCAPE && cancel_ && !modifierKeyHeld();
 }
 
 bool TGradButton::takesAccelerator() const {
