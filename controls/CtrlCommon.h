@@ -1,5 +1,5 @@
 #pragma once
-// Drawing helpers shared by the self-painted controls.
+// Helpers shared by the self-painted controls: drawing, keys and property setters.
 
 #include "toolkit/Canvas.h"
 
@@ -39,5 +39,14 @@ bool modifierKeyHeld();
 // Runs onPaint (when set, through guard) and returns whether it let the
 // painting proceed.
 bool paintAllowed(const std::function<void(bool& proceed)>& onPaint);
+
+// Stores a property's new value; true when it differs from the old one, so
+// that the setter repaints (or measures again) only then.
+template <class T> bool store(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
 
 } // namespace ctl

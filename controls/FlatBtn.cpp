@@ -341,9 +341,8 @@ void TFlatButton::setColor(COLORREF color) {
 }
 
 void TFlatButton::setOffice2000Look(bool look) {
-    if (look == office2000Look_)
+    if (!store(office2000Look_, look))
         return;
-    office2000Look_ = look;
     activeColor_ = 0x808080;
     activeOutlineColor_ = 0xFFFFFF;
     inactiveColor_ = 0xC0C0C0;
@@ -373,17 +372,6 @@ void TFlatButton::setAction(tk::Action* action) {
     if (action)
         setCaption(action->caption);
 }
-
-namespace {
-
-template <class T> bool store(T& field, T value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 void TFlatButton::setActiveColor(COLORREF color) {
     if (store(activeColor_, color))
@@ -443,19 +431,6 @@ void TFlatButton::setUseCustomGlyphs(bool useCustom) {
 void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
     target.reset(copyBitmap(glyph));
     relayout();
-}
-
-void TFlatButton::setActiveGlyph(HBITMAP glyph) {
-    setGlyph(activeGlyph_, glyph);
-}
-void TFlatButton::setDisabledGlyph(HBITMAP glyph) {
-    setGlyph(disabledGlyph_, glyph);
-}
-void TFlatButton::setDownActiveGlyph(HBITMAP glyph) {
-    setGlyph(downActiveGlyph_, glyph);
-}
-void TFlatButton::setInactiveGlyph(HBITMAP glyph) {
-    setGlyph(inactiveGlyph_, glyph);
 }
 
 void TFlatButton::setHoverFont(const tk::FontSpec& font) {

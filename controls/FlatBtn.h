@@ -75,10 +75,10 @@ class TFlatButton : public tk::CustomControl {
     bool useCustomGlyphs() const { return useCustomGlyphs_; }
 
     // The button keeps a copy of each picture.
-    void setActiveGlyph(HBITMAP glyph);
-    void setDisabledGlyph(HBITMAP glyph);
-    void setDownActiveGlyph(HBITMAP glyph);
-    void setInactiveGlyph(HBITMAP glyph);
+    void setActiveGlyph(HBITMAP glyph) { setGlyph(activeGlyph_, glyph); }
+    void setDisabledGlyph(HBITMAP glyph) { setGlyph(disabledGlyph_, glyph); }
+    void setDownActiveGlyph(HBITMAP glyph) { setGlyph(downActiveGlyph_, glyph); }
+    void setInactiveGlyph(HBITMAP glyph) { setGlyph(inactiveGlyph_, glyph); }
 
     // Font while hovered or pressed.
     void setHoverFont(const tk::FontSpec& font);
