@@ -2,7 +2,6 @@
 
 #include "controls/CtrlCommon.h"
 #include "toolkit/Application.h"
-#include "toolkit/Form.h"
 #include "toolkit/MessageBox.h"
 
 #include <algorithm>
@@ -322,7 +321,7 @@ struct TFlatButton::Layout {
 };
 
 TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int height)
-    : tk::CustomControl(parent, x, y, width, height) {
+    : DialogButton(parent, x, y, width, height) {
     initColor(0xCCFFFF);
     setTabStop(true);
     loadBuiltInGlyphs();
@@ -331,12 +330,12 @@ TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int heigh
 void TFlatButton::setCaption(const std::wstring& caption) {
     if (caption == this->caption())
         return;
-    tk::CustomControl::setCaption(caption);
+    DialogButton::setCaption(caption);
     relayout();
 }
 
 void TFlatButton::setColor(COLORREF color) {
-    tk::CustomControl::setColor(color);
+    DialogButton::setColor(color);
     repaint();
 }
 
@@ -534,7 +533,7 @@ void TFlatButton::mouseDown(tk::MouseButton button, int, int, UINT) {
 void TFlatButton::mouseUp(tk::MouseButton button, int, int, UINT) {
     if (button != tk::MouseButton::Left)
         return;
-    if (mouseInside() && modalResult_ == 0) {
+    if (mouseInside() && modalResult() == 0) {
         setMouseState(FlatMouseState::Hover);
         SetCapture(handle());
         return;
@@ -556,9 +555,7 @@ void TFlatButton::keyDown(UINT vk) {
 }
 
 bool TFlatButton::takesDialogKey(UINT vk) const {
-    if (vk == VK_RETURN)
-        return active_;
-    return vk == VK_ESCAPE && cancel_ && !modifierKeyHeld();
+    return clickedByKey(vk, active_);
 }
 
 bool TFlatButton::takesAccelerator() const {
@@ -568,7 +565,7 @@ bool TFlatButton::takesAccelerator() const {
 void TFlatButton::keyboardClick() {
     keyboardClick_ = true;
     click();
-    if (modalResult_ != 0)
+    if (modalResult() != 0)
         releaseCapture();
 }
 
@@ -585,8 +582,7 @@ void TFlatButton::click() {
         tk::app().processMessages();
     }
     resetOtherButtons();
-    if (tk::Form* form = parentForm())
-        form->setModalResult(modalResult_);
+    leaveModalResult();
     if (keyboardClick_ || mouseState_ != remembered) {
         mouseState_ = remembered;
         repaint();
@@ -596,7 +592,7 @@ void TFlatButton::click() {
     if (!onClick && action_)
         tk::app().guard([this] { action_->execute(); });
     else
-        tk::CustomControl::click();
+        DialogButton::click();
 }
 
 void TFlatButton::resetOtherButtons() {
@@ -632,7 +628,7 @@ LRESULT TFlatButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return tk::CustomControl::handleMessage(msg, wParam, lParam);
+    return DialogButton::handleMessage(msg, wParam, lParam);
 }
 
 // Glyphs and measuring

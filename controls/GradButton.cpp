@@ -1,7 +1,6 @@
 #include "controls/GradButton.h"
 
 #include "controls/CtrlCommon.h"
-#include "toolkit/Form.h"
 
 #include <windowsx.h>
 
@@ -99,7 +98,7 @@ AxisPlacement placeOnAxis(int text, int textSize, int glyphSize, int glyphLead, 
 } // namespace
 
 TGradButton::TGradButton(tk::Control& parent, int x, int y, int width, int height)
-    : tk::CustomControl(parent, x, y, width, height) {
+    : DialogButton(parent, x, y, width, height) {
     setTabStop(true);
     setColorScheme(ColorScheme::NeoDesert);
     colors_[static_cast<int>(GradColor::OverColorGrad)] = 0xFFFFFF;
@@ -196,9 +195,7 @@ void TGradButton::keyUp(UINT vk) {
 }
 
 bool TGradButton::takesDialogKey(UINT vk) const {
-    if (vk == VK_RETURN)
-        return hasFocus_ || default_;
-    return vk == VK_ESCAPE && cancel_ && !modifierKeyHeld();
+    return clickedByKey(vk, hasFocus_ || default_);
 }
 
 bool TGradButton::takesAccelerator() const {
@@ -213,15 +210,14 @@ void TGradButton::focusChanged(bool focused) {
 }
 
 void TGradButton::click() {
-    if (tk::Form* form = parentForm())
-        form->setModalResult(modalResult_);
+    leaveModalResult();
     setLook(ButtonLook::Normal);
-    tk::CustomControl::click();
+    DialogButton::click();
 }
 
 // The look after a release runs after the click, so a click inside ends hot.
 LRESULT TGradButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = tk::CustomControl::handleMessage(msg, wParam, lParam);
+    const LRESULT result = DialogButton::handleMessage(msg, wParam, lParam);
     if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP) {
         mouseHeld_ = false;
         const int x = GET_X_LPARAM(lParam);
