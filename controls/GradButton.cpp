@@ -128,14 +128,17 @@ void TGradButton::setColorScheme(ColorScheme scheme) {
     repaint();
 }
 
-void TGradButton::setCtl3D(bool ctl3D) {
-    ctl3D_ = ctl3D;
+template <class T> void TGradButton::storeAndRepaint(T& field, const T& value) {
+    field = value;
     repaint();
 }
 
+void TGradButton::setCtl3D(bool ctl3D) {
+    storeAndRepaint(ctl3D_, ctl3D);
+}
+
 void TGradButton::setLayout(ButtonLayout layout) {
-    layout_ = layout;
-    repaint();
+    storeAndRepaint(layout_, layout);
 }
 
 void TGradButton::setGlyph(HBITMAP glyph) {
@@ -144,23 +147,19 @@ void TGradButton::setGlyph(HBITMAP glyph) {
 }
 
 void TGradButton::setSpacing(int spacing) {
-    spacing_ = spacing;
-    repaint();
+    storeAndRepaint(spacing_, spacing);
 }
 
 void TGradButton::setTransparentGlyph(bool transparent) {
-    transparentGlyph_ = transparent;
-    repaint();
+    storeAndRepaint(transparentGlyph_, transparent);
 }
 
 void TGradButton::setGradient(bool gradient) {
-    gradient_ = gradient;
-    repaint();
+    storeAndRepaint(gradient_, gradient);
 }
 
 void TGradButton::setLook(ButtonLook look) {
-    look_ = look;
-    repaint();
+    storeAndRepaint(look_, look);
 }
 
 void TGradButton::mouseEnter() {

@@ -101,6 +101,8 @@ class TGradButton : public DialogButton {
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Stores a property and repaints, also when the value is unchanged.
+    template <class T> void storeAndRepaint(T& field, const T& value);
     void setLook(ButtonLook look);
     int lookBase() const;
     void drawGlyph(tk::Canvas& canvas, int w, int h, int tw, int th, int& tx, int& ty) const;
