@@ -1,6 +1,7 @@
 #include "controls/CtrlCommon.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
 #include <cmath>
 
@@ -86,7 +87,7 @@ void drawTransparent(tk::Canvas& canvas, int x, int y, HBITMAP bitmap, COLORREF 
                    transparent);
 }
 
-bool shiftKeyHeld() {
+bool modifierKeyHeld() {
     return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
 }
 
@@ -95,6 +96,17 @@ bool paintAllowed(const std::function<void(bool& proceed)>& onPaint) {
     if (onPaint)
         tk::app().guard([&] { onPaint(proceed); });
     return proceed;
+}
+
+bool DialogButton::clickedByKey(UINT vk, bool active) const {
+    if (vk == VK_RETURN)
+        return active;
+    return vk == VK_ESCAPE && cancel_ && !modifierKeyHeld();
+}
+
+void DialogButton::leaveModalResult() const {
+    if (tk::Form* form = parentForm())
+        form->setModalResult(modalResult_);
 }
 
 } // namespace ctl

@@ -1,8 +1,8 @@
 #include "controls/FlatBtn.h"
 
 #include "controls/CtrlCommon.h"
+#include "controls/FlatBtnGlyphs.h"
 #include "toolkit/Application.h"
-#include "toolkit/Form.h"
 #include "toolkit/MessageBox.h"
 
 #include <algorithm>
@@ -11,221 +11,9 @@ namespace ctl {
 
 namespace {
 
-// Outline colours of the painters' steps.
-enum class Ink { Inactive, Active, Outline, Outline2 };
-
-// One step of an outline painter: a polyline (its end pixel set too) or single
-// pixels. Negative coordinates count from the right or bottom edge (-1 is W-1).
-struct OutlineStep {
-    Ink ink;
-    bool pixels;
-    std::vector<POINT> points;
-};
-using Outline = std::vector<OutlineStep>;
-
-const Outline office0 = {
-    {Ink::Inactive,
-     false,
-     {{3, 1}, {1, 3}, {1, -4}, {3, -2}, {-4, -2}, {-2, -4}, {-2, 3}, {-4, 1}, {3, 1}}},
-};
-
-const Outline office1 = {
-    {Ink::Inactive, true, {{-2, 3}, {2, -3}}},
-    {Ink::Active, false, {{-2, 4}, {-2, -4}, {-4, -2}, {3, -2}}},
-    {Ink::Outline, false, {{-3, 2}, {-4, 1}, {3, 1}, {1, 3}, {1, -4}}},
-    {Ink::Outline2,
-     false,
-     {{3, 0}, {0, 3}, {0, -4}, {3, -1}, {-4, -1}, {-1, -4}, {-1, 3}, {-4, 0}, {3, 0}}},
-};
-
-const Outline office2 = {
-    {Ink::Inactive, true, {{-3, 2}, {1, -4}}},
-    {Ink::Active, false, {{-4, 1}, {3, 1}, {1, 3}, {1, -5}}},
-    {Ink::Outline, false, {{-2, 2}, {-1, 3}, {-1, -4}, {-4, -1}, {3, -1}, {1, -3}}},
-    {Ink::Outline2, false, {{-3, 1}, {-4, 0}, {3, 0}, {0, 3}, {0, -4}}},
-    {Ink::Outline2, false, {{-2, 3}, {-2, -4}, {-4, -2}, {3, -2}, {2, -3}}},
-};
-
-const Outline classic0 = {
-    {Ink::Inactive, false, {{8, 2},   {7, 3},   {6, 3},   {3, 6},   {3, 7},  {2, 8},   {2, -8},
-                            {3, -7},  {3, -6},  {6, -3},  {7, -3},  {8, -2}, {-8, -2}, {-7, -3},
-                            {-6, -3}, {-3, -6}, {-3, -7}, {-2, -8}, {-2, 8}, {-3, 7},  {-3, 6},
-                            {-6, 3},  {-7, 3},  {-8, 2},  {8, 2}}},
-};
-
-const Outline classic1 = {
-    {Ink::Inactive,
-     false,
-     {{-8, 1}, {8, 1}, {7, 2}, {6, 2}, {2, 6}, {2, 7}, {1, 8}, {1, -8}, {2, -7}, {2, -6}, {5, -3}}},
-    {Ink::Inactive, true, {{7, -2}}},
-    {Ink::Inactive,
-     false,
-     {{5, -5}, {6, -4}, {7, -4}, {8, -3}, {-8, -3}, {-3, -8}, {-3, 8}, {-2, 7}}},
-    {Ink::Inactive, true, {{-7, -2}}},
-    {Ink::Inactive, false, {{-5, -3}, {-3, -5}}},
-    {Ink::Inactive, false, {{-6, -4}, {-4, -6}}},
-    {Ink::Inactive, true, {{-2, -7}, {-2, 7}}},
-    {Ink::Inactive, false, {{-4, 6}, {-5, 5}}},
-    {Ink::Inactive, false, {{-3, 5}, {-6, 2}}},
-    {Ink::Active, false, {{8, 2},   {7, 3},   {6, 3},   {3, 6},   {3, 7},   {2, 8},
-                          {2, -8},  {3, -7},  {3, -6},  {6, -3},  {7, -3},  {8, -2},
-                          {-8, -2}, {-7, -3}, {-6, -3}, {-3, -6}, {-3, -7}, {-2, -8},
-                          {-2, 8},  {-3, 7},  {-3, 6},  {-7, 2},  {8, 2}}},
-    {Ink::Outline, false, {{-7, 3}, {8, 3}, {3, 8}, {3, -8}}},
-    {Ink::Outline, false, {{-6, 5}, {-6, 4}, {8, 4}, {4, 8}, {4, -6}, {5, -6}}},
-    {Ink::Outline, false, {{6, 4}, {4, 6}}},
-};
-
-const Outline classic2 = {
-    {Ink::Inactive, false, {{-8, 1},  {8, 1},   {7, 2},   {6, 2},   {2, 6},   {2, 7},
-                            {1, 8},   {1, -8},  {2, -7},  {2, -6},  {4, -4},  {5, -4},
-                            {6, -3},  {7, -3},  {8, -2},  {-8, -2}, {-7, -3}, {-6, -3},
-                            {-3, -6}, {-3, -7}, {-2, -8}, {-2, 8},  {-3, 7},  {-3, 6}}},
-    {Ink::Inactive, true, {{8, 3}}},
-    {Ink::Inactive, false, {{6, 4}, {4, 6}}},
-    {Ink::Inactive, false, {{3, 8}, {3, -8}}},
-    {Ink::Inactive, true, {{4, -6}}},
-    {Ink::Inactive, false, {{-4, 4}, {-6, 2}}},
-    {Ink::Inactive, true, {{-7, 3}}},
-    {Ink::Active,
-     false,
-     {{-4, 5},
-      {-7, 2},
-      {8, 2},
-      {7, 3},
-      {6, 3},
-      {3, 6},
-      {3, 7},
-      {2, 8},
-      {2, -8},
-      {3, -7},
-      {3, -6},
-      {4, -5}}},
-    {Ink::Outline, false, {{7, 5}, {5, 7}, {5, -5}}},
-    {Ink::Outline, false, {{-8, 3}, {9, 3}}},
-    {Ink::Outline,
-     false,
-     {{5, -3},
-      {6, -2},
-      {7, -2},
-      {7, -1},
-      {-6, -1},
-      {-1, -6},
-      {-1, 8},
-      {-2, 7},
-      {-2, 6},
-      {-3, 5},
-      {-4, 6},
-      {-5, 5},
-      {-6, 5},
-      {-6, 4},
-      {7, 4},
-      {4, 7},
-      {4, -7}}},
-    {Ink::Outline, false, {{-4, -2}, {-1, -5}}},
-    {Ink::Outline, false, {{-7, -2}, {-6, -2}, {-2, -6}, {-2, -7}}},
-};
-
+// Where a point of an outline step lies on a button of the given size.
 POINT resolve(POINT p, int width, int height) {
     return POINT{p.x < 0 ? width + p.x : p.x, p.y < 0 ? height + p.y : p.y};
-}
-
-// Built-in glyphs are drawn here: a transparent magenta ground and one shape
-// per control type, in a shade per state.
-const COLORREF glyphGround = RGB(255, 0, 255);
-
-enum class GlyphShape { Square, Circle, UpArrow, DownArrow, Question };
-
-struct GlyphArt {
-    GlyphShape shape;
-    int width;
-    int height;
-};
-
-GlyphArt glyphArt(int number) {
-    switch ((number - 1) / 4) {
-    case 0:
-        return {GlyphShape::Square, 10, 10};
-    case 1:
-        return {GlyphShape::Circle, 15, 15};
-    case 2:
-        return {GlyphShape::UpArrow, 17, 10};
-    case 3:
-        return {GlyphShape::DownArrow, 17, 9};
-    case 4:
-        return {GlyphShape::Circle, 16, 16};
-    default:
-        return {GlyphShape::Question, 15, 15};
-    }
-}
-
-// Hover, disabled, down, inactive.
-COLORREF glyphInk(int number) {
-    static const COLORREF inks[] = {RGB(0, 0, 128), RGB(160, 160, 160), RGB(0, 0, 0),
-                                    RGB(64, 64, 64)};
-    return inks[(number - 1) % 4];
-}
-
-void drawArrow(tk::Canvas& canvas, const GlyphArt& art, bool up) {
-    const int rows = std::min(art.height - 2, art.width / 2);
-    for (int row = 0; row < rows; ++row) {
-        const int y = up ? art.height - 2 - row : 1 + row;
-        const int half = rows - 1 - row;
-        canvas.moveTo(art.width / 2 - half, y);
-        canvas.lineTo(art.width / 2 + half + 1, y);
-    }
-}
-
-void drawGlyphShape(tk::Canvas& canvas, const GlyphArt& art) {
-    const RECT inner{2, 2, art.width - 2, art.height - 2};
-    switch (art.shape) {
-    case GlyphShape::Square:
-        canvas.fillRect(inner);
-        break;
-    case GlyphShape::Circle:
-        canvas.ellipse(inner);
-        break;
-    case GlyphShape::UpArrow:
-        drawArrow(canvas, art, true);
-        break;
-    case GlyphShape::DownArrow:
-        drawArrow(canvas, art, false);
-        break;
-    case GlyphShape::Question:
-        canvas.setBrushStyle(tk::BrushStyle::Clear);
-        canvas.ellipse(RECT{0, 0, art.width - 1, art.height - 1});
-        canvas.setFont(tk::FontSpec{L"Tahoma", 11, true, false, false, canvas.penColor()});
-        RECT text{0, 0, art.width - 1, art.height - 1};
-        canvas.drawText(L"?", text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        break;
-    }
-}
-
-HBITMAP builtInGlyph(int number) {
-    const GlyphArt art = glyphArt(number);
-    return tk::paintBitmap(art.width, art.height, [&](tk::Canvas& canvas) {
-        canvas.setBrushColor(glyphGround);
-        canvas.fillRect(RECT{0, 0, art.width, art.height});
-        canvas.setPenColor(glyphInk(number));
-        canvas.setBrushColor(glyphInk(number));
-        drawGlyphShape(canvas, art);
-    });
-}
-
-int firstGlyphNumber(FlatBtnType type, bool office2000Look) {
-    switch (type) {
-    case FlatBtnType::Button:
-        return 1;
-    case FlatBtnType::RadioButton:
-        return office2000Look ? 17 : 5;
-    case FlatBtnType::UpButton:
-        return 9;
-    case FlatBtnType::DownButton:
-        return 13;
-    case FlatBtnType::HintButton:
-        break;
-    }
-    return 21;
 }
 
 bool sideways(GlyphPosition position) {
@@ -322,7 +110,7 @@ struct TFlatButton::Layout {
 };
 
 TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int height)
-    : tk::CustomControl(parent, x, y, width, height) {
+    : DialogButton(parent, x, y, width, height) {
     initColor(0xCCFFFF);
     setTabStop(true);
     loadBuiltInGlyphs();
@@ -331,19 +119,18 @@ TFlatButton::TFlatButton(tk::Control& parent, int x, int y, int width, int heigh
 void TFlatButton::setCaption(const std::wstring& caption) {
     if (caption == this->caption())
         return;
-    tk::CustomControl::setCaption(caption);
+    DialogButton::setCaption(caption);
     relayout();
 }
 
 void TFlatButton::setColor(COLORREF color) {
-    tk::CustomControl::setColor(color);
+    DialogButton::setColor(color);
     repaint();
 }
 
 void TFlatButton::setOffice2000Look(bool look) {
-    if (look == office2000Look_)
+    if (!store(office2000Look_, look))
         return;
-    office2000Look_ = look;
     activeColor_ = 0x808080;
     activeOutlineColor_ = 0xFFFFFF;
     inactiveColor_ = 0xC0C0C0;
@@ -373,17 +160,6 @@ void TFlatButton::setAction(tk::Action* action) {
     if (action)
         setCaption(action->caption);
 }
-
-namespace {
-
-template <class T> bool store(T& field, T value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 void TFlatButton::setActiveColor(COLORREF color) {
     if (store(activeColor_, color))
@@ -445,19 +221,6 @@ void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
     relayout();
 }
 
-void TFlatButton::setActiveGlyph(HBITMAP glyph) {
-    setGlyph(activeGlyph_, glyph);
-}
-void TFlatButton::setDisabledGlyph(HBITMAP glyph) {
-    setGlyph(disabledGlyph_, glyph);
-}
-void TFlatButton::setDownActiveGlyph(HBITMAP glyph) {
-    setGlyph(downActiveGlyph_, glyph);
-}
-void TFlatButton::setInactiveGlyph(HBITMAP glyph) {
-    setGlyph(inactiveGlyph_, glyph);
-}
-
 void TFlatButton::setHoverFont(const tk::FontSpec& font) {
     hoverFont_ = font;
     repaint();
@@ -503,10 +266,10 @@ void TFlatButton::relayout() {
 
 void TFlatButton::loadBuiltInGlyphs() {
     const int first = firstGlyphNumber(controlType_, office2000Look_);
-    builtInHoverGlyph_.reset(builtInGlyph(first));
-    builtInDisabledGlyph_.reset(builtInGlyph(first + 1));
-    builtInDownGlyph_.reset(builtInGlyph(first + 2));
-    builtInInactiveGlyph_.reset(builtInGlyph(first + 3));
+    builtInHoverGlyph_ = builtInGlyph(first);
+    builtInDisabledGlyph_ = builtInGlyph(first + 1);
+    builtInDownGlyph_ = builtInGlyph(first + 2);
+    builtInInactiveGlyph_ = builtInGlyph(first + 3);
 }
 
 // Mouse, focus and keyboard
@@ -559,7 +322,7 @@ void TFlatButton::mouseDown(tk::MouseButton button, int, int, UINT) {
 void TFlatButton::mouseUp(tk::MouseButton button, int, int, UINT) {
     if (button != tk::MouseButton::Left)
         return;
-    if (mouseInside() && modalResult_ == 0) {
+    if (mouseInside() && modalResult() == 0) {
         setMouseState(FlatMouseState::Hover);
         SetCapture(handle());
         return;
@@ -581,9 +344,7 @@ void TFlatButton::keyDown(UINT vk) {
 }
 
 bool TFlatButton::takesDialogKey(UINT vk) const {
-    if (vk == VK_RETURN)
-        return active_;
-    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+    return clickedByKey(vk, active_);
 }
 
 bool TFlatButton::takesAccelerator() const {
@@ -593,7 +354,7 @@ bool TFlatButton::takesAccelerator() const {
 void TFlatButton::keyboardClick() {
     keyboardClick_ = true;
     click();
-    if (modalResult_ != 0)
+    if (modalResult() != 0)
         releaseCapture();
 }
 
@@ -610,8 +371,7 @@ void TFlatButton::click() {
         tk::app().processMessages();
     }
     resetOtherButtons();
-    if (tk::Form* form = parentForm())
-        form->setModalResult(modalResult_);
+    leaveModalResult();
     if (keyboardClick_ || mouseState_ != remembered) {
         mouseState_ = remembered;
         repaint();
@@ -621,7 +381,7 @@ void TFlatButton::click() {
     if (!onClick && action_)
         tk::app().guard([this] { action_->execute(); });
     else
-        tk::CustomControl::click();
+        DialogButton::click();
 }
 
 void TFlatButton::resetOtherButtons() {
@@ -657,7 +417,7 @@ LRESULT TFlatButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return tk::CustomControl::handleMessage(msg, wParam, lParam);
+    return DialogButton::handleMessage(msg, wParam, lParam);
 }
 
 // Glyphs and measuring
@@ -883,10 +643,7 @@ void TFlatButton::drawParentImage(tk::Canvas& canvas) {
 }
 
 void TFlatButton::drawOutline(tk::Canvas& canvas) const {
-    static const Outline* const office[] = {&office0, &office1, &office2, &office0};
-    static const Outline* const classic[] = {&classic0, &classic1, &classic2, &classic0};
-    const auto state = static_cast<std::size_t>(mouseState_);
-    const Outline& outline = office2000Look_ ? *office[state] : *classic[state];
+    const Outline& outline = buttonOutline(office2000Look_, mouseState_);
     const int w = clientWidth();
     const int h = clientHeight();
     canvas.setPenStyle(tk::PenStyle::Solid);

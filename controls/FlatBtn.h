@@ -2,8 +2,8 @@
 // A flat, self-painted push button whose outline shows while the mouse is over
 // it, with optional glyphs, word-wrapped captions and five control types.
 
+#include "controls/CtrlCommon.h"
 #include "toolkit/Action.h"
-#include "toolkit/CustomControl.h"
 
 #include <functional>
 #include <string>
@@ -33,7 +33,7 @@ int textAreaWidth(int buttonWidth, FlatBtnType type, GlyphPosition position, boo
 int autoButtonHeight(int textHeight, FlatBtnType type, GlyphPosition position, bool showGlyph,
                      int glyphHeight);
 
-class TFlatButton : public tk::CustomControl {
+class TFlatButton : public DialogButton {
   public:
     TFlatButton(tk::Control& parent, int x, int y, int width = 70, int height = 23);
 
@@ -75,10 +75,10 @@ class TFlatButton : public tk::CustomControl {
     bool useCustomGlyphs() const { return useCustomGlyphs_; }
 
     // The button keeps a copy of each picture.
-    void setActiveGlyph(HBITMAP glyph);
-    void setDisabledGlyph(HBITMAP glyph);
-    void setDownActiveGlyph(HBITMAP glyph);
-    void setInactiveGlyph(HBITMAP glyph);
+    void setActiveGlyph(HBITMAP glyph) { setGlyph(activeGlyph_, glyph); }
+    void setDisabledGlyph(HBITMAP glyph) { setGlyph(disabledGlyph_, glyph); }
+    void setDownActiveGlyph(HBITMAP glyph) { setGlyph(downActiveGlyph_, glyph); }
+    void setInactiveGlyph(HBITMAP glyph) { setGlyph(inactiveGlyph_, glyph); }
 
     // Font while hovered or pressed.
     void setHoverFont(const tk::FontSpec& font);
@@ -94,12 +94,6 @@ class TFlatButton : public tk::CustomControl {
     // the caption is bold.
     void setDefault(bool isDefault);
     bool isDefault() const { return default_; }
-    // Escape clicks the button.
-    void setCancel(bool cancel) { cancel_ = cancel; }
-    bool cancel() const { return cancel_; }
-    // Left on the form by every click.
-    void setModalResult(int result) { modalResult_ = result; }
-    int modalResult() const { return modalResult_; }
 
     FlatMouseState mouseState() const { return mouseState_; }
     // Lines of the last caption wrap.
@@ -159,8 +153,6 @@ class TFlatButton : public tk::CustomControl {
     bool showGlyph_ = false;
     bool useCustomGlyphs_ = false;
     bool default_ = false;
-    bool cancel_ = false;
-    int modalResult_ = 0;
     GlyphPosition position_ = GlyphPosition::Left;
     FlatBtnType controlType_ = FlatBtnType::Button;
     tk::FontSpec hoverFont_;

@@ -49,24 +49,18 @@ tk::Control* TFocusText::focusControl() const {
 }
 
 void TFocusText::setShowAccelChar(bool show) {
-    if (show == showAccelChar_)
-        return;
-    showAccelChar_ = show;
-    paintRequest();
+    if (store(showAccelChar_, show))
+        paintRequest();
 }
 
 void TFocusText::setAlignment(tk::Alignment alignment) {
-    if (alignment == alignment_)
-        return;
-    alignment_ = alignment;
-    paintRequest();
+    if (store(alignment_, alignment))
+        paintRequest();
 }
 
+// Turning the automatic size off keeps the size the text has.
 void TFocusText::setAutoSize(bool autoSize) {
-    if (autoSize == autoSize_)
-        return;
-    autoSize_ = autoSize;
-    if (autoSize)
+    if (store(autoSize_, autoSize) && autoSize)
         paintRequest();
 }
 
@@ -155,7 +149,7 @@ void TFocusText::mouseLeave() {
 }
 
 void TFocusText::keyDown(UINT vk) {
-    if (vk != VK_SPACE || !focused() || shiftKeyHeld() || mousePressed_ || spacePressed_)
+    if (vk != VK_SPACE || !focused() || modifierKeyHeld() || mousePressed_ || spacePressed_)
         return;
     spacePressed_ = true;
     paintRequest();

@@ -1,15 +1,14 @@
 #include "controls/FrameProgress.h"
 
+#include "controls/CtrlCommon.h"
+
 namespace ctl {
 
 TFrameProgressBar::TFrameProgressBar(tk::Control& parent, int x, int y, int width, int height)
     : tk::ProgressBar(parent, x, y, width, height) {}
 
 void TFrameProgressBar::setShowFrame(bool show) {
-    if (show == showFrame_)
-        return;
-    showFrame_ = show;
-    if (!handle())
+    if (!store(showFrame_, show) || !handle())
         return;
     SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,7 +1,6 @@
 #include "controls/GradButton.h"
 
 #include "controls/CtrlCommon.h"
-#include "toolkit/Form.h"
 
 #include <windowsx.h>
 
@@ -99,7 +98,7 @@ AxisPlacement placeOnAxis(int text, int textSize, int glyphSize, int glyphLead, 
 } // namespace
 
 TGradButton::TGradButton(tk::Control& parent, int x, int y, int width, int height)
-    : tk::CustomControl(parent, x, y, width, height) {
+    : DialogButton(parent, x, y, width, height) {
     setTabStop(true);
     setColorScheme(ColorScheme::NeoDesert);
     colors_[static_cast<int>(GradColor::OverColorGrad)] = 0xFFFFFF;
@@ -129,14 +128,17 @@ void TGradButton::setColorScheme(ColorScheme scheme) {
     repaint();
 }
 
-void TGradButton::setCtl3D(bool ctl3D) {
-    ctl3D_ = ctl3D;
+template <class T> void TGradButton::storeAndRepaint(T& field, const T& value) {
+    field = value;
     repaint();
 }
 
+void TGradButton::setCtl3D(bool ctl3D) {
+    storeAndRepaint(ctl3D_, ctl3D);
+}
+
 void TGradButton::setLayout(ButtonLayout layout) {
-    layout_ = layout;
-    repaint();
+    storeAndRepaint(layout_, layout);
 }
 
 void TGradButton::setGlyph(HBITMAP glyph) {
@@ -145,23 +147,19 @@ void TGradButton::setGlyph(HBITMAP glyph) {
 }
 
 void TGradButton::setSpacing(int spacing) {
-    spacing_ = spacing;
-    repaint();
+    storeAndRepaint(spacing_, spacing);
 }
 
 void TGradButton::setTransparentGlyph(bool transparent) {
-    transparentGlyph_ = transparent;
-    repaint();
+    storeAndRepaint(transparentGlyph_, transparent);
 }
 
 void TGradButton::setGradient(bool gradient) {
-    gradient_ = gradient;
-    repaint();
+    storeAndRepaint(gradient_, gradient);
 }
 
 void TGradButton::setLook(ButtonLook look) {
-    look_ = look;
-    repaint();
+    storeAndRepaint(look_, look);
 }
 
 void TGradButton::mouseEnter() {
@@ -196,9 +194,7 @@ void TGradButton::keyUp(UINT vk) {
 }
 
 bool TGradButton::takesDialogKey(UINT vk) const {
-    if (vk == VK_RETURN)
-        return hasFocus_ || default_;
-    return vk == VK_ESCAPE && cancel_ && !shiftKeyHeld();
+    return clickedByKey(vk, hasFocus_ || default_);
 }
 
 bool TGradButton::takesAccelerator() const {
@@ -213,15 +209,14 @@ void TGradButton::focusChanged(bool focused) {
 }
 
 void TGradButton::click() {
-    if (tk::Form* form = parentForm())
-        form->setModalResult(modalResult_);
+    leaveModalResult();
     setLook(ButtonLook::Normal);
-    tk::CustomControl::click();
+    DialogButton::click();
 }
 
 // The look after a release runs after the click, so a click inside ends hot.
 LRESULT TGradButton::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = tk::CustomControl::handleMessage(msg, wParam, lParam);
+    const LRESULT result = DialogButton::handleMessage(msg, wParam, lParam);
     if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP) {
         mouseHeld_ = false;
         const int x = GET_X_LPARAM(lParam);

@@ -2,7 +2,7 @@
 // A self-painted push button with a vertical colour gradient, a one-pixel
 // border, optional 3-D edge lines and a glyph, coloured by a named scheme.
 
-#include "toolkit/CustomControl.h"
+#include "controls/CtrlCommon.h"
 
 namespace ctl {
 
@@ -39,7 +39,7 @@ constexpr int gradColorCount = 25;
 enum class ButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
 enum class ButtonLook { Normal, Over, Down };
 
-class TGradButton : public tk::CustomControl {
+class TGradButton : public DialogButton {
   public:
     enum class ColorScheme {
         NeoDesert,
@@ -84,12 +84,6 @@ class TGradButton : public tk::CustomControl {
     // Enter clicks the button also when another control holds the focus.
     void setDefault(bool isDefault) { default_ = isDefault; }
     bool isDefault() const { return default_; }
-    // Escape clicks the button.
-    void setCancel(bool cancel) { cancel_ = cancel; }
-    bool cancel() const { return cancel_; }
-    // Left on the form by every click.
-    void setModalResult(int result) { modalResult_ = result; }
-    int modalResult() const { return modalResult_; }
 
     ButtonLook look() const { return look_; }
 
@@ -107,6 +101,8 @@ class TGradButton : public tk::CustomControl {
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    // Stores a property and repaints, also when the value is unchanged.
+    template <class T> void storeAndRepaint(T& field, const T& value);
     void setLook(ButtonLook look);
     int lookBase() const;
     void drawGlyph(tk::Canvas& canvas, int w, int h, int tw, int th, int& tx, int& ty) const;
@@ -121,8 +117,6 @@ class TGradButton : public tk::CustomControl {
     bool gradient_ = true;
     bool hotTrack_ = true;
     bool default_ = false;
-    bool cancel_ = false;
-    int modalResult_ = 0;
     ButtonLook look_ = ButtonLook::Normal;
     bool mouseHeld_ = false;
     bool hasFocus_ = false;

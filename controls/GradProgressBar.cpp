@@ -58,22 +58,6 @@ void TGradProgressBar::setSchemeColor(COLORREF& field, COLORREF color) {
     invalidate();
 }
 
-void TGradProgressBar::setColorBorder(COLORREF color) {
-    setSchemeColor(colorBorder_, color);
-}
-void TGradProgressBar::setBackColorFace(COLORREF color) {
-    setSchemeColor(backColorFace_, color);
-}
-void TGradProgressBar::setBackColorGrad(COLORREF color) {
-    setSchemeColor(backColorGrad_, color);
-}
-void TGradProgressBar::setForeColorFace(COLORREF color) {
-    setSchemeColor(foreColorFace_, color);
-}
-void TGradProgressBar::setForeColorGrad(COLORREF color) {
-    setSchemeColor(foreColorGrad_, color);
-}
-
 void TGradProgressBar::setColorScheme(ColorScheme scheme) {
     scheme_ = scheme;
     if (scheme != ColorScheme::Custom) {

@@ -34,15 +34,15 @@ class TGradProgressBar : public tk::CustomControl {
     TGradProgressBar(tk::Control& parent, int x, int y, int width = 200, int height = 16);
 
     // Setting one colour makes the scheme Custom.
-    void setColorBorder(COLORREF color);
+    void setColorBorder(COLORREF color) { setSchemeColor(colorBorder_, color); }
     COLORREF colorBorder() const { return colorBorder_; }
-    void setBackColorFace(COLORREF color);
+    void setBackColorFace(COLORREF color) { setSchemeColor(backColorFace_, color); }
     COLORREF backColorFace() const { return backColorFace_; }
-    void setBackColorGrad(COLORREF color);
+    void setBackColorGrad(COLORREF color) { setSchemeColor(backColorGrad_, color); }
     COLORREF backColorGrad() const { return backColorGrad_; }
-    void setForeColorFace(COLORREF color);
+    void setForeColorFace(COLORREF color) { setSchemeColor(foreColorFace_, color); }
     COLORREF foreColorFace() const { return foreColorFace_; }
-    void setForeColorGrad(COLORREF color);
+    void setForeColorGrad(COLORREF color) { setSchemeColor(foreColorGrad_, color); }
     COLORREF foreColorGrad() const { return foreColorGrad_; }
     void setColorScheme(ColorScheme scheme);
     ColorScheme colorScheme() const { return scheme_; }

@@ -50,33 +50,29 @@ bool TSideButtonEdit::overButton(int x) const {
 }
 
 void TSideButtonEdit::setAlignment(tk::Alignment alignment) {
-    if (alignment == alignment_)
-        return;
-    alignment_ = alignment;
-    repaint();
+    if (store(alignment_, alignment))
+        repaint();
 }
 
 void TSideButtonEdit::setBtnVisible(bool visible) {
-    if (visible == btnVisible_)
-        return;
-    btnVisible_ = visible;
-    setFormattingRect();
-    repaint();
+    if (store(btnVisible_, visible))
+        fitTextToButton();
 }
 
 void TSideButtonEdit::setBtnWidth(int width) {
-    if (width == btnWidth_)
-        return;
-    btnWidth_ = width;
+    if (store(btnWidth_, width))
+        fitTextToButton();
+}
+
+void TSideButtonEdit::fitTextToButton() {
     setFormattingRect();
     repaint();
 }
 
 void TSideButtonEdit::setPasswordChar(wchar_t ch) {
-    if (ch == passwordChar_)
-        return;
     const bool becomesPassword = passwordChar_ == 0;
-    passwordChar_ = ch;
+    if (!store(passwordChar_, ch))
+        return;
     if (becomesPassword || ch == 0) {
         const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle(), GWL_STYLE)) &
                            ~static_cast<DWORD>(ES_MULTILINE | ES_PASSWORD);
@@ -88,11 +84,11 @@ void TSideButtonEdit::setPasswordChar(wchar_t ch) {
 }
 
 void TSideButtonEdit::setGlyph(tk::ImageList* images) {
-    if (images == glyph_)
+    tk::ImageList* const previous = glyph_;
+    if (!store(glyph_, images))
         return;
-    if (glyph_)
-        glyph_->stopListening(this);
-    glyph_ = images;
+    if (previous)
+        previous->stopListening(this);
     if (glyph_)
         glyph_->listen(this, [this] {
             glyph_ = nullptr;

@@ -71,6 +71,8 @@ class TSideButtonEdit : public tk::Edit {
     int borderWidth() const;
     bool overButton(int x) const;
     void setFormattingRect();
+    // Keeps the text clear of the button and repaints the box.
+    void fitTextToButton();
     void extrasRequest();
     LRESULT paintMessage(WPARAM wParam, LPARAM lParam);
     LRESULT buttonDown(UINT msg, WPARAM wParam, LPARAM lParam);

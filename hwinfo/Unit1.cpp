@@ -6,7 +6,7 @@
 
 namespace {
 
-const COLORREF LinkBlue = 16711680;
+const COLORREF LinkBlue = RGB(0, 0, 255);
 const COLORREF LinkRed = 255;
 
 } // namespace
