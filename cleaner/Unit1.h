@@ -248,10 +248,8 @@ class TForm1 : public tk::Form {
     tk::ActionList ActionManager1;
 
     // Hidden name lists of the scans (one blank before each name).
-    std::vector<std::wstring> Memo1, Memo2, Memo3, Memo4, Memo5, Memo6, Memo7, Memo8, Memo9, Memo10,
-        Memo11, Memo12, Memo13, Memo14;
-    std::vector<std::wstring> ListBox1, ListBox2, ListBox3, ListBox4, ListBox5, ListBox6, ListBox7,
-        ListBox8, ListBox9, ListBox10, ListBox11;
+    std::vector<std::wstring> Memo1, Memo2;
+    std::vector<std::wstring> ListBox1, ListBox2, ListBox3;
 
     // Creation and page switching.
     void FormCreate();
