@@ -10,7 +10,6 @@
 #include "controls/FrameProgress.h"
 #include "controls/GradButton.h"
 #include "controls/GradProgressBar.h"
-#include "toolkit/Action.h"
 #include "toolkit/CategoryButtons.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
@@ -26,12 +25,13 @@
 #include <shellapi.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 // Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
-// the categories.
+// the categories, whose table (Categories.h) follows this order.
 enum ResultsRowIndex : int {
     BackupRow,
     StartupRow,
@@ -58,19 +58,6 @@ enum ResultsRowIndex : int {
 constexpr int ResultsRowCount = ProgressiveRow + 1;
 constexpr int FirstCategoryRow = StartupRow;
 constexpr int LastCategoryRow = ProgressiveRow;
-
-// One row of the results list: its caption (also the key by which the row's
-// page is opened), its group text and the names of its category's actions.
-struct ResultsRowInfo {
-    const wchar_t* caption;
-    const wchar_t* group;
-    const wchar_t* scanAction;   // nullptr for row 0
-    const wchar_t* removeAction; // nullptr: the category has none
-};
-extern const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows;
-
-// Whether the row belongs to the "Registry" group (else "Privacy Threats").
-bool IsRegistryRow(int row);
 
 // Number of categories sharing the privacy page's buttons (PrivacyPageType 1 to 12).
 constexpr int SharedPageTypeCount = 12;
@@ -244,8 +231,14 @@ class TForm1 : public tk::Form {
     tk::PopupMenu pabprivacy;
     tk::PopupMenu PopupMenu1; // tray menu
 
-    // Scan and remove actions, by name.
-    tk::ActionList ActionManager1;
+    // A category's scan action and its remove action (empty: it has none).
+    struct CategoryActions {
+        std::function<void()> scan;
+        std::function<void()> remove;
+    };
+    // The actions of results rows 1 to 20 ([0] unused), bound at creation to the
+    // handlers the category table names.
+    std::array<CategoryActions, ResultsRowCount> ActionManager1;
 
     // Hidden name lists of the scans (one blank before each name).
     std::vector<std::wstring> Memo1, Memo2;
@@ -319,8 +312,6 @@ class TForm1 : public tk::Form {
     // refresh forgets the category's scan first, so the page scans again.
     void OpenCategoryPage(int row);
     void RefreshCategoryPage(int row);
-    // A scan or remove action that has a handler; nullptr for none or no name.
-    tk::Action* BuiltAction(const wchar_t* name);
     tk::ListView& CategoryList(int row);
     // The count of a category: its list's rows, or the items in the recycle bin.
     int CategoryCount(int row);

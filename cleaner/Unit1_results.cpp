@@ -1,63 +1,11 @@
 // The results page: scan all, repair all, select all and "Back to Main Menu".
-#include "cleaner/Unit1.h"
+#include "cleaner/Categories.h"
 
 #include "toolkit/Application.h"
 
 #include <cwchar>
 
 namespace {
-
-// What a category row says while it runs; the texts follow "Status : ".
-struct CategoryRow {
-    const wchar_t* scanningText;
-    const wchar_t* scannedText;
-    const wchar_t* repairingText;
-    const wchar_t* repairedText;
-};
-
-// Rows 1 to 20.
-const CategoryRow CategoryRows[] = {
-    {L"Scanning Startup Programs", L"Scanned Startup Programs", L"Repairing Startup Programs",
-     L"Repaired Startup Programs"},
-    {L"Scanning Uninstaller Bugs", L"Scanned Uninstaller Bugs", L"Repairing Uninstaller Bugs",
-     L"Repaired Uninstaller Bugs"},
-    {L"Scanning Unused Extensions", L"Scanned Unused Extensions", L"Repairing Unused Extensions",
-     L"Repaired Unused Extensions"},
-    {L"Scanning ActiveX and DLLs", L"Scanned ActiveX and DLLs",
-     L"Repairing Missing ActiveX and DLLs", L"Repaired Missing ActiveX and DLLs"},
-    {L"Scanning Help Files", L"Scanned Help Files", L"Repairing Help Files",
-     L"Repaired Help Files"},
-    {L"Scanning Fonts Registration", L"Scanned Fonts Registration", L"Repairing Fonts Registration",
-     L"Repaired Fonts Registration"},
-    {L"Scanning Virtual Components", L"Scanned Virtual Components", L"Repairing Virtual Components",
-     L"Repaired Virtual Components"},
-    {L"Scanning Obsolete Software", L"Scanned Obsolete Software", L"Repairing Obsolete Software",
-     L"Repaired Obsolete Software"},
-    {L"Scanning Recent Documents", L"Scanned Recent Documents", L"Repairing Recent Documents",
-     L"Repaired Recent Documents"},
-    {L"Scanning Recycle Bin", L"Scanned Recycle Bin", L"Repairing Recycle Bin",
-     L"Repaired Recycle Bin"},
-    {L"Scanning Temporary Files", L"Scanned Temporary Files", L"Repairing Temporary Files",
-     L"Repaired Temporary Files"},
-    {L"Scanning Clipboard", L"Scanned Clipboard", L"Repairing Clipboard", L"Repaired Clipboard"},
-    {L"Scanning Memory Dumps", L"Scanned Memory Dumps", L"Repairing Memory Dumps",
-     L"Repaired Memory Dumps"},
-    {L"Scanning Chkdsk Files", L"Scanned Chkdsk Files", L"Repairing Chkdsk Files",
-     L"Repaired Chkdsk Files"},
-    {L"Scanning Log Files", L"Scanned Log Files", L"Repairing Log Files", L"Repaired Log Files"},
-    {L"Scanning Cookies", L"Scanned Cookies", L"Repairing Cookies", L"Repaired Cookies"},
-    {L"Scanning History", L"Scanned History", L"Repairing History", L"Repaired History"},
-    {L"Scanning Temporary IE", L"Scanned Temporary IE", L"Repairing Temporary IE",
-     L"Repaired Temporary IE"},
-    {L"Advanced Privacy Threats Analyzing", L"Advanced Analyzing Completed",
-     L"Repairing Privacy Threats", L"Repaired Privacy Threats"},
-    {L"Progressive Registry Analyzing", L"Progressive Analyzing Completed", L"Repairing Registry",
-     L"Repaired Registry"},
-};
-
-const CategoryRow& RowInfo(int row) {
-    return CategoryRows[row - FirstCategoryRow];
-}
 
 void SetStatus(TForm1& form, const std::wstring& step) {
     form.statustext->setCaption(L"Status : " + step);
@@ -95,36 +43,28 @@ void RecountRows(TForm1& form) {
 }
 
 void ScanRow(TForm1& form, int row) {
-    tk::Action* scan = form.BuiltAction(ResultsRows[row].scanAction);
-    if (!scan)
-        return;
-    const CategoryRow& info = RowInfo(row);
-    SetStatus(form, info.scanningText);
+    const Category& category = CategoryOf(row);
+    SetStatus(form, category.results.scanning);
     tk::app().processMessages();
-    scan->execute();
+    form.ActionManager1[row].scan();
     form.CategoryScanned[row] = true;
-    const bool countsNothing = row == HelpFilesRow || row == FontsRow;
-    SetCount(form, row, countsNothing ? 0 : form.LastFoundCount);
-    SetStatus(form, info.scannedText);
+    SetCount(form, row, category.has(ScanAllCountsZero) ? 0 : form.LastFoundCount);
+    SetStatus(form, category.results.scanned);
 }
 
 // Repairs one row; returns what its remove action asked the status line to say.
 std::wstring RepairRow(TForm1& form, int row) {
-    const wchar_t* removeAction = ResultsRows[row].removeAction;
-    tk::Action* remove = form.BuiltAction(removeAction);
-    if (removeAction && !remove)
-        return {};
-    const CategoryRow& info = RowInfo(row);
-    SetStatus(form, info.repairingText);
+    const StatusTexts& texts = CategoryOf(row).results;
+    SetStatus(form, texts.repairing);
     tk::app().processMessages();
     form.ActionStatus.clear();
-    if (remove) {
-        remove->execute();
+    if (const auto& remove = form.ActionManager1[row].remove) {
+        remove();
         SetCount(form, row, form.LastFoundCount);
     } else {
         SetCount(form, row, form.CategoryList(row).count());
     }
-    SetStatus(form, form.ActionStatus.empty() ? info.repairedText : form.ActionStatus);
+    SetStatus(form, form.ActionStatus.empty() ? texts.repaired : form.ActionStatus);
     return form.ActionStatus;
 }
 

@@ -294,7 +294,7 @@ void TForm1::backupregExecute() {
 void TForm1::OBbackupClick() {
     const FlowGuard flow(*this);
     if (flow.acquired())
-        ActionManager1.execute(L"backupreg");
+        backupregExecute();
 }
 
 void TForm1::CB1Categories1Items0Click() {
