@@ -69,6 +69,20 @@ inline constexpr wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows 
 // application's own messages, as the dialog manager sends WM_USER + n to forms.
 constexpr UINT TrayCallbackMessage = WM_APP + 1;
 
+// The names of the settings under HKEY_CURRENT_USER "Software\Tidewell".
+namespace SettingName {
+inline constexpr wchar_t AlwaysOnTop[] = L"alwaysontop";
+inline constexpr wchar_t LoadWithWindows[] = L"loadwithwin";
+inline constexpr wchar_t AutoRepair[] = L"autorepair";
+inline constexpr wchar_t AutoClose[] = L"autoclose";
+inline constexpr wchar_t PlaySounds[] = L"playsounds";
+inline constexpr wchar_t AutoBackup[] = L"autobackup";
+inline constexpr wchar_t TaskbarStatus[] = L"taskbarstatus";
+inline constexpr wchar_t TrayMinimize[] = L"trayminimize";
+inline constexpr wchar_t ShowSplash[] = L"showsplash";
+inline constexpr wchar_t AutoScan[] = L"autoscan";
+} // namespace SettingName
+
 // A setting under HKEY_CURRENT_USER "Software\Tidewell".
 std::wstring ReadSetting(const std::wstring& name);
 // The start-with-Windows entry: "Tidewell" under the Run key, pointing to the

@@ -34,7 +34,7 @@ void ApplyToBox(const std::wstring& value, tk::CheckBox& box) {
 } // namespace
 
 void TForm1::FormCreate() {
-    AutoScanValue = ReadSetting(L"autoscan");
+    AutoScanValue = ReadSetting(SettingName::AutoScan);
     labeldeep->hide();
     SelectAllState.fill(false);
     for (const Category& category : Categories)
@@ -73,25 +73,25 @@ void TForm1::createProgramFolders() const {
 std::wstring TForm1::loadCheckBoxSettings() {
     auto& app = tk::app();
     app.guard([this] {
-        const std::wstring value = ReadSetting(L"alwaysontop");
+        const std::wstring value = ReadSetting(SettingName::AlwaysOnTop);
         if (value == L"1" || value == L"0")
             setTopmost(value == L"1");
         ApplyToBox(value, *CBontop);
     });
     app.guard([this] {
-        const std::wstring value = ReadSetting(L"loadwithwin");
+        const std::wstring value = ReadSetting(SettingName::LoadWithWindows);
         ApplyToBox(value, *CBstartup);
         if (value == L"1")
             WriteStartupEntry();
         else if (value == L"0")
             DeleteStartupEntry();
     });
-    app.guard([this] { ApplyToBox(ReadSetting(L"autorepair"), *CBautorepair); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"autoclose"), *CBautoexit); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"playsounds"), *CBsound); });
-    const std::wstring autoBackup = ReadSetting(L"autobackup");
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::AutoRepair), *CBautorepair); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::AutoClose), *CBautoexit); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::PlaySounds), *CBsound); });
+    const std::wstring autoBackup = ReadSetting(SettingName::AutoBackup);
     app.guard([&] { ApplyToBox(autoBackup, *CBbackup); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"taskbarstatus"), *CBtaskbar); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::TaskbarStatus), *CBtaskbar); });
     return autoBackup;
 }
 
@@ -107,7 +107,7 @@ void TForm1::fillTrayIconData() {
 }
 
 void TForm1::loadTraySetting() {
-    const std::wstring value = ReadSetting(L"trayminimize");
+    const std::wstring value = ReadSetting(SettingName::TrayMinimize);
     if (value != L"1" && value != L"0")
         return;
     ApplyToBox(value, *CBtraymin);
@@ -115,7 +115,7 @@ void TForm1::loadTraySetting() {
 }
 
 void TForm1::loadSplashSetting() {
-    ApplyToBox(ReadSetting(L"showsplash"), *CBsplash);
+    ApplyToBox(ReadSetting(SettingName::ShowSplash), *CBsplash);
 }
 
 void TForm1::showResultsPage() {

@@ -102,7 +102,7 @@ void RepairAll(TForm1& form) {
     }
     SetStatus(form, notes.empty() ? L"Repair Complete" : notes);
     ShowTotals(form);
-    if (ReadSetting(L"autoclose") == L"1")
+    if (ReadSetting(SettingName::AutoClose) == L"1")
         tk::app().terminate();
 }
 
@@ -118,7 +118,7 @@ void ScanAll(TForm1& form) {
             ScanRow(form, row);
     SetStatus(form, L"Complete Scan Your PC");
     ShowTotals(form);
-    const std::wstring autoRepair = ReadSetting(L"autorepair");
+    const std::wstring autoRepair = ReadSetting(SettingName::AutoRepair);
     tk::app().processMessages();
     if (autoRepair == L"1")
         RepairAll(form);
@@ -152,7 +152,7 @@ void TForm1::OBall1Click() {
 
 void TForm1::OBscanpcClick() {
     showResultsPage();
-    const std::wstring autoBackup = ReadSetting(L"autobackup");
+    const std::wstring autoBackup = ReadSetting(SettingName::AutoBackup);
     if (autoBackup == L"1" || autoBackup == L"0")
         lvall->setChecked(BackupRow, autoBackup == L"1");
     RecountRows(*this);

@@ -313,7 +313,7 @@ void TForm1::OBrestorebackupClick() {
             setTopmost(false);
             return ImportBackup(BackupsFolder(*this), name);
         });
-        const std::wstring alwaysOnTop = ReadSetting(L"alwaysontop");
+        const std::wstring alwaysOnTop = ReadSetting(SettingName::AlwaysOnTop);
         if (alwaysOnTop == L"1")
             setTopmost(true);
         if (alwaysOnTop == L"1" || alwaysOnTop == L"0")
