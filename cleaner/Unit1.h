@@ -528,7 +528,7 @@ class TForm1 : public tk::Form {
     // Creation steps (Unit1_create.cpp).
     void readFolders();
     void createProgramFolders() const;
-    std::wstring loadCheckBoxSettings();
+    std::wstring loadCheckBoxesReturningAutoBackup();
     void fillTrayIconData();
     void loadTraySetting();
     void loadSplashSetting();

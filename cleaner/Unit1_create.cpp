@@ -42,7 +42,7 @@ void TForm1::FormCreate() {
             SelectAllState[category.sharedPageType] = !category.has(SelectAllStartsOff);
     readFolders();
     createProgramFolders();
-    const std::wstring autoBackup = loadCheckBoxSettings();
+    const std::wstring autoBackup = loadCheckBoxesReturningAutoBackup();
     fillTrayIconData();
     tk::app().guard([this] { loadTraySetting(); });
     tk::app().guard([this] { loadSplashSetting(); });
@@ -70,7 +70,7 @@ void TForm1::createProgramFolders() const {
 
 // Each value is applied on its own: a failing one is shown and the next follows.
 // Returns the stored "autobackup" text.
-std::wstring TForm1::loadCheckBoxSettings() {
+std::wstring TForm1::loadCheckBoxesReturningAutoBackup() {
     auto& app = tk::app();
     app.guard([this] {
         const std::wstring value = ReadSetting(SettingName::AlwaysOnTop);
