@@ -4,6 +4,7 @@
 #include "toolkit/Application.h"
 
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -68,6 +69,25 @@ std::wstring RepairRow(TForm1& form, int row) {
     return form.ActionStatus;
 }
 
+// What a removal left undone, and the row of its category.
+struct RepairNote {
+    int row;
+    std::wstring text;
+};
+
+// What a removal left undone says more than "Repair Complete". The line has room for one
+// note; of several, it names the categories left as they were.
+std::wstring RepairEndText(const std::vector<RepairNote>& notes) {
+    if (notes.empty())
+        return L"Repair Complete";
+    if (notes.size() == 1)
+        return notes.front().text;
+    std::wstring text = L"Not cleared: ";
+    for (std::size_t index = 0; index < notes.size(); ++index)
+        text.append(index == 0 ? L"" : L", ").append(CategoryOf(notes[index].row).caption);
+    return text;
+}
+
 // Backs up the registry when row 0 asks for it; false when the backup failed.
 bool BackUpWhenAsked(TForm1& form) {
     if (!form.lvall->checked(BackupRow))
@@ -92,15 +112,13 @@ void RepairAll(TForm1& form) {
         ShowTotals(form);
         return;
     }
-    // What a removal left undone says more than "Repair Complete", and the line has room
-    // for one such note.
-    std::wstring notes;
+    std::vector<RepairNote> notes;
     for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row) {
-        const std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
+        std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
         if (!note.empty())
-            notes += (notes.empty() ? L"" : L"; ") + note;
+            notes.push_back({row, std::move(note)});
     }
-    SetStatus(form, notes.empty() ? L"Repair Complete" : notes);
+    SetStatus(form, RepairEndText(notes));
     ShowTotals(form);
     if (ReadSetting(SettingName::AutoClose) == L"1")
         tk::app().terminate();

@@ -125,6 +125,18 @@ TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     EXPECT_TRUE(TakeQuitMessage());
 }
 
+TEST_F(SerialScanAll, TwoRepairNotesNameTheirCategoriesWithinTheLine) {
+    fakeScan(RecycleBinRow, 0);
+    fakeScan(ClipboardRow, 1);
+    for (const int row : {RecycleBinRow, ClipboardRow})
+        form->ActionManager1[row].remove = [this] { form->ActionStatus = L"changed, not cleared"; };
+    checkOnly({RecycleBinRow, ClipboardRow});
+    form->OBall2Click();
+    form->OBall4Click();
+    EXPECT_EQ(L"Status : Not cleared: Recycle Bin, Clipboard", form->statustext->caption());
+    EXPECT_LE(scantest::CaptionWidth(*form->statustext), form->statustext->width());
+}
+
 TEST_F(SerialScanAll, FailedBackupRemovesNothing) {
     fakeScan(StartupRow, 2);
     fakeRemove(StartupRow);
