@@ -10,7 +10,6 @@
 #include "controls/FrameProgress.h"
 #include "controls/GradButton.h"
 #include "controls/GradProgressBar.h"
-#include "toolkit/Action.h"
 #include "toolkit/CategoryButtons.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
@@ -26,12 +25,13 @@
 #include <shellapi.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 // Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
-// the categories.
+// the categories, whose table (Categories.h) follows this order.
 enum ResultsRowIndex : int {
     BackupRow,
     StartupRow,
@@ -59,19 +59,6 @@ constexpr int ResultsRowCount = ProgressiveRow + 1;
 constexpr int FirstCategoryRow = StartupRow;
 constexpr int LastCategoryRow = ProgressiveRow;
 
-// One row of the results list: its caption (also the key by which the row's
-// page is opened), its group text and the names of its category's actions.
-struct ResultsRowInfo {
-    const wchar_t* caption;
-    const wchar_t* group;
-    const wchar_t* scanAction;   // nullptr for row 0
-    const wchar_t* removeAction; // nullptr: the category has none
-};
-extern const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows;
-
-// Whether the row belongs to the "Registry" group (else "Privacy Threats").
-bool IsRegistryRow(int row);
-
 // Number of categories sharing the privacy page's buttons (PrivacyPageType 1 to 12).
 constexpr int SharedPageTypeCount = 12;
 
@@ -81,6 +68,20 @@ inline constexpr wchar_t NtCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows 
 // Tray callback message of the tray icon record; in the range of the
 // application's own messages, as the dialog manager sends WM_USER + n to forms.
 constexpr UINT TrayCallbackMessage = WM_APP + 1;
+
+// The names of the settings under HKEY_CURRENT_USER "Software\Tidewell".
+namespace SettingName {
+inline constexpr wchar_t AlwaysOnTop[] = L"alwaysontop";
+inline constexpr wchar_t LoadWithWindows[] = L"loadwithwin";
+inline constexpr wchar_t AutoRepair[] = L"autorepair";
+inline constexpr wchar_t AutoClose[] = L"autoclose";
+inline constexpr wchar_t PlaySounds[] = L"playsounds";
+inline constexpr wchar_t AutoBackup[] = L"autobackup";
+inline constexpr wchar_t TaskbarStatus[] = L"taskbarstatus";
+inline constexpr wchar_t TrayMinimize[] = L"trayminimize";
+inline constexpr wchar_t ShowSplash[] = L"showsplash";
+inline constexpr wchar_t AutoScan[] = L"autoscan";
+} // namespace SettingName
 
 // A setting under HKEY_CURRENT_USER "Software\Tidewell".
 std::wstring ReadSetting(const std::wstring& name);
@@ -244,14 +245,18 @@ class TForm1 : public tk::Form {
     tk::PopupMenu pabprivacy;
     tk::PopupMenu PopupMenu1; // tray menu
 
-    // Scan and remove actions, by name.
-    tk::ActionList ActionManager1;
+    // A category's scan action and its remove action (empty: it has none).
+    struct CategoryActions {
+        std::function<void()> scan;
+        std::function<void()> remove;
+    };
+    // The actions of results rows 1 to 20 ([0] unused), bound at creation to the
+    // handlers the category table names.
+    std::array<CategoryActions, ResultsRowCount> ActionManager1;
 
     // Hidden name lists of the scans (one blank before each name).
-    std::vector<std::wstring> Memo1, Memo2, Memo3, Memo4, Memo5, Memo6, Memo7, Memo8, Memo9, Memo10,
-        Memo11, Memo12, Memo13, Memo14;
-    std::vector<std::wstring> ListBox1, ListBox2, ListBox3, ListBox4, ListBox5, ListBox6, ListBox7,
-        ListBox8, ListBox9, ListBox10, ListBox11;
+    std::vector<std::wstring> Memo1, Memo2;
+    std::vector<std::wstring> ListBox1, ListBox2, ListBox3;
 
     // Creation and page switching.
     void FormCreate();
@@ -321,8 +326,6 @@ class TForm1 : public tk::Form {
     // refresh forgets the category's scan first, so the page scans again.
     void OpenCategoryPage(int row);
     void RefreshCategoryPage(int row);
-    // A scan or remove action that has a handler; nullptr for none or no name.
-    tk::Action* BuiltAction(const wchar_t* name);
     tk::ListView& CategoryList(int row);
     // The count of a category: its list's rows, or the items in the recycle bin.
     int CategoryCount(int row);
@@ -525,7 +528,7 @@ class TForm1 : public tk::Form {
     // Creation steps (Unit1_create.cpp).
     void readFolders();
     void createProgramFolders() const;
-    std::wstring loadCheckBoxSettings();
+    std::wstring loadCheckBoxesReturningAutoBackup();
     void fillTrayIconData();
     void loadTraySetting();
     void loadSplashSetting();

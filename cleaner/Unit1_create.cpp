@@ -1,8 +1,8 @@
 // Creation of the main window's state: folders, settings, tray record, results
 // list and ignore lists; and the page switch every page starts with.
 
+#include "cleaner/Categories.h"
 #include "cleaner/FileSystem.h"
-#include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/IgnoreLists.h"
 
 #include "registry/RegHelpers.h"
@@ -10,41 +10,9 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
-#include <cwchar>
-
-const std::array<ResultsRowInfo, ResultsRowCount> ResultsRows = {{
-    {L"Create Registry Backup", L"", nullptr, nullptr},
-    {L"Running While Startup", L"Registry", L"Startup", L"removesp"},
-    {L"Uninstaller Bugs", L"Registry", L"Uninstall", L"removeue"},
-    {L"Unused Extensions", L"Registry", L"FileExt", L"removefe"},
-    {L"Missing ActiveX and DLLs", L"Registry", L"ActiveX", L"removeax"},
-    {L"Help Files", L"Registry", L"helpfile", nullptr},
-    {L"Fonts Registration", L"Registry", L"fontreg", nullptr},
-    {L"Virtual Components", L"Registry", L"VirtualDevice", nullptr},
-    {L"Obsolete Software", L"Registry", L"Obsolete", L"removeos"},
-    {L"Recent Documents", L"Privacy Threats", L"Privacy", L"removepc"},
-    {L"Recycle Bin", L"Privacy Threats", L"recycle", L"removebin"},
-    {L"Temporary Files", L"Privacy Threats", L"temp_files", L"removetemp"},
-    {L"Clipboard", L"Privacy Threats", L"clip", L"removeclip"},
-    {L"Memory Dumps", L"Privacy Threats", L"dump", L"removedump"},
-    {L"Chkdsk Files", L"Privacy Threats", L"chk", L"removechk"},
-    {L"Log Files", L"Privacy Threats", L"log", L"removelog"},
-    {L"Cookies", L"Privacy Threats", L"Cookies", L"removeco"},
-    {L"History", L"Privacy Threats", L"history", L"removehis"},
-    {L"Temporary IE", L"Privacy Threats", L"tempie", L"removetempie"},
-    {L"Advanced Privacy Threats Analysis", L"Privacy Threats", L"advanced", L"removeadvanced"},
-    {L"Progressive Registry Analysis", L"Registry", L"Deep", L"removeda"},
-}};
-
-bool IsRegistryRow(int row) {
-    return std::wcscmp(ResultsRows[row].group, L"Registry") == 0;
-}
-
 namespace {
 
-constexpr int ObsoleteSoftwarePage = 4;
-constexpr int HelpFilesPage = 12;
+const wchar_t BackupRowCaption[] = L"Create Registry Backup";
 
 const wchar_t CurrentVersionKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
 
@@ -66,15 +34,15 @@ void ApplyToBox(const std::wstring& value, tk::CheckBox& box) {
 } // namespace
 
 void TForm1::FormCreate() {
-    AutoScanValue = ReadSetting(L"autoscan");
+    AutoScanValue = ReadSetting(SettingName::AutoScan);
     labeldeep->hide();
-    SelectAllState.fill(true);
-    SelectAllState[0] = false;
-    SelectAllState[ObsoleteSoftwarePage] = false;
-    SelectAllState[HelpFilesPage] = false;
+    SelectAllState.fill(false);
+    for (const Category& category : Categories)
+        if (category.sharedPageType != 0)
+            SelectAllState[category.sharedPageType] = !category.has(SelectAllStartsOff);
     readFolders();
     createProgramFolders();
-    const std::wstring autoBackup = loadCheckBoxSettings();
+    const std::wstring autoBackup = loadCheckBoxesReturningAutoBackup();
     fillTrayIconData();
     tk::app().guard([this] { loadTraySetting(); });
     tk::app().guard([this] { loadSplashSetting(); });
@@ -102,28 +70,28 @@ void TForm1::createProgramFolders() const {
 
 // Each value is applied on its own: a failing one is shown and the next follows.
 // Returns the stored "autobackup" text.
-std::wstring TForm1::loadCheckBoxSettings() {
+std::wstring TForm1::loadCheckBoxesReturningAutoBackup() {
     auto& app = tk::app();
     app.guard([this] {
-        const std::wstring value = ReadSetting(L"alwaysontop");
+        const std::wstring value = ReadSetting(SettingName::AlwaysOnTop);
         if (value == L"1" || value == L"0")
             setTopmost(value == L"1");
         ApplyToBox(value, *CBontop);
     });
     app.guard([this] {
-        const std::wstring value = ReadSetting(L"loadwithwin");
+        const std::wstring value = ReadSetting(SettingName::LoadWithWindows);
         ApplyToBox(value, *CBstartup);
         if (value == L"1")
             WriteStartupEntry();
         else if (value == L"0")
             DeleteStartupEntry();
     });
-    app.guard([this] { ApplyToBox(ReadSetting(L"autorepair"), *CBautorepair); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"autoclose"), *CBautoexit); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"playsounds"), *CBsound); });
-    const std::wstring autoBackup = ReadSetting(L"autobackup");
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::AutoRepair), *CBautorepair); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::AutoClose), *CBautoexit); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::PlaySounds), *CBsound); });
+    const std::wstring autoBackup = ReadSetting(SettingName::AutoBackup);
     app.guard([&] { ApplyToBox(autoBackup, *CBbackup); });
-    app.guard([this] { ApplyToBox(ReadSetting(L"taskbarstatus"), *CBtaskbar); });
+    app.guard([this] { ApplyToBox(ReadSetting(SettingName::TaskbarStatus), *CBtaskbar); });
     return autoBackup;
 }
 
@@ -139,7 +107,7 @@ void TForm1::fillTrayIconData() {
 }
 
 void TForm1::loadTraySetting() {
-    const std::wstring value = ReadSetting(L"trayminimize");
+    const std::wstring value = ReadSetting(SettingName::TrayMinimize);
     if (value != L"1" && value != L"0")
         return;
     ApplyToBox(value, *CBtraymin);
@@ -147,7 +115,7 @@ void TForm1::loadTraySetting() {
 }
 
 void TForm1::loadSplashSetting() {
-    ApplyToBox(ReadSetting(L"showsplash"), *CBsplash);
+    ApplyToBox(ReadSetting(SettingName::ShowSplash), *CBsplash);
 }
 
 void TForm1::showResultsPage() {
@@ -166,41 +134,40 @@ void TForm1::addResultsRows(const std::wstring& autoBackup) {
     lvall->addColumn(L"Scanned Items", 210);
     lvall->addColumn(L"Number of Errors", 100, tk::Alignment::Center);
     lvall->addColumn(L"Category", 100);
-    for (int row = 0; row < ResultsRowCount; ++row) {
+    tk::ListItem backup;
+    backup.caption = BackupRowCaption;
+    // Any other text (absent included) follows the box's designed state.
+    backup.checked = autoBackup == L"1" || (autoBackup != L"0" && CBbackup->checked());
+    backup.subItems = {L""};
+    lvall->addItem(std::move(backup));
+    for (const Category& category : Categories) {
         tk::ListItem item;
-        item.caption = ResultsRows[row].caption;
-        if (row == BackupRow) {
-            // Any other text (absent included) follows the box's designed state.
-            item.checked = autoBackup == L"1" || (autoBackup != L"0" && CBbackup->checked());
-            item.subItems = {L""};
-        } else {
-            item.checked = row != ProgressiveRow;
-            item.subItems = {L"0", ResultsRows[row].group};
-        }
+        item.caption = category.caption;
+        item.checked = !category.has(StartsUnchecked);
+        item.subItems = {L"0", KindText(category.kind)};
         lvall->addItem(std::move(item));
     }
 }
 
 void TForm1::setIgnoredColumns() {
-    for (tk::ListView* list : {lvignoredsp.get(), lvignoredue.get(), lvignoredpc.get(),
-                               lvignoredfe.get(), lvignoredax.get(), lvignoredda.get()}) {
-        list->clearColumns();
-        list->addColumn(L"Ignored Value", 180);
-        list->addColumn(L"Error Location", 260);
+    for (const Category& category : Categories) {
+        if (!category.ignored.list)
+            continue;
+        tk::ListView& list = *(this->*category.ignored.list);
+        list.clearColumns();
+        list.addColumn(L"Ignored Value", 180);
+        list.addColumn(L"Error Location", 260);
     }
 }
 
 // A file that cannot be read is shown and the next file follows.
 void TForm1::loadIgnoreLists() {
-    const std::pair<const wchar_t*, tk::ListView*> files[] = {
-        {L"Datasp.dat", lvignoredsp.get()}, {L"Dataue.dat", lvignoredue.get()},
-        {L"Datapc.dat", lvignoredpc.get()}, {L"Datafe.dat", lvignoredfe.get()},
-        {L"Dataax.dat", lvignoredax.get()},
-    };
-    for (const auto& file : files)
-        tk::app().guard([&] {
-            LoadIgnoreList(ProgramFilesDir + L"\\Tidecrest\\" + file.first, *file.second, ListBox1);
-        });
+    for (const Category& category : Categories)
+        if (category.ignored.fileName)
+            tk::app().guard([&] {
+                LoadIgnoreList(IgnoreFilePath(*this, category), *(this->*category.ignored.list),
+                               ListBox1);
+            });
 }
 
 void TForm1::HiddenLV() {

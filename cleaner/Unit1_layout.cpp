@@ -1,16 +1,13 @@
 // The main window's controls, created from tables, and the binding of their
 // events to the handlers.
 
-#include "cleaner/Unit1.h"
-
+#include "cleaner/Categories.h"
 #include "cleaner/Pictures.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
-
-using Handler = void (TForm1::*)();
-template <class T> using Member = std::unique_ptr<T> TForm1::*;
 
 struct Bounds {
     int x, y, width, height;
@@ -88,47 +85,6 @@ tk::ListView& MakeList(TForm1& form, Member<tk::ListView> member, tk::Control& p
     return list;
 }
 
-const Member<tk::ListView> CategoryLists[] = {
-    &TForm1::LV,    &TForm1::LV2,    &TForm1::lvsp,       &TForm1::lvue,   &TForm1::lvpc,
-    &TForm1::lvfe,  &TForm1::lvax,   &TForm1::lvvd,       &TForm1::lvco,   &TForm1::lvhis,
-    &TForm1::lvdel, &TForm1::lvbin,  &TForm1::lvadvanced, &TForm1::lvclip, &TForm1::lvdump,
-    &TForm1::lvchk, &TForm1::lvlog,  &TForm1::lvtempie,   &TForm1::lvfont, &TForm1::lvhelp,
-    &TForm1::lvos,  &TForm1::LVback,
-};
-
-// The four buttons under a category page: select-all, ignore, remove checked, refresh.
-struct PageButtonRow {
-    Member<ctl::TGradButton> selectAll;
-    Handler selectAllClick;
-    Member<ctl::TFlatButton> ignore;
-    Handler ignoreClick;
-    Member<ctl::TGradButton> remove;
-    Handler removeClick;
-    Member<ctl::TGradButton> refresh;
-    Handler refreshClick;
-};
-
-const PageButtonRow PageButtonRows[] = {
-    {&TForm1::OBsp1, &TForm1::OBsp1Click, &TForm1::OBsp2, &TForm1::OBsp2Click, &TForm1::OBsp3,
-     &TForm1::OBsp3Click, &TForm1::OBsp4, &TForm1::OBsp4Click},
-    {&TForm1::OBue1, &TForm1::OBue1Click, &TForm1::obue2, &TForm1::obue2Click, &TForm1::OBue3,
-     &TForm1::OBue3Click, &TForm1::OBue4, &TForm1::OBue4Click},
-    {&TForm1::OBpc1, &TForm1::OBpc1Click, &TForm1::obpc2, &TForm1::obpc2Click, &TForm1::OBpc3,
-     &TForm1::OBpc3Click, &TForm1::OBpc4, &TForm1::OBpc4Click},
-    {&TForm1::OBfe1, &TForm1::OBfe1Click, &TForm1::obfe2, &TForm1::obfe2Click, &TForm1::OBfe3,
-     &TForm1::OBfe3Click, &TForm1::OBfe4, &TForm1::OBfe4Click},
-    {&TForm1::OBax1, &TForm1::OBax1Click, &TForm1::obax2, &TForm1::obax2Click, &TForm1::OBax3,
-     &TForm1::OBax3Click, &TForm1::OBax4, &TForm1::OBax4Click},
-    {&TForm1::OBda1, &TForm1::OBda1Click, &TForm1::OBda2, nullptr, &TForm1::OBda3,
-     &TForm1::OBda3Click, &TForm1::OBda4, &TForm1::OBda4Click},
-    {&TForm1::OBvd1, nullptr, &TForm1::obvd2, nullptr, &TForm1::OBvd3, nullptr, &TForm1::OBvd4,
-     &TForm1::OBvd4Click},
-    {&TForm1::OBco1, &TForm1::OBco1Click, &TForm1::obco2, nullptr, &TForm1::OBco3,
-     &TForm1::OBco3Click, &TForm1::OBco4, &TForm1::OBco4Click},
-    {&TForm1::OBhis1, &TForm1::OBhis1Click, &TForm1::obhis2, nullptr, &TForm1::OBhis3,
-     &TForm1::OBhis3Click, &TForm1::OBhis4, &TForm1::OBhis4Click},
-};
-
 struct IgnoredPage {
     const wchar_t* caption;
     Member<tk::ListView> list;
@@ -197,35 +153,11 @@ struct MenuEntry {
     Handler click;
 };
 
-const MenuEntry RegistryPages[] = {
-    {L"Running While Startup", &TForm1::RunningWhileStartup1Click},
-    {L"Uninstaller Bugs", &TForm1::UninstallerBugs1Click},
-    {L"Unused Extensions", &TForm1::UnusedExtensions1Click},
-    {L"Missing ActiveX and DLLs", &TForm1::MissingActiveXandDLLs1Click},
-    {L"Help Files", &TForm1::H1Click},
-    {L"Fonts Registration", &TForm1::FontsRegistra1Click},
-    {L"Virtual Components", &TForm1::VirtualComponent1Click},
-    {L"Obsolete Software", &TForm1::ObseleteSoftware1Click},
-    {L"Progressive Registry Analysis", &TForm1::ProgressiveClick},
-};
-
-const MenuEntry PrivacyPages[] = {
-    {L"Recent Documents", &TForm1::RecentDocuments2Click},
-    {L"Recycle Bin", &TForm1::RecycleBin2Click},
-    {L"Temporary Files", &TForm1::emporaryFiles1Click},
-    {L"Clipboard", &TForm1::Clipboard1Click},
-    {L"Memory Dumps", &TForm1::MemoryDumps1Click},
-    {L"Chkdsk Files", &TForm1::ChkdskFiles2Click},
-    {L"Log Files", &TForm1::LogFiles2Click},
-    {L"Cookies", &TForm1::Cookies1Click},
-    {L"History", &TForm1::History1Click},
-    {L"Temporary IE", &TForm1::emporaryIE1Click},
-    {L"Advanced Privacy Threats Analysis", &TForm1::AdvancedAnalysis1Click},
-};
-
-void AddEntries(TForm1& form, tk::PopupMenu& menu, const MenuEntry* first, const MenuEntry* last) {
-    for (const MenuEntry* entry = first; entry != last; ++entry)
-        menu.addItem(entry->caption, [&form, click = entry->click] { (form.*click)(); });
+// The page menu of each kind lists its categories in row order.
+void AddPageEntries(TForm1& form, tk::PopupMenu& menu, CategoryKind kind) {
+    for (const Category& category : Categories)
+        if (category.kind == kind)
+            menu.addItem(category.caption, [&form, open = category.openPage] { (form.*open)(); });
 }
 
 // Items of the category bar and their handlers, in the order shown.
@@ -243,54 +175,6 @@ const BarCategory BarCategories[] = {
       {L" Backups", &TForm1::CB1Categories1Items0Click},
       {L" About", &TForm1::CB1Categories1Items1Click},
       {L" Settings", &TForm1::CB1Categories1Items2Click}}},
-};
-
-// An action whose category is not built yet has no handler.
-struct ActionEntry {
-    const wchar_t* name;
-    Handler execute;
-};
-
-const ActionEntry Actions[] = {
-    {L"Startup", &TForm1::StartupExecute},
-    {L"Uninstall", &TForm1::UninstallExecute},
-    {L"FileExt", &TForm1::FileExtExecute},
-    {L"ActiveX", &TForm1::ActiveXExecute},
-    {L"helpfile", &TForm1::helpfileExecute},
-    {L"fontreg", &TForm1::fontregExecute},
-    {L"VirtualDevice", &TForm1::VirtualDeviceExecute},
-    {L"Obsolete", &TForm1::ObsoleteExecute},
-    {L"Privacy", &TForm1::PrivacyExecute},
-    {L"recycle", &TForm1::recycleExecute},
-    {L"temp_files", &TForm1::temp_filesExecute},
-    {L"clip", &TForm1::clipExecute},
-    {L"dump", &TForm1::dumpExecute},
-    {L"chk", &TForm1::chkExecute},
-    {L"log", &TForm1::logExecute},
-    {L"Cookies", &TForm1::CookiesExecute},
-    {L"history", &TForm1::historyExecute},
-    {L"tempie", &TForm1::tempieExecute},
-    {L"advanced", &TForm1::advancedExecute},
-    {L"Deep", &TForm1::DeepExecute},
-    {L"removesp", &TForm1::removespExecute},
-    {L"removeue", &TForm1::removeueExecute},
-    {L"removefe", &TForm1::removefeExecute},
-    {L"removeax", &TForm1::removeaxExecute},
-    {L"removeos", &TForm1::removeosExecute},
-    {L"removepc", &TForm1::removepcExecute},
-    {L"removebin", &TForm1::removebinExecute},
-    {L"removetemp", &TForm1::removetempExecute},
-    {L"removeclip", &TForm1::removeclipExecute},
-    {L"removedump", &TForm1::removedumpExecute},
-    {L"removechk", &TForm1::removechkExecute},
-    {L"removelog", &TForm1::removelogExecute},
-    {L"removeco", &TForm1::removecoExecute},
-    {L"removehis", &TForm1::removehisExecute},
-    {L"removetempie", &TForm1::removetempieExecute},
-    {L"removeadvanced", &TForm1::removeadvancedExecute},
-    {L"removeda", &TForm1::removedaExecute},
-    {L"backupreg", &TForm1::backupregExecute},
-    {L"optimize", &TForm1::optimizeExecute},
 };
 
 // Fixed texts of the Registry Optimizer page.
@@ -418,35 +302,40 @@ void TForm1::createResultsPage() {
 }
 
 void TForm1::createCategoryLists() {
-    for (const Member<tk::ListView> list : CategoryLists)
-        MakeList(*this, list, *Panel10, PageBounds, true);
-    LVback->hide();
+    MakeList(*this, &TForm1::LV, *Panel10, PageBounds, true);
+    for (const Category& category : Categories)
+        MakeList(*this, category.list, *Panel10, PageBounds, true);
+    MakeList(*this, &TForm1::LVback, *Panel10, PageBounds, true).hide();
 }
 
+// Each set once: twelve categories share one.
 void TForm1::createPageButtons() {
     constexpr int Width = 132;
     constexpr int Pitch = 138;
-    for (const PageButtonRow& row : PageButtonRows) {
+    for (const Category& category : Categories) {
+        const PageButtonSet& set = category.buttons;
+        if (this->*set.selectAll)
+            continue;
         MakeGradButton(*this, *PanelWork,
-                       {row.selectAll,
+                       {set.selectAll,
                         L"Unselect All",
                         {8, ButtonRowY, Width, ButtonHeight},
-                        row.selectAllClick});
+                        set.selectAllClick});
         MakeFlatButton(*this, *PanelWork,
-                       {row.ignore,
+                       {set.ignore,
                         L"Ignore Items",
                         {8 + Pitch, ButtonRowY, Width, ButtonHeight},
-                        row.ignoreClick});
+                        set.ignoreClick});
         MakeGradButton(*this, *PanelWork,
-                       {row.remove,
+                       {set.remove,
                         L"Remove Checked Items",
                         {8 + 2 * Pitch, ButtonRowY, Width, ButtonHeight},
-                        row.removeClick});
+                        set.removeClick});
         MakeGradButton(*this, *PanelWork,
-                       {row.refresh,
+                       {set.refresh,
                         L"Refresh",
                         {8 + 3 * Pitch, ButtonRowY, Width, ButtonHeight},
-                        row.refreshClick});
+                        set.refreshClick});
     }
 }
 
@@ -567,8 +456,8 @@ void TForm1::createOptimizerPage() {
 }
 
 void TForm1::createMenusAndTimers() {
-    AddEntries(*this, pabregistry, std::begin(RegistryPages), std::end(RegistryPages));
-    AddEntries(*this, pabprivacy, std::begin(PrivacyPages), std::end(PrivacyPages));
+    AddPageEntries(*this, pabregistry, CategoryKind::Registry);
+    AddPageEntries(*this, pabprivacy, CategoryKind::PrivacyThreats);
     PopupMenu1.addItem(L"Show Window", [this] { ShowWindow1Click(); });
     PopupMenu1.addSeparator();
     PopupMenu1.addItem(L"Exit Tidecrest", [this] { Exit1Click(); });
@@ -578,10 +467,11 @@ void TForm1::createMenusAndTimers() {
 }
 
 void TForm1::createActions() {
-    for (const ActionEntry& entry : Actions) {
-        tk::Action& action = ActionManager1.add(entry.name);
-        if (entry.execute)
-            action.onExecute = [this, execute = entry.execute] { (this->*execute)(); };
+    for (const Category& category : Categories) {
+        CategoryActions& actions = ActionManager1[category.row];
+        actions.scan = [this, scan = category.scan] { (this->*scan)(); };
+        if (category.remove)
+            actions.remove = [this, remove = category.remove] { (this->*remove)(); };
     }
 }
 
@@ -607,95 +497,21 @@ void TForm1::bindWindowEvents() {
     };
 }
 
+// The other pages' controls, then every category's list and buttons (a shared set once).
 std::vector<tk::Control*> TForm1::pageControls() const {
-    return {
-        // Lists.
-        LV.get(),
-        LV2.get(),
-        lvsp.get(),
-        lvue.get(),
-        lvpc.get(),
-        lvfe.get(),
-        lvax.get(),
-        lvall.get(),
-        lvvd.get(),
-        lvco.get(),
-        lvhis.get(),
-        lvdel.get(),
-        lvbin.get(),
-        lvadvanced.get(),
-        lvclip.get(),
-        lvdump.get(),
-        lvchk.get(),
-        lvlog.get(),
-        lvtempie.get(),
-        lvfont.get(),
-        lvhelp.get(),
-        lvos.get(),
-        // Results page buttons.
-        OBall1.get(),
-        OBall2.get(),
-        OBall3.get(),
-        OBall4.get(),
-        // Category page buttons.
-        OBsp1.get(),
-        OBsp2.get(),
-        OBsp3.get(),
-        OBsp4.get(),
-        OBue1.get(),
-        obue2.get(),
-        OBue3.get(),
-        OBue4.get(),
-        OBpc1.get(),
-        obpc2.get(),
-        OBpc3.get(),
-        OBpc4.get(),
-        OBfe1.get(),
-        obfe2.get(),
-        OBfe3.get(),
-        OBfe4.get(),
-        OBax1.get(),
-        obax2.get(),
-        OBax3.get(),
-        OBax4.get(),
-        OBda1.get(),
-        OBda2.get(),
-        OBda3.get(),
-        OBda4.get(),
-        OBvd1.get(),
-        obvd2.get(),
-        OBvd3.get(),
-        OBvd4.get(),
-        OBco1.get(),
-        obco2.get(),
-        OBco3.get(),
-        OBco4.get(),
-        OBhis1.get(),
-        obhis2.get(),
-        OBhis3.get(),
-        OBhis4.get(),
-        // Ignored items.
-        pcignored.get(),
-        obremoveignoredsp.get(),
-        obremoveignoredue.get(),
-        obremoveignoredpc.get(),
-        obremoveignoredfe.get(),
-        obremoveignoredax.get(),
-        // About page buttons.
-        OBhomepage.get(),
-        OBproupdate.get(),
-        // Indicators.
-        Oberror.get(),
-        obpriv.get(),
-        obmainerror.get(),
-        // Other pages.
-        paneloption.get(),
-        Panelabout.get(),
-        LVbackup.get(),
-        OBbackup.get(),
-        OBrestorebackup.get(),
-        OBdeletebackup.get(),
-        OBoptimize.get(),
-        Panel4.get(),
-    };
+    std::vector<tk::Control*> controls = {
+        LV.get(),          lvall.get(),           OBall1.get(),
+        OBall2.get(),      OBall3.get(),          OBall4.get(),
+        pcignored.get(),   OBhomepage.get(),      OBproupdate.get(),
+        Oberror.get(),     obpriv.get(),          obmainerror.get(),
+        paneloption.get(), Panelabout.get(),      LVbackup.get(),
+        OBbackup.get(),    OBrestorebackup.get(), OBdeletebackup.get(),
+        OBoptimize.get(),  Panel4.get()};
+    for (const RemoveIgnoredButton& entry : RemoveIgnoredButtons)
+        controls.push_back((this->*entry.button).get());
+    for (const Category& category : Categories)
+        for (tk::Control* control : CategoryPageControls(*this, category))
+            if (std::find(controls.begin(), controls.end(), control) == controls.end())
+                controls.push_back(control);
+    return controls;
 }

@@ -1,7 +1,7 @@
 // Moving around the main window: the category bar's menus, a results row's
 // page, the tray icon and its menu, the flashing indicators, the About page and
 // the maker's web pages.
-#include "cleaner/Unit1.h"
+#include "cleaner/Categories.h"
 
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
@@ -34,9 +34,9 @@ void PopupCategoryMenu(TForm1& form, tk::PopupMenu& menu, int top) {
 
 // The results row with this caption (1 to 20), or 0.
 int CategoryRowOf(const std::wstring& caption) {
-    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row)
-        if (caption == ResultsRows[row].caption)
-            return row;
+    for (const Category& category : Categories)
+        if (caption == category.caption)
+            return category.row;
     return 0;
 }
 

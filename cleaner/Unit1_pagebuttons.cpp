@@ -1,49 +1,26 @@
 // The buttons under the category pages: select or unselect all, remove the
 // checked findings, refresh. The shared set acts on the page of PrivacyPageType.
-#include "cleaner/Unit1.h"
+#include "cleaner/Categories.h"
 
 #include "toolkit/Application.h"
 
-#include <iterator>
-
 namespace {
 
-// Status texts around a page's remove action.
-struct Removal {
-    const wchar_t* removingText;
-    const wchar_t* removedText;
-};
-
-// Removals of the shared buttons, by PrivacyPageType 1 to 10; the fonts and help
-// pages (11 and 12) have none.
-const Removal SharedRemovals[] = {
-    {L"  Status : Repairing History", L"  Status : Repaired History"},
-    {L"  Status : Repairing Temporary Files", L"  Status : Repaired Temporary files"},
-    {L"  Status : Repairing Recycle Bin", L"  Status : Repaired Recycle Bin"},
-    {L"  Status : Repairing Obsolete Software", L"  Status : Repaired Obsolete Software"},
-    {L"  Status : Repairing Clipboard", L"  Status : Repaired Clipboard"},
-    {L"  Status : Repairing Memory Dump", L"  Status : Repaired Memory Dump"},
-    {L"  Status : Repairing Chkdsk Files", L"  Status : Repaired Chkdsk Files"},
-    {L"  Status : Repairing Log Files", L"  Status : Repaired Log Files"},
-    {L"  Status : Repairing Temporary IE", L"  Status : Repaired Temporary IE"},
-    {L"  Status : Repairing Privacy Threats", L"  Status : Repaired Privacy Threats"},
-};
-
-constexpr int SharedRemovalCount = static_cast<int>(std::size(SharedRemovals));
-
 // Removes the checked findings of a results row's category, then shows the count
-// left on the page, in the words the page opened with, and in the results row.
-void RemoveChecked(TForm1& form, int row, const Removal& removal) {
+// left on the page, in the words the page opened with, and in the results row. A
+// category without a remove action leaves all as it is.
+void RemoveChecked(TForm1& form, int row) {
     const TForm1::FlowGuard flow(form);
-    tk::Action* remove = form.BuiltAction(ResultsRows[row].removeAction);
+    const auto& remove = form.ActionManager1[row].remove;
     if (!flow.acquired() || !remove)
         return;
-    form.statustext->setCaption(removal.removingText);
+    const StatusTexts& texts = CategoryOf(row).page;
+    form.statustext->setCaption(texts.repairing);
     tk::app().processMessages();
     form.ActionStatus.clear();
-    remove->execute();
+    remove();
     form.ShowPageCount(row, !IsRegistryRow(row));
-    form.statustext->setCaption(form.ActionStatus.empty() ? removal.removedText
+    form.statustext->setCaption(form.ActionStatus.empty() ? texts.repaired
                                                           : L"Status : " + form.ActionStatus);
 }
 
@@ -80,40 +57,31 @@ void TForm1::OBco1Click() {
 }
 
 void TForm1::OBsp3Click() {
-    RemoveChecked(*this, StartupRow,
-                  {L"Status : Repairing Startup Programs", L"Status : Repaired Startup Programs"});
+    RemoveChecked(*this, StartupRow);
 }
 
 void TForm1::OBue3Click() {
-    RemoveChecked(*this, UninstallRow,
-                  {L"Status : Repairing Uninstalls", L"Status : Repaired Uninstalls"});
+    RemoveChecked(*this, UninstallRow);
 }
 
 void TForm1::OBfe3Click() {
-    RemoveChecked(
-        *this, ExtensionsRow,
-        {L"Status : Repairing File Associations", L"Status : Repaired File Associations"});
+    RemoveChecked(*this, ExtensionsRow);
 }
 
 void TForm1::OBax3Click() {
-    RemoveChecked(*this, ActiveXRow,
-                  {L"Status : Repairing DLLs/ActiveX", L"Status : Repaired DLLs/ActiveX"});
+    RemoveChecked(*this, ActiveXRow);
 }
 
 void TForm1::OBpc3Click() {
-    RemoveChecked(*this, DocumentsRow,
-                  {L"Status : Repairing Recent Documents", L"Status : Repaired Recent Documents"});
+    RemoveChecked(*this, DocumentsRow);
 }
 
 void TForm1::OBco3Click() {
-    RemoveChecked(*this, CookiesRow,
-                  {L"  Status : Repairing Cookies", L"  Status : Repaired Cookies"});
+    RemoveChecked(*this, CookiesRow);
 }
 
 void TForm1::OBda3Click() {
-    RemoveChecked(
-        *this, ProgressiveRow,
-        {L"Status : Repairing Invalid Filepaths ", L"Status : Repaired Invalid Filepaths"});
+    RemoveChecked(*this, ProgressiveRow);
 }
 
 void TForm1::OBsp4Click() {
@@ -148,8 +116,9 @@ void TForm1::OBhis1Click() {
 }
 
 void TForm1::OBhis3Click() {
-    if (PrivacyPageType >= 1 && PrivacyPageType <= SharedRemovalCount)
-        RemoveChecked(*this, SharedPageRow(PrivacyPageType), SharedRemovals[PrivacyPageType - 1]);
+    const int row = SharedPageRow(PrivacyPageType);
+    if (row != 0)
+        RemoveChecked(*this, row);
 }
 
 void TForm1::OBhis4Click() {

@@ -1,63 +1,12 @@
 // The results page: scan all, repair all, select all and "Back to Main Menu".
-#include "cleaner/Unit1.h"
+#include "cleaner/Categories.h"
 
 #include "toolkit/Application.h"
 
 #include <cwchar>
+#include <vector>
 
 namespace {
-
-// What a category row says while it runs; the texts follow "Status : ".
-struct CategoryRow {
-    const wchar_t* scanningText;
-    const wchar_t* scannedText;
-    const wchar_t* repairingText;
-    const wchar_t* repairedText;
-};
-
-// Rows 1 to 20.
-const CategoryRow CategoryRows[] = {
-    {L"Scanning Startup Programs", L"Scanned Startup Programs", L"Repairing Startup Programs",
-     L"Repaired Startup Programs"},
-    {L"Scanning Uninstaller Bugs", L"Scanned Uninstaller Bugs", L"Repairing Uninstaller Bugs",
-     L"Repaired Uninstaller Bugs"},
-    {L"Scanning Unused Extensions", L"Scanned Unused Extensions", L"Repairing Unused Extensions",
-     L"Repaired Unused Extensions"},
-    {L"Scanning ActiveX and DLLs", L"Scanned ActiveX and DLLs",
-     L"Repairing Missing ActiveX and DLLs", L"Repaired Missing ActiveX and DLLs"},
-    {L"Scanning Help Files", L"Scanned Help Files", L"Repairing Help Files",
-     L"Repaired Help Files"},
-    {L"Scanning Fonts Registration", L"Scanned Fonts Registration", L"Repairing Fonts Registration",
-     L"Repaired Fonts Registration"},
-    {L"Scanning Virtual Components", L"Scanned Virtual Components", L"Repairing Virtual Components",
-     L"Repaired Virtual Components"},
-    {L"Scanning Obsolete Software", L"Scanned Obsolete Software", L"Repairing Obsolete Software",
-     L"Repaired Obsolete Software"},
-    {L"Scanning Recent Documents", L"Scanned Recent Documents", L"Repairing Recent Documents",
-     L"Repaired Recent Documents"},
-    {L"Scanning Recycle Bin", L"Scanned Recycle Bin", L"Repairing Recycle Bin",
-     L"Repaired Recycle Bin"},
-    {L"Scanning Temporary Files", L"Scanned Temporary Files", L"Repairing Temporary Files",
-     L"Repaired Temporary Files"},
-    {L"Scanning Clipboard", L"Scanned Clipboard", L"Repairing Clipboard", L"Repaired Clipboard"},
-    {L"Scanning Memory Dumps", L"Scanned Memory Dumps", L"Repairing Memory Dumps",
-     L"Repaired Memory Dumps"},
-    {L"Scanning Chkdsk Files", L"Scanned Chkdsk Files", L"Repairing Chkdsk Files",
-     L"Repaired Chkdsk Files"},
-    {L"Scanning Log Files", L"Scanned Log Files", L"Repairing Log Files", L"Repaired Log Files"},
-    {L"Scanning Cookies", L"Scanned Cookies", L"Repairing Cookies", L"Repaired Cookies"},
-    {L"Scanning History", L"Scanned History", L"Repairing History", L"Repaired History"},
-    {L"Scanning Temporary IE", L"Scanned Temporary IE", L"Repairing Temporary IE",
-     L"Repaired Temporary IE"},
-    {L"Advanced Privacy Threats Analyzing", L"Advanced Analyzing Completed",
-     L"Repairing Privacy Threats", L"Repaired Privacy Threats"},
-    {L"Progressive Registry Analyzing", L"Progressive Analyzing Completed", L"Repairing Registry",
-     L"Repaired Registry"},
-};
-
-const CategoryRow& RowInfo(int row) {
-    return CategoryRows[row - FirstCategoryRow];
-}
 
 void SetStatus(TForm1& form, const std::wstring& step) {
     form.statustext->setCaption(L"Status : " + step);
@@ -95,37 +44,48 @@ void RecountRows(TForm1& form) {
 }
 
 void ScanRow(TForm1& form, int row) {
-    tk::Action* scan = form.BuiltAction(ResultsRows[row].scanAction);
-    if (!scan)
-        return;
-    const CategoryRow& info = RowInfo(row);
-    SetStatus(form, info.scanningText);
+    const Category& category = CategoryOf(row);
+    SetStatus(form, category.results.scanning);
     tk::app().processMessages();
-    scan->execute();
+    form.ActionManager1[row].scan();
     form.CategoryScanned[row] = true;
-    const bool countsNothing = row == HelpFilesRow || row == FontsRow;
-    SetCount(form, row, countsNothing ? 0 : form.LastFoundCount);
-    SetStatus(form, info.scannedText);
+    SetCount(form, row, category.has(ScanAllCountsZero) ? 0 : form.LastFoundCount);
+    SetStatus(form, category.results.scanned);
 }
 
 // Repairs one row; returns what its remove action asked the status line to say.
 std::wstring RepairRow(TForm1& form, int row) {
-    const wchar_t* removeAction = ResultsRows[row].removeAction;
-    tk::Action* remove = form.BuiltAction(removeAction);
-    if (removeAction && !remove)
-        return {};
-    const CategoryRow& info = RowInfo(row);
-    SetStatus(form, info.repairingText);
+    const StatusTexts& texts = CategoryOf(row).results;
+    SetStatus(form, texts.repairing);
     tk::app().processMessages();
     form.ActionStatus.clear();
-    if (remove) {
-        remove->execute();
+    if (const auto& remove = form.ActionManager1[row].remove) {
+        remove();
         SetCount(form, row, form.LastFoundCount);
     } else {
         SetCount(form, row, form.CategoryList(row).count());
     }
-    SetStatus(form, form.ActionStatus.empty() ? info.repairedText : form.ActionStatus);
+    SetStatus(form, form.ActionStatus.empty() ? texts.repaired : form.ActionStatus);
     return form.ActionStatus;
+}
+
+// What a removal left undone, and the row of its category.
+struct RepairNote {
+    int row;
+    std::wstring text;
+};
+
+// What a removal left undone says more than "Repair Complete". The line has room for one
+// note; of several, it names the categories left as they were.
+std::wstring RepairEndText(const std::vector<RepairNote>& notes) {
+    if (notes.empty())
+        return L"Repair Complete";
+    if (notes.size() == 1)
+        return notes.front().text;
+    std::wstring text = L"Not cleared: ";
+    for (std::size_t index = 0; index < notes.size(); ++index)
+        text.append(index == 0 ? L"" : L", ").append(CategoryOf(notes[index].row).caption);
+    return text;
 }
 
 // Backs up the registry when row 0 asks for it; false when the backup failed.
@@ -152,17 +112,15 @@ void RepairAll(TForm1& form) {
         ShowTotals(form);
         return;
     }
-    // What a removal left undone says more than "Repair Complete", and the line has room
-    // for one such note.
-    std::wstring notes;
+    std::vector<RepairNote> notes;
     for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row) {
-        const std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
+        std::wstring note = form.lvall->checked(row) ? RepairRow(form, row) : L"";
         if (!note.empty())
-            notes += (notes.empty() ? L"" : L"; ") + note;
+            notes.push_back({row, std::move(note)});
     }
-    SetStatus(form, notes.empty() ? L"Repair Complete" : notes);
+    SetStatus(form, RepairEndText(notes));
     ShowTotals(form);
-    if (ReadSetting(L"autoclose") == L"1")
+    if (ReadSetting(SettingName::AutoClose) == L"1")
         tk::app().terminate();
 }
 
@@ -178,7 +136,7 @@ void ScanAll(TForm1& form) {
             ScanRow(form, row);
     SetStatus(form, L"Complete Scan Your PC");
     ShowTotals(form);
-    const std::wstring autoRepair = ReadSetting(L"autorepair");
+    const std::wstring autoRepair = ReadSetting(SettingName::AutoRepair);
     tk::app().processMessages();
     if (autoRepair == L"1")
         RepairAll(form);
@@ -212,7 +170,7 @@ void TForm1::OBall1Click() {
 
 void TForm1::OBscanpcClick() {
     showResultsPage();
-    const std::wstring autoBackup = ReadSetting(L"autobackup");
+    const std::wstring autoBackup = ReadSetting(SettingName::AutoBackup);
     if (autoBackup == L"1" || autoBackup == L"0")
         lvall->setChecked(BackupRow, autoBackup == L"1");
     RecountRows(*this);

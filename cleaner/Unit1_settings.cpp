@@ -42,11 +42,11 @@ void DeleteStartupEntry() {
 
 void TForm1::CBontopClick() {
     setTopmost(CBontop->checked());
-    WriteSetting(L"alwaysontop", CBontop->checked());
+    WriteSetting(SettingName::AlwaysOnTop, CBontop->checked());
 }
 
 void TForm1::CBstartupClick() {
-    WriteSetting(L"loadwithwin", CBstartup->checked());
+    WriteSetting(SettingName::LoadWithWindows, CBstartup->checked());
     if (CBstartup->checked())
         WriteStartupEntry();
     else
@@ -54,32 +54,32 @@ void TForm1::CBstartupClick() {
 }
 
 void TForm1::CBautorepairClick() {
-    WriteSetting(L"autorepair", CBautorepair->checked());
+    WriteSetting(SettingName::AutoRepair, CBautorepair->checked());
 }
 
 void TForm1::CBautoexitClick() {
-    WriteSetting(L"autoclose", CBautoexit->checked());
+    WriteSetting(SettingName::AutoClose, CBautoexit->checked());
 }
 
 void TForm1::CBsoundClick() {
-    WriteSetting(L"playsounds", CBsound->checked());
+    WriteSetting(SettingName::PlaySounds, CBsound->checked());
 }
 
 void TForm1::CBbackupClick() {
-    WriteSetting(L"autobackup", CBbackup->checked());
+    WriteSetting(SettingName::AutoBackup, CBbackup->checked());
 }
 
 void TForm1::CBtaskbarClick() {
-    WriteSetting(L"taskbarstatus", CBtaskbar->checked());
+    WriteSetting(SettingName::TaskbarStatus, CBtaskbar->checked());
 }
 
 void TForm1::CBtrayminClick() {
-    WriteSetting(L"trayminimize", CBtraymin->checked());
+    WriteSetting(SettingName::TrayMinimize, CBtraymin->checked());
     applyTrayIcon(CBtraymin->checked());
 }
 
 void TForm1::CBsplashClick() {
-    WriteSetting(L"showsplash", CBsplash->checked());
+    WriteSetting(SettingName::ShowSplash, CBsplash->checked());
 }
 
 // The tray icon and the box that only matters while it is shown.
@@ -94,12 +94,12 @@ void TForm1::CB1Categories1Items2Click() {
 }
 
 void TForm1::FormClose() {
-    WriteSetting(L"autoscan", false);
+    WriteSetting(SettingName::AutoScan, false);
 }
 
 void TForm1::FormDestroy() {
     Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
-    const std::wstring loadWithWindows = ReadSetting(L"loadwithwin");
+    const std::wstring loadWithWindows = ReadSetting(SettingName::LoadWithWindows);
     if (loadWithWindows == L"1") {
         CBstartup->setChecked(true);
         WriteStartupEntry();

@@ -31,7 +31,7 @@ TForm2::TForm2() : tk::Form(L"Tidewell", SplashWidth, SplashHeight) {
 }
 
 void TForm2::FormCreate() {
-    const std::wstring value = ReadSetting(L"showsplash");
+    const std::wstring value = ReadSetting(SettingName::ShowSplash);
     if (value == L"1")
         ShowSplashFlag = true;
     else if (value == L"0")

@@ -13,8 +13,7 @@ using RegValue = std::variant<std::wstring, long long>;
 // creates. Case-sensitive.
 std::wstring RemoveText(const std::wstring& pattern, const std::wstring& text);
 
-// Splits the text at every delimiter into the list, each field with one blank in front. A
-// delimiter adds its field even when empty; an empty last field is dropped.
+// A blank or a tab.
 inline bool IsBlank(wchar_t character) {
     return character == L' ' || character == L'\t';
 }
@@ -22,6 +21,8 @@ inline bool IsBlank(wchar_t character) {
 // The text without the blanks and tabs at its start and end.
 std::wstring Trimmed(const std::wstring& text);
 
+// Splits the text at every delimiter into the list, each field with one blank in front. A
+// delimiter adds its field even when empty; an empty last field is dropped.
 void SplitText(const std::wstring& text, wchar_t delimiter, std::vector<std::wstring>& list);
 
 // Writes one value under root\key, creating the key. Kind Unknown keeps the kind of the

@@ -125,8 +125,7 @@ TForm1::RemoveOutcome DeleteTrace(const tk::ListItem& row) {
     registry.SetRootKey(root);
     if (!registry.OpenKey(L"\\" + path, false))
         return Outcome::NoLongerFound;
-    registry.DeleteValue(row.caption);
-    return registry.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
+    return RemoveValueFinding(registry, row.caption);
 }
 
 } // namespace

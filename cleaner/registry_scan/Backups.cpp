@@ -294,7 +294,7 @@ void TForm1::backupregExecute() {
 void TForm1::OBbackupClick() {
     const FlowGuard flow(*this);
     if (flow.acquired())
-        ActionManager1.execute(L"backupreg");
+        backupregExecute();
 }
 
 void TForm1::CB1Categories1Items0Click() {
@@ -313,7 +313,7 @@ void TForm1::OBrestorebackupClick() {
             setTopmost(false);
             return ImportBackup(BackupsFolder(*this), name);
         });
-        const std::wstring alwaysOnTop = ReadSetting(L"alwaysontop");
+        const std::wstring alwaysOnTop = ReadSetting(SettingName::AlwaysOnTop);
         if (alwaysOnTop == L"1")
             setTopmost(true);
         if (alwaysOnTop == L"1" || alwaysOnTop == L"0")

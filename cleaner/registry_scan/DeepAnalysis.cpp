@@ -295,10 +295,8 @@ TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
     writer.SetRootKey(branch->root);
     if (!writer.OpenKey(L"\\" + path, false))
         return Outcome::Survived;
-    if (!name.empty()) {
-        writer.DeleteValue(name);
-        return writer.ValueExists(name) ? Outcome::Survived : Outcome::Removed;
-    }
+    if (!name.empty())
+        return RemoveValueFinding(writer, name);
     try {
         writer.WriteString(name, L"");
     } catch (const ERegAccessError&) {

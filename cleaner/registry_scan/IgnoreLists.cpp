@@ -3,8 +3,8 @@
 // Ignored Key" takes the selected ignored entry out of both again.
 #include "cleaner/registry_scan/IgnoreLists.h"
 
+#include "cleaner/Categories.h"
 #include "cleaner/FileSystem.h"
-#include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
@@ -15,8 +15,6 @@
 #include <utility>
 
 namespace {
-
-template <class T> using Member = std::unique_ptr<T> TForm1::*;
 
 constexpr int MaxIgnoredEntries = 51;
 
@@ -199,26 +197,11 @@ std::optional<Line> LineOfEntry(const std::wstring& path, const Entry& wanted) {
     return std::nullopt;
 }
 
-struct IgnoreCategory {
-    Member<tk::ListView> findings;
-    Member<tk::ListView> ignored;
-    const wchar_t* fileName;
-};
-
-const IgnoreCategory StartupIgnores{&TForm1::lvsp, &TForm1::lvignoredsp, L"Datasp.dat"};
-const IgnoreCategory UninstallIgnores{&TForm1::lvue, &TForm1::lvignoredue, L"Dataue.dat"};
-const IgnoreCategory DocumentIgnores{&TForm1::lvpc, &TForm1::lvignoredpc, L"Datapc.dat"};
-const IgnoreCategory ExtensionIgnores{&TForm1::lvfe, &TForm1::lvignoredfe, L"Datafe.dat"};
-const IgnoreCategory ActiveXIgnores{&TForm1::lvax, &TForm1::lvignoredax, L"Dataax.dat"};
-
-std::wstring IgnoreFilePath(const TForm1& form, const IgnoreCategory& category) {
-    return form.ProgramFilesDir + L"\\Tidecrest\\" + category.fileName;
-}
-
 // The row is written to the file first: a finding whose entry could not be stored
 // stays where it was. Nothing is moved while a flow may be walking the lists.
-void IgnoreSelected(TForm1& form, const IgnoreCategory& category) {
-    tk::ListView& findings = *(form.*category.findings);
+void IgnoreSelected(TForm1& form, int row) {
+    const Category& category = CategoryOf(row);
+    tk::ListView& findings = *(form.*category.list);
     const int selected = findings.itemIndex();
     if (form.FlowRunning || selected < 0 || selected >= findings.count())
         return;
@@ -227,12 +210,13 @@ void IgnoreSelected(TForm1& form, const IgnoreCategory& category) {
     entry.subItems = {findings.subItem(selected, LocationColumn)};
     entry.checked = true;
     AppendIgnoreEntry(IgnoreFilePath(form, category), entry.caption, entry.subItems[0]);
-    (form.*category.ignored)->addItem(std::move(entry));
+    (form.*category.ignored.list)->addItem(std::move(entry));
     findings.deleteItem(selected);
 }
 
-void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
-    tk::ListView& ignored = *(form.*category.ignored);
+void ForgetSelected(TForm1& form, int row) {
+    const Category& category = CategoryOf(row);
+    tk::ListView& ignored = *(form.*category.ignored.list);
     const int selected = ignored.itemIndex();
     if (form.FlowRunning || selected < 0 || selected >= ignored.count())
         return;
@@ -243,6 +227,10 @@ void ForgetSelected(TForm1& form, const IgnoreCategory& category) {
 }
 
 } // namespace
+
+std::wstring IgnoreFilePath(const TForm1& form, const Category& category) {
+    return form.ProgramFilesDir + L"\\Tidecrest\\" + category.ignored.fileName;
+}
 
 void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location) {
@@ -278,33 +266,33 @@ void LoadIgnoreList(const std::wstring& path, tk::ListView& list,
 }
 
 void TForm1::OBsp2Click() {
-    IgnoreSelected(*this, StartupIgnores);
+    IgnoreSelected(*this, StartupRow);
 }
 void TForm1::obue2Click() {
-    IgnoreSelected(*this, UninstallIgnores);
+    IgnoreSelected(*this, UninstallRow);
 }
 void TForm1::obpc2Click() {
-    IgnoreSelected(*this, DocumentIgnores);
+    IgnoreSelected(*this, DocumentsRow);
 }
 void TForm1::obfe2Click() {
-    IgnoreSelected(*this, ExtensionIgnores);
+    IgnoreSelected(*this, ExtensionsRow);
 }
 void TForm1::obax2Click() {
-    IgnoreSelected(*this, ActiveXIgnores);
+    IgnoreSelected(*this, ActiveXRow);
 }
 
 void TForm1::obremoveignoredspClick() {
-    ForgetSelected(*this, StartupIgnores);
+    ForgetSelected(*this, StartupRow);
 }
 void TForm1::obremoveignoredueClick() {
-    ForgetSelected(*this, UninstallIgnores);
+    ForgetSelected(*this, UninstallRow);
 }
 void TForm1::obremoveignoredpcClick() {
-    ForgetSelected(*this, DocumentIgnores);
+    ForgetSelected(*this, DocumentsRow);
 }
 void TForm1::obremoveignoredfeClick() {
-    ForgetSelected(*this, ExtensionIgnores);
+    ForgetSelected(*this, ExtensionsRow);
 }
 void TForm1::obremoveignoredaxClick() {
-    ForgetSelected(*this, ActiveXIgnores);
+    ForgetSelected(*this, ActiveXRow);
 }

@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+class TForm1;
+struct Category;
+
+// The file that keeps the category's ignored items, in the program-files folder "Tidecrest".
+std::wstring IgnoreFilePath(const TForm1& form, const Category& category);
+
 // Fills the list with the entries of the file (at most 51 lines, up to the first empty
 // line), each row checked; scratch holds the fields of the last line. A missing file adds
 // nothing; a file that cannot be read throws tk::Error.

@@ -71,6 +71,18 @@ TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath
     return parent.LookUpKey(name) == KeyAnswer::Missing ? Outcome::Removed : Outcome::Survived;
 }
 
+TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& writer, const TRegAccess& reader,
+                                         const std::wstring& name) {
+    using Outcome = TForm1::RemoveOutcome;
+    if (writer.CurrentKey() && writer.DeleteValue(name))
+        return Outcome::Removed;
+    return reader.ValueExists(name) ? Outcome::Survived : Outcome::Removed;
+}
+
+TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& key, const std::wstring& name) {
+    return RemoveValueFinding(key, key, name);
+}
+
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index) {
     return index < row.subItems.size() ? row.subItems[index] : std::wstring();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Helpers shared by the category scans: the layout of a finding row, listing the names of
-// a key, the progress step taken per finding and the deletion of one finding's key.
+// a key, the progress step taken per finding and the deletion of one finding's key or value.
 
 #include "cleaner/Unit1.h"
+#include "registry/RegAccess.h"
 
 #include <functional>
 #include <string>
@@ -38,6 +39,14 @@ void StepPerFinding(TForm1& form);
 TForm1::RemoveOutcome RemoveKeyFinding(HKEY root, const std::wstring& parentPath,
                                        const tk::ListItem& row, const std::wstring& name,
                                        const std::function<bool(const std::wstring&)>& stillFound);
+
+// Deletes the value `name` of a finding through `writer` and tells whether it is gone:
+// deleted, or no longer found through `reader`, which holds the same key open for queries.
+// A writer whose key did not open deletes nothing.
+TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& writer, const TRegAccess& reader,
+                                         const std::wstring& name);
+// The same through one key open both to set and to query values.
+TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& key, const std::wstring& name);
 
 // The sub-item of a row, empty when the row has none there.
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index);

@@ -3,7 +3,6 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegHelpers.h"
-#include "toolkit/Action.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -116,7 +115,7 @@ void TForm1::OBoptimizeClick() {
         return;
     statustext->setCaption(L"  Status : Running Optimizer");
     tk::app().processMessages();
-    ActionManager1.execute(L"optimize");
+    optimizeExecute();
     statustext->setCaption(L"  Status : Optimizing System Complete");
 }
 

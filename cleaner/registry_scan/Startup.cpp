@@ -182,9 +182,7 @@ TForm1::RemoveOutcome RemoveEntry(OpenRunKeys& keys, const tk::ListItem& row) {
     const HKEY reader = key->reader.CurrentKey();
     if (!reader || !IsBrokenCommand(ReadWholeString(reader, row.caption)))
         return Outcome::NoLongerFound;
-    if (key->writer.CurrentKey() && key->writer.DeleteValue(row.caption))
-        return Outcome::Removed;
-    return key->reader.ValueExists(row.caption) ? Outcome::Survived : Outcome::Removed;
+    return RemoveValueFinding(key->writer, key->reader, row.caption);
 }
 
 } // namespace

@@ -244,9 +244,4 @@ TEST_F(SerialDeepAnalysis, RowsOutsideTheWalkedBranchesAreKept) {
     EXPECT_EQ(2, form->LV2->count());
 }
 
-TEST_F(SerialDeepAnalysis, ActionsAreBuilt) {
-    EXPECT_NE(nullptr, form->BuiltAction(L"Deep"));
-    EXPECT_NE(nullptr, form->BuiltAction(L"removeda"));
-}
-
 } // namespace

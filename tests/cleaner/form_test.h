@@ -43,13 +43,14 @@ class ResultsTest : public FormTest {
     }
     std::wstring resultsCount(int row) const { return form->lvall->subItem(row, 0); }
 
-    // The scan action fills the list with `findings` checked rows; returns the number
-    // of times it ran.
-    int& fakeScan(const wchar_t* action, tk::ListView& list, int findings) {
-        int& runs = scanRuns[action];
-        form->ActionManager1[action].onExecute = [this, &list, findings, action, &runs] {
+    // The row's scan action fills its list with `findings` checked rows; returns the
+    // number of times it ran.
+    int& fakeScan(int row, int findings) {
+        int& runs = scanRuns[row];
+        form->ActionManager1[row].scan = [this, row, findings, &runs] {
             ++runs;
-            statusDuring[action] = form->statustext->caption();
+            scanStatus[row] = form->statustext->caption();
+            tk::ListView& list = form->CategoryList(row);
             form->RunScanFrame(list, {{L"Name", 100}}, [&] {
                 for (int i = 0; i < findings; ++i)
                     form->AddFinding(list, L"finding " + std::to_wstring(i), {L"", L"", L"x"});
@@ -57,17 +58,20 @@ class ResultsTest : public FormTest {
         };
         return runs;
     }
-    // The remove action deletes every checked row.
-    void fakeRemove(const wchar_t* action, tk::ListView& list) {
-        form->ActionManager1[action].onExecute = [this, &list, action] {
-            statusDuring[action] = form->statustext->caption();
-            form->RunRemoveFrame(
-                list, [](const tk::ListItem&) { return TForm1::RemoveOutcome::Removed; });
+    // The row's remove action deletes every checked row.
+    void fakeRemove(int row) {
+        form->ActionManager1[row].remove = [this, row] {
+            removeStatus[row] = form->statustext->caption();
+            form->RunRemoveFrame(form->CategoryList(row), [](const tk::ListItem&) {
+                return TForm1::RemoveOutcome::Removed;
+            });
         };
     }
 
-    std::map<std::wstring, int> scanRuns;
-    std::map<std::wstring, std::wstring> statusDuring;
+    std::map<int, int> scanRuns;
+    // The status text each faked action ran under, by row.
+    std::map<int, std::wstring> scanStatus;
+    std::map<int, std::wstring> removeStatus;
 };
 
 } // namespace scantest

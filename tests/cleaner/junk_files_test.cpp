@@ -189,9 +189,9 @@ TEST_F(FolderLinks, NoWalkListsEntersOrDeletesThroughALink) {
         std::filesystem::create_directories(walk.folder);
         const scantest::FolderLink link(walk.folder, walk.link, walk.target);
         ASSERT_EQ(0x410u, GetFileAttributesW(link.path.c_str())) << walk.link;
-        form->ActionManager1.execute(ResultsRows[walk.row].scanAction);
+        form->ActionManager1[walk.row].scan();
         EXPECT_EQ(0, form->CategoryList(walk.row).count()) << walk.link;
-        form->ActionManager1.execute(ResultsRows[walk.row].removeAction);
+        form->ActionManager1[walk.row].remove();
         for (const std::wstring& path : kept)
             EXPECT_TRUE(PathExists(path)) << walk.link;
     }

@@ -35,8 +35,8 @@ class NavigationTest : public scantest::FormTest {
             return true;
         };
         form->show();
-        for (const wchar_t* scan : {L"Startup", L"Cookies"})
-            form->ActionManager1[scan].onExecute = [] {};
+        for (const int row : {StartupRow, CookiesRow})
+            form->ActionManager1[row].scan = [] {};
     }
 
     LRESULT trayMessage(LPARAM mouseMessage) {

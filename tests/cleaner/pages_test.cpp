@@ -9,7 +9,7 @@ constexpr COLORREF Red = 255;
 using PagesTest = scantest::ResultsTest;
 
 TEST_F(PagesTest, OpeningAPageTwiceScansOnce) {
-    const int& runs = fakeScan(L"Cookies", *form->lvco, 3);
+    const int& runs = fakeScan(CookiesRow, 3);
     form->Cookies1Click();
     form->lvco->setChecked(0, false);
     form->Cookies1Click();
@@ -21,7 +21,7 @@ TEST_F(PagesTest, OpeningAPageTwiceScansOnce) {
 }
 
 TEST_F(PagesTest, PageShowsItsListButtonsAndCountOnly) {
-    fakeScan(L"Cookies", *form->lvco, 2);
+    fakeScan(CookiesRow, 2);
     form->Cookies1Click();
     for (tk::Control* shown : std::initializer_list<tk::Control*>{
              form->lvco.get(), form->OBco1.get(), form->obco2.get(), form->OBco3.get(),
@@ -36,7 +36,7 @@ TEST_F(PagesTest, PageShowsItsListButtonsAndCountOnly) {
 }
 
 TEST_F(PagesTest, OpeningAfterScanAllShowsWhatIsLeftWithoutScanning) {
-    const int& runs = fakeScan(L"Cookies", *form->lvco, 3);
+    const int& runs = fakeScan(CookiesRow, 3);
     checkOnly({CookiesRow});
     form->OBall2Click();
     ASSERT_EQ(1, runs);
@@ -48,8 +48,8 @@ TEST_F(PagesTest, OpeningAfterScanAllShowsWhatIsLeftWithoutScanning) {
 }
 
 TEST_F(PagesTest, RefreshForgetsTheScanAndScansAgain) {
-    const int& cookies = fakeScan(L"Cookies", *form->lvco, 1);
-    const int& history = fakeScan(L"history", *form->lvhis, 1);
+    const int& cookies = fakeScan(CookiesRow, 1);
+    const int& history = fakeScan(HistoryRow, 1);
     form->Cookies1Click();
     form->OBco4Click();
     EXPECT_EQ(2, cookies);
@@ -62,7 +62,7 @@ TEST_F(PagesTest, RefreshForgetsTheScanAndScansAgain) {
 
 TEST_F(PagesTest, FailedScanLeavesTheCategoryUnscanned) {
     int attempts = 0;
-    form->ActionManager1[L"Cookies"].onExecute = [&attempts] {
+    form->ActionManager1[CookiesRow].scan = [&attempts] {
         ++attempts;
         throw std::runtime_error("unreadable");
     };
@@ -73,13 +73,13 @@ TEST_F(PagesTest, FailedScanLeavesTheCategoryUnscanned) {
 }
 
 TEST_F(PagesTest, CountIndicatorWordsAndColours) {
-    fakeScan(L"Startup", *form->lvsp, 2);
+    fakeScan(StartupRow, 2);
     form->RunningWhileStartup1Click();
     EXPECT_EQ(L"2 Errors Found", form->Oberror->caption());
     EXPECT_EQ(Red, form->Oberror->inactiveColor());
     EXPECT_TRUE(form->Timer1.enabled());
 
-    fakeScan(L"Cookies", *form->lvco, 0);
+    fakeScan(CookiesRow, 0);
     form->Cookies1Click();
     EXPECT_EQ(L"No Privacy Threats Found", form->Oberror->caption());
     EXPECT_EQ(0u, form->Oberror->inactiveColor());
@@ -92,8 +92,8 @@ TEST_F(PagesTest, CountIndicatorWordsAndColours) {
 }
 
 TEST_F(PagesTest, EachPageWritesItsOwnResultsRow) {
-    fakeScan(L"Cookies", *form->lvco, 3);
-    fakeScan(L"history", *form->lvhis, 5);
+    fakeScan(CookiesRow, 3);
+    fakeScan(HistoryRow, 5);
     form->Cookies1Click();
     form->History1Click();
     EXPECT_EQ(L"3", resultsCount(CookiesRow));
@@ -102,7 +102,7 @@ TEST_F(PagesTest, EachPageWritesItsOwnResultsRow) {
 }
 
 TEST_F(PagesTest, RecycleBinPageCountsTheItemsInTheBin) {
-    form->ActionManager1[L"recycle"].onExecute = [this] {
+    form->ActionManager1[RecycleBinRow].scan = [this] {
         form->AddFinding(*form->lvbin, L"Recycle Bin", {});
         form->RecycleBinCount = 7;
     };
@@ -113,8 +113,8 @@ TEST_F(PagesTest, RecycleBinPageCountsTheItemsInTheBin) {
 }
 
 TEST_F(PagesTest, APageRequestWhileAPageScansIsIgnored) {
-    const int& history = fakeScan(L"history", *form->lvhis, 1);
-    form->ActionManager1[L"Cookies"].onExecute = [this] { form->History1Click(); };
+    const int& history = fakeScan(HistoryRow, 1);
+    form->ActionManager1[CookiesRow].scan = [this] { form->History1Click(); };
     form->Cookies1Click();
     EXPECT_EQ(0, history);
     EXPECT_EQ(0, form->PrivacyPageType);
@@ -125,16 +125,16 @@ TEST_F(PagesTest, APageRequestWhileAPageScansIsIgnored) {
 }
 
 TEST_F(PagesTest, APageRequestDuringScanAllIsIgnored) {
-    const int& history = fakeScan(L"history", *form->lvhis, 1);
+    const int& history = fakeScan(HistoryRow, 1);
     checkOnly({CookiesRow});
-    form->ActionManager1[L"Cookies"].onExecute = [this] { form->History1Click(); };
+    form->ActionManager1[CookiesRow].scan = [this] { form->History1Click(); };
     form->OBall2Click();
     EXPECT_EQ(0, history);
     EXPECT_FALSE(form->CategoryScanned[HistoryRow]);
 }
 
 TEST_F(PagesTest, SharedSelectAllCaptionFollowsEachPagesState) {
-    fakeScan(L"history", *form->lvhis, 2);
+    fakeScan(HistoryRow, 2);
     form->History1Click();
     EXPECT_EQ(L"Unselect All", form->OBhis1->caption());
     form->ObseleteSoftware1Click();
@@ -157,7 +157,7 @@ TEST_F(PagesTest, SharedSelectAllCaptionFollowsEachPagesState) {
 }
 
 TEST_F(PagesTest, OwnSelectAllTogglesRowsAndCaption) {
-    fakeScan(L"Startup", *form->lvsp, 2);
+    fakeScan(StartupRow, 2);
     form->RunningWhileStartup1Click();
     form->OBsp1Click();
     EXPECT_EQ(L"Select All", form->OBsp1->caption());
@@ -169,8 +169,8 @@ TEST_F(PagesTest, OwnSelectAllTogglesRowsAndCaption) {
 }
 
 TEST_F(PagesTest, RemoveKeepsTheUncheckedRowsAndCountsThem) {
-    const int& runs = fakeScan(L"Startup", *form->lvsp, 3);
-    fakeRemove(L"removesp", *form->lvsp);
+    const int& runs = fakeScan(StartupRow, 3);
+    fakeRemove(StartupRow);
     form->RunningWhileStartup1Click();
     form->lvsp->setChecked(1, false);
     form->OBsp3Click();
@@ -184,8 +184,8 @@ TEST_F(PagesTest, RemoveKeepsTheUncheckedRowsAndCountsThem) {
 }
 
 TEST_F(PagesTest, RemoveAfterUnselectAllRemovesNothing) {
-    fakeScan(L"Cookies", *form->lvco, 2);
-    fakeRemove(L"removeco", *form->lvco);
+    fakeScan(CookiesRow, 2);
+    fakeRemove(CookiesRow);
     form->Cookies1Click();
     form->OBco1Click();
     form->OBco3Click();
@@ -195,8 +195,8 @@ TEST_F(PagesTest, RemoveAfterUnselectAllRemovesNothing) {
 }
 
 TEST_F(PagesTest, SharedRemoveCountsTheRowsLeft) {
-    fakeScan(L"log", *form->lvlog, 3);
-    fakeRemove(L"removelog", *form->lvlog);
+    fakeScan(LogFilesRow, 3);
+    fakeRemove(LogFilesRow);
     form->LogFiles2Click();
     form->lvlog->setChecked(2, false);
     form->OBhis3Click();
@@ -208,11 +208,11 @@ TEST_F(PagesTest, SharedRemoveCountsTheRowsLeft) {
 }
 
 TEST_F(PagesTest, SharedRemoveOfTheRecycleBinUsesTheBinsCount) {
-    form->ActionManager1[L"recycle"].onExecute = [this] {
+    form->ActionManager1[RecycleBinRow].scan = [this] {
         form->AddFinding(*form->lvbin, L"Recycle Bin", {});
         form->RecycleBinCount = 4;
     };
-    form->ActionManager1[L"removebin"].onExecute = [this] { form->RecycleBinCount = 0; };
+    form->ActionManager1[RecycleBinRow].remove = [this] { form->RecycleBinCount = 0; };
     form->RecycleBin2Click();
     form->OBhis3Click();
     EXPECT_EQ(L"No Privacy Threats Found", form->Oberror->caption());
@@ -222,7 +222,7 @@ TEST_F(PagesTest, SharedRemoveOfTheRecycleBinUsesTheBinsCount) {
 
 TEST_F(PagesTest, FontsAndHelpRemoveDoesNothingWhileRefreshScansAgain) {
     int fontScans = 0;
-    form->ActionManager1[L"fontreg"].onExecute = [this, &fontScans] {
+    form->ActionManager1[FontsRow].scan = [this, &fontScans] {
         ++fontScans;
         form->fontregExecute();
     };
@@ -242,7 +242,7 @@ TEST_F(PagesTest, FontsAndHelpRemoveDoesNothingWhileRefreshScansAgain) {
 
 TEST_F(PagesTest, SharedButtonsDoNothingBeforeASharedPageIsOpened) {
     ASSERT_EQ(0, form->PrivacyPageType);
-    const int& history = fakeScan(L"history", *form->lvhis, 1);
+    const int& history = fakeScan(HistoryRow, 1);
     form->OBhis1Click();
     form->OBhis3Click();
     form->OBhis4Click();
@@ -254,7 +254,7 @@ TEST_F(PagesTest, SharedButtonsDoNothingBeforeASharedPageIsOpened) {
 }
 
 TEST_F(PagesTest, OwnPagesLeaveTheSharedPageTypeAlone) {
-    fakeScan(L"log", *form->lvlog, 0);
+    fakeScan(LogFilesRow, 0);
     form->LogFiles2Click();
     form->VirtualComponent1Click();
     form->RecentDocuments2Click();

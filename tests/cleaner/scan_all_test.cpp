@@ -26,10 +26,10 @@ class SerialScanAll : public scantest::ResultsTest {
 };
 
 TEST_F(SerialScanAll, AllRowsUncheckedFindsNothing) {
-    fakeScan(L"Startup", *form->lvsp, 3);
+    fakeScan(StartupRow, 3);
     checkOnly({});
     form->OBall2Click();
-    EXPECT_TRUE(statusDuring.empty());
+    EXPECT_TRUE(scanStatus.empty());
     EXPECT_EQ(L"Status : Complete Scan Your PC", form->statustext->caption());
     EXPECT_EQ(L"No Errors Found", form->obmainerror->caption());
     EXPECT_EQ(L"No Privacy Threats Found", form->obpriv->caption());
@@ -42,10 +42,10 @@ TEST_F(SerialScanAll, AllRowsUncheckedFindsNothing) {
 }
 
 TEST_F(SerialScanAll, FindingsAreCountedAndFlashedAsErrors) {
-    fakeScan(L"Startup", *form->lvsp, 3);
+    fakeScan(StartupRow, 3);
     checkOnly({StartupRow});
     form->OBall2Click();
-    EXPECT_EQ(L"Status : Scanning Startup Programs", statusDuring[L"Startup"]);
+    EXPECT_EQ(L"Status : Scanning Startup Programs", scanStatus[StartupRow]);
     EXPECT_EQ(L"3", resultsCount(StartupRow));
     EXPECT_TRUE(form->CategoryScanned[StartupRow]);
     EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
@@ -55,30 +55,28 @@ TEST_F(SerialScanAll, FindingsAreCountedAndFlashedAsErrors) {
     EXPECT_FALSE(form->Timer3.enabled());
 }
 
-TEST_F(SerialScanAll, CategoryWithoutScanKeepsItsZero) {
-    fakeScan(L"Startup", *form->lvsp, 3);
-    form->ActionManager1[L"Uninstall"].onExecute = nullptr;
-    checkOnly({StartupRow, UninstallRow});
-    form->OBall2Click();
-    EXPECT_EQ(L"0", resultsCount(UninstallRow));
-    EXPECT_FALSE(form->CategoryScanned[UninstallRow]);
-    EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
+TEST_F(SerialScanAll, EveryCategoryHasAScanAndAllButTheSilentOnesARemove) {
+    for (int row = FirstCategoryRow; row <= LastCategoryRow; ++row) {
+        const bool silent = row == HelpFilesRow || row == FontsRow || row == VirtualRow;
+        EXPECT_TRUE(form->ActionManager1[row].scan) << row;
+        EXPECT_EQ(!silent, static_cast<bool>(form->ActionManager1[row].remove)) << row;
+    }
 }
 
 TEST_F(SerialScanAll, ProgressiveAnalysisCountsAsErrorOnly) {
-    fakeScan(L"Deep", *form->LV2, 2);
+    fakeScan(ProgressiveRow, 2);
     checkOnly({ProgressiveRow});
     form->OBall2Click();
-    EXPECT_EQ(L"Status : Progressive Registry Analyzing", statusDuring[L"Deep"]);
+    EXPECT_EQ(L"Status : Progressive Registry Analyzing", scanStatus[ProgressiveRow]);
     EXPECT_EQ(L"2 Errors Found", form->obmainerror->caption());
     EXPECT_EQ(L"No Privacy Threats Found", form->obpriv->caption());
 }
 
 TEST_F(SerialScanAll, HelpAndFontRowsShowZeroAfterScanAndTheirListAfterRepair) {
-    fakeScan(L"helpfile", *form->lvhelp, 2);
-    fakeScan(L"fontreg", *form->lvfont, 1);
-    fakeScan(L"Startup", *form->lvsp, 1);
-    fakeRemove(L"removesp", *form->lvsp);
+    fakeScan(HelpFilesRow, 2);
+    fakeScan(FontsRow, 1);
+    fakeScan(StartupRow, 1);
+    fakeRemove(StartupRow);
     checkOnly({StartupRow, HelpFilesRow, FontsRow, VirtualRow});
     form->OBall2Click();
     EXPECT_EQ(L"0", resultsCount(HelpFilesRow));
@@ -88,7 +86,7 @@ TEST_F(SerialScanAll, HelpAndFontRowsShowZeroAfterScanAndTheirListAfterRepair) {
     EXPECT_EQ(L"1", resultsCount(FontsRow));
     EXPECT_EQ(L"0", resultsCount(VirtualRow));
     EXPECT_EQ(L"0", resultsCount(StartupRow));
-    EXPECT_EQ(L"Status : Repairing Startup Programs", statusDuring[L"removesp"]);
+    EXPECT_EQ(L"Status : Repairing Startup Programs", removeStatus[StartupRow]);
     EXPECT_EQ(L"Status : Repair Complete", form->statustext->caption());
     EXPECT_EQ(L"3 Errors Found", form->obmainerror->caption());
 }
@@ -107,8 +105,8 @@ TEST_F(SerialScanAll, RepairWithNothingFoundDoesNothing) {
 
 TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     StoreSetting(L"autoclose", L"1");
-    fakeScan(L"Startup", *form->lvsp, 2);
-    fakeRemove(L"removesp", *form->lvsp);
+    fakeScan(StartupRow, 2);
+    fakeRemove(StartupRow);
     checkOnly({StartupRow});
     form->OBall2Click();
     EXPECT_FALSE(TakeQuitMessage());
@@ -117,9 +115,9 @@ TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     EXPECT_TRUE(TakeQuitMessage());
 
     // What a removal left undone stands in place of the closing text.
-    fakeScan(L"Startup", *form->lvsp, 1);
+    fakeScan(StartupRow, 1);
     form->OBall2Click();
-    form->ActionManager1[L"removesp"].onExecute = [this] {
+    form->ActionManager1[StartupRow].remove = [this] {
         form->ActionStatus = L"Clipboard changed, not cleared";
     };
     form->OBall4Click();
@@ -127,14 +125,26 @@ TEST_F(SerialScanAll, AutoCloseEndsAfterARealRepair) {
     EXPECT_TRUE(TakeQuitMessage());
 }
 
+TEST_F(SerialScanAll, TwoRepairNotesNameTheirCategoriesWithinTheLine) {
+    fakeScan(RecycleBinRow, 0);
+    fakeScan(ClipboardRow, 1);
+    for (const int row : {RecycleBinRow, ClipboardRow})
+        form->ActionManager1[row].remove = [this] { form->ActionStatus = L"changed, not cleared"; };
+    checkOnly({RecycleBinRow, ClipboardRow});
+    form->OBall2Click();
+    form->OBall4Click();
+    EXPECT_EQ(L"Status : Not cleared: Recycle Bin, Clipboard", form->statustext->caption());
+    EXPECT_LE(scantest::CaptionWidth(*form->statustext), form->statustext->width());
+}
+
 TEST_F(SerialScanAll, FailedBackupRemovesNothing) {
-    fakeScan(L"Startup", *form->lvsp, 2);
-    fakeRemove(L"removesp", *form->lvsp);
+    fakeScan(StartupRow, 2);
+    fakeRemove(StartupRow);
     checkOnly({BackupRow, StartupRow});
     form->OBall2Click();
     form->ProgramFilesDir = L"C:\\NoSuchFolder\\" + scantest::UniqueName(L"Programs");
     form->OBall4Click();
-    EXPECT_EQ(0u, statusDuring.count(L"removesp"));
+    EXPECT_EQ(0u, removeStatus.count(StartupRow));
     EXPECT_EQ(2, form->lvsp->count());
     ASSERT_EQ(1u, messages.size());
     EXPECT_EQ(L"Status : Repair Cancelled", form->statustext->caption());
@@ -184,10 +194,10 @@ TEST_F(SerialScanAll, TabToSelectAllThenEnterAndSpaceToggleEveryRow) {
 }
 
 TEST_F(SerialScanAll, BackToMainMenuRecountsTheLists) {
-    fakeScan(L"Startup", *form->lvsp, 2);
-    fakeScan(L"history", *form->lvhis, 1);
-    form->ActionManager1.execute(L"Startup");
-    form->ActionManager1.execute(L"history");
+    fakeScan(StartupRow, 2);
+    fakeScan(HistoryRow, 1);
+    form->ActionManager1[StartupRow].scan();
+    form->ActionManager1[HistoryRow].scan();
     StoreSetting(L"autobackup", L"0");
     form->OBscanpcClick();
     EXPECT_EQ(L"2", resultsCount(StartupRow));
@@ -200,7 +210,7 @@ TEST_F(SerialScanAll, BackToMainMenuRecountsTheLists) {
 
 TEST_F(SerialScanAll, FlowRequestsDuringAFlowAreIgnored) {
     int scans = 0;
-    form->ActionManager1[L"Startup"].onExecute = [&] {
+    form->ActionManager1[StartupRow].scan = [&] {
         ++scans;
         form->OBall2Click();
         form->OBall4Click();
@@ -215,7 +225,7 @@ TEST_F(SerialScanAll, FlowRequestsDuringAFlowAreIgnored) {
 
 TEST_F(SerialScanAll, CloseDuringAFlowWaitsForItsEnd) {
     bool closedDuringScan = true;
-    form->ActionManager1[L"Startup"].onExecute = [&] { closedDuringScan = form->close(); };
+    form->ActionManager1[StartupRow].scan = [&] { closedDuringScan = form->close(); };
     checkOnly({StartupRow});
     form->OBall2Click();
     EXPECT_FALSE(closedDuringScan);
@@ -225,8 +235,8 @@ TEST_F(SerialScanAll, CloseDuringAFlowWaitsForItsEnd) {
 
 TEST_F(SerialScanAll, TrayExitDuringAFlowWaitsForItsEnd) {
     bool laterRowScanned = false;
-    form->ActionManager1[L"Startup"].onExecute = [&] { form->Exit1Click(); };
-    form->ActionManager1[L"history"].onExecute = [&] { laterRowScanned = true; };
+    form->ActionManager1[StartupRow].scan = [&] { form->Exit1Click(); };
+    form->ActionManager1[HistoryRow].scan = [&] { laterRowScanned = true; };
     checkOnly({StartupRow, HistoryRow});
     form->OBall2Click();
     EXPECT_TRUE(laterRowScanned);

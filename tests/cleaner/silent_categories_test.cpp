@@ -12,22 +12,22 @@ class SilentCategoriesTest : public scantest::ResultsTest {
 };
 
 TEST_F(SilentCategoriesTest, ScansLayOutTheirListsFindNothingAndRunTheProgress) {
-    const std::pair<const wchar_t*, tk::ListView*> categories[] = {
-        {L"helpfile", form->lvhelp.get()},
-        {L"fontreg", form->lvfont.get()},
-        {L"VirtualDevice", form->lvvd.get()},
+    const std::pair<int, tk::ListView*> categories[] = {
+        {HelpFilesRow, form->lvhelp.get()},
+        {FontsRow, form->lvfont.get()},
+        {VirtualRow, form->lvvd.get()},
     };
-    for (const auto& [action, list] : categories) {
+    for (const auto& [row, list] : categories) {
         form->AddFinding(*list, L"stale", {});
         form->LastFoundCount = 9;
         pauses.clear();
-        form->ActionManager1.execute(action);
-        EXPECT_EQ(0, list->count()) << action;
-        EXPECT_EQ(4, list->columnCount()) << action;
-        EXPECT_EQ(0, form->LastFoundCount) << action;
-        EXPECT_EQ(std::vector<unsigned>(101, 30), pauses) << action;
-        EXPECT_EQ(0, form->PB->position()) << action;
-        EXPECT_EQ(tk::Cursor::Default, tk::app().cursor()) << action;
+        form->ActionManager1[row].scan();
+        EXPECT_EQ(0, list->count()) << row;
+        EXPECT_EQ(4, list->columnCount()) << row;
+        EXPECT_EQ(0, form->LastFoundCount) << row;
+        EXPECT_EQ(std::vector<unsigned>(101, 30), pauses) << row;
+        EXPECT_EQ(0, form->PB->position()) << row;
+        EXPECT_EQ(tk::Cursor::Default, tk::app().cursor()) << row;
     }
 }
 
