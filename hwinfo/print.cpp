@@ -1,6 +1,6 @@
 #include "hwinfo/print.h"
 
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 #include "toolkit/MessageBox.h"
 
 #include <winspool.h>

@@ -4,7 +4,7 @@
 // into the DC is deselected again when the canvas is destroyed.
 
 #include "toolkit/Font.h"
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,11 +1,11 @@
 #pragma once
-// Move-only wrappers that own exactly one handle each.
+// Move-only owners of exactly one handle each, for handles that need no GUI library.
 
 #include <windows.h>
 
 #include <utility>
 
-namespace tk {
+namespace handles {
 
 // Owns one handle of type T; Traits::close(handle) frees it, Traits::valid(handle)
 // tells a real handle from none.
@@ -38,37 +38,21 @@ template <class T, class Traits> class UniqueHandle {
     T handle_{};
 };
 
-template <class T> struct GdiObjectTraits {
+// Handles whose only "none" is nullptr.
+template <class T> struct NullIsNone {
     static bool valid(T handle) { return handle != nullptr; }
-    static void close(T handle) { DeleteObject(handle); }
 };
 
-// CloseHandle; INVALID_HANDLE_VALUE counts as none.
-struct KernelHandleTraits {
+// Handles that functions give as INVALID_HANDLE_VALUE on failure; nullptr is none too.
+struct InvalidIsNone {
     static bool valid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+};
+
+struct KernelHandleTraits : InvalidIsNone {
     static void close(HANDLE handle) { CloseHandle(handle); }
 };
 
-struct IconHandleTraits {
-    static bool valid(HICON handle) { return handle != nullptr; }
-    static void close(HICON handle) { DestroyIcon(handle); }
-};
-
-// A DC made by CreateCompatibleDC or CreateDC.
-struct MemoryDcTraits {
-    static bool valid(HDC handle) { return handle != nullptr; }
-    static void close(HDC handle) { DeleteDC(handle); }
-};
-
-// One GDI object (HFONT, HBRUSH, HPEN, HBITMAP); DeleteObject on destruction.
-template <class T> using GdiObject = UniqueHandle<T, GdiObjectTraits<T>>;
-using FontHandle = GdiObject<HFONT>;
-using BrushHandle = GdiObject<HBRUSH>;
-using PenHandle = GdiObject<HPEN>;
-using BitmapHandle = GdiObject<HBITMAP>;
-
+// Files, processes, threads, mutexes, tool-help snapshots: CloseHandle.
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-using IconHandle = UniqueHandle<HICON, IconHandleTraits>;
-using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 
-} // namespace tk
+} // namespace handles
