@@ -52,7 +52,13 @@ struct KernelHandleTraits : InvalidIsNone {
     static void close(HANDLE handle) { CloseHandle(handle); }
 };
 
+struct RegKeyTraits : NullIsNone<HKEY> {
+    static void close(HKEY key) { RegCloseKey(key); }
+};
+
 // Files, processes, threads, mutexes, tool-help snapshots: CloseHandle.
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+// A key that RegOpenKeyExW or RegCreateKeyExW opened: RegCloseKey.
+using RegKeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 
 } // namespace handles
