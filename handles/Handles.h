@@ -52,12 +52,18 @@ struct KernelHandleTraits : InvalidIsNone {
     static void close(HANDLE handle) { CloseHandle(handle); }
 };
 
+struct FindHandleTraits : InvalidIsNone {
+    static void close(HANDLE handle) { FindClose(handle); }
+};
+
 struct RegKeyTraits : NullIsNone<HKEY> {
     static void close(HKEY key) { RegCloseKey(key); }
 };
 
 // Files, processes, threads, mutexes, tool-help snapshots: CloseHandle.
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+// A search of FindFirstFileW: FindClose.
+using FindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 // A key that RegOpenKeyExW or RegCreateKeyExW opened: RegCloseKey.
 using RegKeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 
