@@ -8,7 +8,8 @@
 namespace handles {
 
 // Owns one handle of type T; Traits::close(handle) frees it, Traits::valid(handle)
-// tells a real handle from none.
+// tells a real handle from none. T may be a small struct of the handle and what freeing it
+// needs besides (the window a DC belongs to, say).
 template <class T, class Traits> class UniqueHandle {
   public:
     UniqueHandle() = default;

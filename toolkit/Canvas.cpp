@@ -200,13 +200,12 @@ MemoryCanvas::MemoryCanvas(int width, int height)
 
 MemoryCanvas::MemoryCanvas(MemoryDc dc, int width, int height)
     : Canvas(dc.get()), dc_(std::move(dc)), width_(width), height_(height),
-      bitmap_(createDibSection(width, height, &bits_)) {
-    oldBitmap_ = SelectObject(dc_.get(), bitmap_.get());
-}
+      bitmap_(createDibSection(width, height, &bits_)),
+      bitmapSelection_(selectObject(dc_.get(), bitmap_.get())) {}
 
+// The bitmap is selected out by its selection's owner after the canvas's own objects.
 MemoryCanvas::~MemoryCanvas() {
     restoreObjects();
-    SelectObject(dc_.get(), oldBitmap_);
 }
 
 WindowCanvas::WindowCanvas(HWND hwnd) : Canvas(GetDC(hwnd)), hwnd_(hwnd) {}
@@ -217,11 +216,7 @@ WindowCanvas::~WindowCanvas() {
 }
 
 SelectedBitmap::SelectedBitmap(HBITMAP bitmap, HDC compatible)
-    : dc_(CreateCompatibleDC(compatible)), old_(SelectObject(dc_.get(), bitmap)) {}
-
-SelectedBitmap::~SelectedBitmap() {
-    SelectObject(dc_.get(), old_);
-}
+    : dc_(CreateCompatibleDC(compatible)), selection_(selectObject(dc_.get(), bitmap)) {}
 
 SIZE bitmapSize(HBITMAP bitmap) {
     BITMAP info{};

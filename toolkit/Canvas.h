@@ -111,15 +111,12 @@ class WindowCanvas : public Canvas {
 class SelectedBitmap {
   public:
     explicit SelectedBitmap(HBITMAP bitmap, HDC compatible = nullptr);
-    ~SelectedBitmap();
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
 
     HDC dc() const { return dc_.get(); }
 
   private:
     MemoryDc dc_;
-    HGDIOBJ old_;
+    SelectedObject selection_;
 };
 
 // Width and height of a bitmap; {0, 0} for none.
@@ -153,7 +150,7 @@ class MemoryCanvas : public Canvas {
     int height_;
     std::uint32_t* bits_ = nullptr;
     BitmapHandle bitmap_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    SelectedObject bitmapSelection_;
 };
 
 } // namespace tk

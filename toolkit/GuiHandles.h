@@ -1,5 +1,5 @@
 #pragma once
-// Owners of GUI handles: GDI objects, icons and DCs.
+// Owners of GUI handles: GDI objects, icons and DCs, and the object selected into a DC.
 
 #include "handles/Handles.h"
 
@@ -27,5 +27,24 @@ using BitmapHandle = GdiObject<HBITMAP>;
 
 using IconHandle = handles::UniqueHandle<HICON, IconHandleTraits>;
 using MemoryDc = handles::UniqueHandle<HDC, MemoryDcTraits>;
+
+// The object that a selection into a DC replaced, selected back by the owner.
+struct ReplacedObject {
+    HDC dc;
+    HGDIOBJ previous;
+};
+
+struct ReplacedObjectTraits {
+    static bool valid(const ReplacedObject& handle) { return handle.previous != nullptr; }
+    static void close(const ReplacedObject& handle) { SelectObject(handle.dc, handle.previous); }
+};
+
+using SelectedObject = handles::UniqueHandle<ReplacedObject, ReplacedObjectTraits>;
+
+// Selects the object into the DC until the owner goes, which selects back the object that
+// was there before.
+inline SelectedObject selectObject(HDC dc, HGDIOBJ object) {
+    return SelectedObject({dc, SelectObject(dc, object)});
+}
 
 } // namespace tk
