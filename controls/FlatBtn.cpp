@@ -201,7 +201,7 @@ void drawGlyphShape(tk::Canvas& canvas, const GlyphArt& art) {
     }
 }
 
-HBITMAP builtInGlyph(int number) {
+tk::BitmapHandle builtInGlyph(int number) {
     const GlyphArt art = glyphArt(number);
     return tk::paintBitmap(art.width, art.height, [&](tk::Canvas& canvas) {
         canvas.setBrushColor(glyphGround);
@@ -441,7 +441,7 @@ void TFlatButton::setUseCustomGlyphs(bool useCustom) {
 }
 
 void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
-    target.reset(copyBitmap(glyph));
+    target = copyBitmap(glyph);
     relayout();
 }
 
@@ -503,10 +503,10 @@ void TFlatButton::relayout() {
 
 void TFlatButton::loadBuiltInGlyphs() {
     const int first = firstGlyphNumber(controlType_, office2000Look_);
-    builtInHoverGlyph_.reset(builtInGlyph(first));
-    builtInDisabledGlyph_.reset(builtInGlyph(first + 1));
-    builtInDownGlyph_.reset(builtInGlyph(first + 2));
-    builtInInactiveGlyph_.reset(builtInGlyph(first + 3));
+    builtInHoverGlyph_ = builtInGlyph(first);
+    builtInDisabledGlyph_ = builtInGlyph(first + 1);
+    builtInDownGlyph_ = builtInGlyph(first + 2);
+    builtInInactiveGlyph_ = builtInGlyph(first + 3);
 }
 
 // Mouse, focus and keyboard
@@ -705,7 +705,7 @@ HBITMAP TFlatButton::embossedGlyph() {
             for (int x = 0; x < size.cx; ++x)
                 ink[y * size.cx + x] = GetPixel(pixels.dc(), x, y) != ground;
     }
-    embossedGlyph_.reset(tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
+    embossedGlyph_ = tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
         canvas.setBrushColor(GetSysColor(COLOR_BTNFACE));
         canvas.fillRect(RECT{0, 0, size.cx, size.cy});
         for (int pass = 0; pass < 2; ++pass) {
@@ -716,7 +716,7 @@ HBITMAP TFlatButton::embossedGlyph() {
                     if (ink[y * size.cx + x])
                         canvas.setPixel(x + offset, y + offset, color);
         }
-    }));
+    });
     return embossedGlyph_.get();
 }
 

@@ -225,7 +225,7 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
 }
 
-HBITMAP createDibSection(int width, int height, std::uint32_t** bits) {
+BitmapHandle createDibSection(int width, int height, std::uint32_t** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -234,22 +234,22 @@ HBITMAP createDibSection(int width, int height, std::uint32_t** bits) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (bits)
         *bits = static_cast<std::uint32_t*>(pixels);
     return bitmap;
 }
 
-HBITMAP paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw) {
-    BitmapHandle bitmap(createDibSection(width, height));
+BitmapHandle paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw) {
+    BitmapHandle bitmap = createDibSection(width, height);
     if (!bitmap)
-        return nullptr;
+        return bitmap;
     {
         SelectedBitmap target(bitmap.get());
         Canvas canvas(target.dc());
         draw(canvas);
     }
-    return bitmap.release();
+    return bitmap;
 }
 
 } // namespace tk

@@ -123,11 +123,11 @@ class SelectedBitmap {
 SIZE bitmapSize(HBITMAP bitmap);
 
 // A 32-bit top-down DIB section of width x height (pixels 0x00RRGGBB, zero);
-// bits, when given, receives the pixel memory. nullptr on failure.
-HBITMAP createDibSection(int width, int height, std::uint32_t** bits = nullptr);
+// bits, when given, receives the pixel memory. None on failure.
+BitmapHandle createDibSection(int width, int height, std::uint32_t** bits = nullptr);
 
-// A new bitmap of width x height painted by draw (the caller owns it).
-HBITMAP paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw);
+// A new bitmap of width x height painted by draw.
+BitmapHandle paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw);
 
 // A canvas over its own 32-bit top-down DIB section of width x height, for
 // off-screen composition and for tests (pixel() reads exact colours).
