@@ -61,11 +61,23 @@ struct RegKeyTraits : NullIsNone<HKEY> {
     static void close(HKEY key) { RegCloseKey(key); }
 };
 
+struct LibraryTraits : NullIsNone<HMODULE> {
+    static void close(HMODULE library) { FreeLibrary(library); }
+};
+
+struct GlobalMemoryTraits : NullIsNone<HGLOBAL> {
+    static void close(HGLOBAL memory) { GlobalFree(memory); }
+};
+
 // Files, processes, threads, mutexes, tool-help snapshots: CloseHandle.
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 // A search of FindFirstFileW: FindClose.
 using FindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 // A key that RegOpenKeyExW or RegCreateKeyExW opened: RegCloseKey.
 using RegKeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
+// A library that LoadLibraryW loaded: FreeLibrary.
+using LibraryHandle = UniqueHandle<HMODULE, LibraryTraits>;
+// A memory block of GlobalAlloc: GlobalFree.
+using GlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 
 } // namespace handles
