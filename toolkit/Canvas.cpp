@@ -208,11 +208,13 @@ MemoryCanvas::~MemoryCanvas() {
     restoreObjects();
 }
 
-WindowCanvas::WindowCanvas(HWND hwnd) : Canvas(GetDC(hwnd)), hwnd_(hwnd) {}
+WindowCanvas::WindowCanvas(HWND hwnd) : WindowCanvas(clientDc(hwnd)) {}
 
+WindowCanvas::WindowCanvas(WindowDc dc) : Canvas(dc.get().dc), dc_(std::move(dc)) {}
+
+// The DC is released by its owner after the canvas's own objects.
 WindowCanvas::~WindowCanvas() {
     restoreObjects();
-    ReleaseDC(hwnd_, handle());
 }
 
 SelectedBitmap::SelectedBitmap(HBITMAP bitmap, HDC compatible)

@@ -103,7 +103,9 @@ class WindowCanvas : public Canvas {
     ~WindowCanvas() override;
 
   private:
-    HWND hwnd_;
+    explicit WindowCanvas(WindowDc dc);
+
+    WindowDc dc_;
 };
 
 // A memory DC, compatible with `compatible` (the screen for nullptr), with one

@@ -1,5 +1,6 @@
 #pragma once
-// Owners of GUI handles: GDI objects, icons and DCs, and the object selected into a DC.
+// Owners of GUI handles: GDI objects, icons, DCs and menus, and the object selected into a
+// DC.
 
 #include "handles/Handles.h"
 
@@ -18,6 +19,10 @@ struct MemoryDcTraits : handles::NullIsNone<HDC> {
     static void close(HDC handle) { DeleteDC(handle); }
 };
 
+struct MenuHandleTraits : handles::NullIsNone<HMENU> {
+    static void close(HMENU handle) { DestroyMenu(handle); }
+};
+
 // One GDI object (HFONT, HBRUSH, HPEN, HBITMAP); DeleteObject on destruction.
 template <class T> using GdiObject = handles::UniqueHandle<T, GdiObjectTraits<T>>;
 using FontHandle = GdiObject<HFONT>;
@@ -27,6 +32,30 @@ using BitmapHandle = GdiObject<HBITMAP>;
 
 using IconHandle = handles::UniqueHandle<HICON, IconHandleTraits>;
 using MemoryDc = handles::UniqueHandle<HDC, MemoryDcTraits>;
+using MenuHandle = handles::UniqueHandle<HMENU, MenuHandleTraits>;
+
+// A DC of a window from GetDC or GetWindowDC, which ReleaseDC gives back.
+struct WindowDcOf {
+    HWND window;
+    HDC dc;
+};
+
+struct WindowDcTraits {
+    static bool valid(const WindowDcOf& handle) { return handle.dc != nullptr; }
+    static void close(const WindowDcOf& handle) { ReleaseDC(handle.window, handle.dc); }
+};
+
+using WindowDc = handles::UniqueHandle<WindowDcOf, WindowDcTraits>;
+
+// The DC of the window's client area.
+inline WindowDc clientDc(HWND window) {
+    return WindowDc({window, GetDC(window)});
+}
+
+// The DC of the whole window, frame included.
+inline WindowDc wholeWindowDc(HWND window) {
+    return WindowDc({window, GetWindowDC(window)});
+}
 
 // The object that a selection into a DC replaced, selected back by the owner.
 struct ReplacedObject {
