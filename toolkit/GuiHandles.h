@@ -57,6 +57,25 @@ inline WindowDc wholeWindowDc(HWND window) {
     return WindowDc({window, GetWindowDC(window)});
 }
 
+// The DC that BeginPaint gave for a window, which EndPaint gives back.
+struct PaintOf {
+    HWND window;
+    PAINTSTRUCT paint;
+};
+
+struct PaintTraits {
+    static bool valid(const PaintOf& handle) { return handle.paint.hdc != nullptr; }
+    static void close(const PaintOf& handle) { EndPaint(handle.window, &handle.paint); }
+};
+
+using PaintDc = handles::UniqueHandle<PaintOf, PaintTraits>;
+
+inline PaintDc beginPaint(HWND window) {
+    PaintOf painting{window, {}};
+    BeginPaint(window, &painting.paint);
+    return PaintDc(painting);
+}
+
 // The object that a selection into a DC replaced, selected back by the owner.
 struct ReplacedObject {
     HDC dc;
