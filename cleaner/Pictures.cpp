@@ -32,7 +32,7 @@ void DrawIcon(tk::Canvas& canvas, int x, int y, int size) {
 
 } // namespace
 
-HBITMAP BannerPicture(int width, int height) {
+tk::BitmapHandle BannerPicture(int width, int height) {
     return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.gradientFill({0, 0, width, height}, DeepBlue, SeaBlue, false);
         DrawIcon(canvas, 18, (height - 48) / 2, 48);
@@ -40,7 +40,7 @@ HBITMAP BannerPicture(int width, int height) {
     });
 }
 
-HBITMAP StatusStripPicture(int width, int height) {
+tk::BitmapHandle StatusStripPicture(int width, int height) {
     return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.setBrushColor(StatusStripColor);
         canvas.fillRect({0, 0, width, height});
@@ -53,7 +53,7 @@ HBITMAP StatusStripPicture(int width, int height) {
     });
 }
 
-HBITMAP SplashPicture(int width, int height) {
+tk::BitmapHandle SplashPicture(int width, int height) {
     return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         const int band = height * 3 / 4;
         canvas.gradientFill({0, 0, width, band}, DeepBlue, SeaBlue, true);
@@ -64,7 +64,7 @@ HBITMAP SplashPicture(int width, int height) {
     });
 }
 
-HBITMAP AboutPicture(int width, int height) {
+tk::BitmapHandle AboutPicture(int width, int height) {
     return tk::paintBitmap(width, height, [=](tk::Canvas& canvas) {
         canvas.setBrushColor(White);
         canvas.fillRect({0, 0, width, height});

@@ -67,10 +67,11 @@ void drawGradient(tk::Canvas& canvas, const RECT& rect, COLORREF from, COLORREF 
     }
 }
 
-HBITMAP copyBitmap(HBITMAP bitmap) {
+tk::BitmapHandle copyBitmap(HBITMAP bitmap) {
     if (!bitmap)
-        return nullptr;
-    return static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        return {};
+    return tk::BitmapHandle(
+        static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 COLORREF bitmapPixel(HBITMAP bitmap, int x, int y) {

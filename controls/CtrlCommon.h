@@ -24,8 +24,8 @@ enum class GradientKind { Columns, Rows, Diagonal };
 void drawGradient(tk::Canvas& canvas, const RECT& rect, COLORREF from, COLORREF to,
                   GradientKind kind);
 
-// A copy of the bitmap owned by the caller (nullptr for none).
-HBITMAP copyBitmap(HBITMAP bitmap);
+// A copy of the bitmap (none for none).
+tk::BitmapHandle copyBitmap(HBITMAP bitmap);
 
 // Colour of one pixel of a bitmap.
 COLORREF bitmapPixel(HBITMAP bitmap, int x, int y);

@@ -217,7 +217,7 @@ void TFlatButton::setUseCustomGlyphs(bool useCustom) {
 }
 
 void TFlatButton::setGlyph(tk::BitmapHandle& target, HBITMAP glyph) {
-    target.reset(copyBitmap(glyph));
+    target = copyBitmap(glyph);
     relayout();
 }
 
@@ -465,7 +465,7 @@ HBITMAP TFlatButton::embossedGlyph() {
             for (int x = 0; x < size.cx; ++x)
                 ink[y * size.cx + x] = GetPixel(pixels.dc(), x, y) != ground;
     }
-    embossedGlyph_.reset(tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
+    embossedGlyph_ = tk::paintBitmap(size.cx, size.cy, [&](tk::Canvas& canvas) {
         canvas.setBrushColor(GetSysColor(COLOR_BTNFACE));
         canvas.fillRect(RECT{0, 0, size.cx, size.cy});
         for (int pass = 0; pass < 2; ++pass) {
@@ -476,7 +476,7 @@ HBITMAP TFlatButton::embossedGlyph() {
                     if (ink[y * size.cx + x])
                         canvas.setPixel(x + offset, y + offset, color);
         }
-    }));
+    });
     return embossedGlyph_.get();
 }
 

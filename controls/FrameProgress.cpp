@@ -1,6 +1,7 @@
 #include "controls/FrameProgress.h"
 
 #include "controls/CtrlCommon.h"
+#include "toolkit/GuiHandles.h"
 
 namespace ctl {
 
@@ -17,14 +18,13 @@ void TFrameProgressBar::setShowFrame(bool show) {
 
 // Covers a frame of up to one pixel on each side in the background colour.
 void TFrameProgressBar::coverFrame() {
-    HDC dc = GetWindowDC(handle());
+    const tk::WindowDc dc = tk::wholeWindowDc(handle());
     if (!dc)
         return;
     RECT rect = clientRect();
     rect.right += 2;
     rect.bottom += 2;
-    FillRect(dc, &rect, backgroundBrush());
-    ReleaseDC(handle(), dc);
+    FillRect(dc.get().dc, &rect, backgroundBrush());
 }
 
 // A themed bar has no non-client frame and draws its edge in the client area:
@@ -35,11 +35,10 @@ void TFrameProgressBar::coverClientEdge() {
     const RECT client = clientRect();
     if (client.right != window.right - window.left || client.bottom != window.bottom - window.top)
         return;
-    HDC dc = GetDC(handle());
+    const tk::WindowDc dc = tk::clientDc(handle());
     if (!dc)
         return;
-    FrameRect(dc, &client, backgroundBrush());
-    ReleaseDC(handle(), dc);
+    FrameRect(dc.get().dc, &client, backgroundBrush());
 }
 
 LRESULT TFrameProgressBar::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

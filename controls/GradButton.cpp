@@ -142,7 +142,7 @@ void TGradButton::setLayout(ButtonLayout layout) {
 }
 
 void TGradButton::setGlyph(HBITMAP glyph) {
-    glyph_.reset(copyBitmap(glyph));
+    glyph_ = copyBitmap(glyph);
     repaint();
 }
 

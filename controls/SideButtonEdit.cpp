@@ -189,14 +189,15 @@ LRESULT TSideButtonEdit::paintMessage(WPARAM wParam, LPARAM lParam) {
         extrasRequest();
         return result;
     }
-    PAINTSTRUCT ps{};
-    HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(handle(), &ps);
+    tk::PaintDc painting;
+    if (!wParam)
+        painting = tk::beginPaint(handle());
+    const HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : painting.get().paint.hdc;
     tk::app().guard([&] {
         tk::Canvas canvas(dc);
         paintText(canvas);
     });
-    if (!wParam)
-        EndPaint(handle(), &ps);
+    painting.reset();
     extrasRequest();
     return 0;
 }

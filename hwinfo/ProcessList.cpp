@@ -1,5 +1,7 @@
 #include "hwinfo/ProcessList.h"
 
+#include "handles/Handles.h"
+
 #include <shellapi.h>
 #include <tlhelp32.h>
 
@@ -35,14 +37,13 @@ void ListBySnapshot(std::vector<TProcessPath>& list) {
     auto next = BindFunction<ProcessWalkFn>(L"kernel32.dll", "Process32NextW");
     if (!createSnapshot || !first || !next)
         return;
-    HANDLE snapshot = createSnapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    const handles::KernelHandle snapshot(createSnapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry))
+    for (BOOL more = first(snapshot.get(), &entry); more; more = next(snapshot.get(), &entry))
         list.push_back({entry.th32ProcessID, entry.szExeFile});
-    CloseHandle(snapshot);
 }
 
 struct ProcessStatusFunctions {
@@ -77,13 +78,13 @@ void ListByProcessStatus(std::vector<TProcessPath>& list) {
         return;
     ids.resize(bytes / sizeof(DWORD));
     for (DWORD id : ids) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+        const handles::KernelHandle process(
+            OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id));
         if (!process)
             continue;
-        const std::wstring path = FirstModulePath(psapi, process);
+        const std::wstring path = FirstModulePath(psapi, process.get());
         if (!path.empty())
             list.push_back({id, path});
-        CloseHandle(process);
     }
 }
 
@@ -104,14 +105,14 @@ void ListProcessPaths(std::vector<TProcessPath>* list) {
     }
 }
 
-HICON GetFileSmallIcon(const std::wstring& path, bool small) {
+tk::IconHandle GetFileSmallIcon(const std::wstring& path, bool small) {
     SHFILEINFOW info = {};
     UINT flags = SHGFI_ICON | SHGFI_USEFILEATTRIBUTES;
     if (small)
         flags |= SHGFI_SMALLICON;
     if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof(info), flags))
-        return nullptr;
-    return info.hIcon;
+        return {};
+    return tk::IconHandle(info.hIcon);
 }
 
 std::wstring PathFileName(const std::wstring& path) {

@@ -1,6 +1,8 @@
 #pragma once
 // The executable files of the running processes.
 
+#include "toolkit/GuiHandles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -17,9 +19,8 @@ struct TProcessPath {
 // opened are left out. Does nothing without a list.
 void ListProcessPaths(std::vector<TProcessPath>* list);
 
-// The shell's icon for the file's type (the file itself is not read), or nullptr. The
-// caller destroys it.
-HICON GetFileSmallIcon(const std::wstring& path, bool small);
+// The shell's icon for the file's type (the file itself is not read), or none.
+tk::IconHandle GetFileSmallIcon(const std::wstring& path, bool small);
 
 // The part of a path after its last "\" or ":"; the whole path when it has neither.
 std::wstring PathFileName(const std::wstring& path);

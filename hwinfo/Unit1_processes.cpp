@@ -8,7 +8,7 @@ const DWORD SystemIdleProcessId = 0;
 
 // The shell's small icon for the file's type in the image list; -1 when there is none.
 int AddFileIcon(tk::ImageList& images, const std::wstring& path) {
-    const tk::IconHandle icon(GetFileSmallIcon(path, true));
+    const tk::IconHandle icon = GetFileSmallIcon(path, true);
     return icon ? images.addIcon(icon.get()) : -1;
 }
 

@@ -1,6 +1,6 @@
 #include "hwinfo/print.h"
 
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 #include "toolkit/MessageBox.h"
 
 #include <winspool.h>
@@ -334,10 +334,8 @@ bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& li
                                           FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                           FIXED_PITCH | FF_MODERN, L"Courier New"));
-    const HGDIOBJ previous = SelectObject(device.Dc, font.get());
-    const bool written = WriteSelectedFont(device, lines);
-    SelectObject(device.Dc, previous);
-    return written;
+    const tk::SelectedObject selection = tk::selectObject(device.Dc, font.get());
+    return WriteSelectedFont(device, lines);
 }
 
 void PrintLinesTo(const std::wstring& printerName, const std::vector<std::wstring>& lines) {

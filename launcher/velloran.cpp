@@ -1,5 +1,6 @@
 // Start-with-Windows launcher: starts Tidewell.exe from the launcher's own folder.
 #include "cleaner/FileSystem.h"
+#include "handles/Handles.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring folder = ProgramFolder();
@@ -10,7 +11,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process))
         return 1;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // Tidewell runs on by itself: its handles are let go at once.
+    const handles::KernelHandle thread(process.hThread);
+    const handles::KernelHandle started(process.hProcess);
     return 0;
 }

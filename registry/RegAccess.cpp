@@ -36,13 +36,11 @@ void ListNames(HKEY key, bool subKeys, std::vector<std::wstring>& list) {
 
 // Deletes the subkeys of base\path depth-first, then the key itself.
 bool DeleteTree(HKEY base, const std::wstring& path, REGSAM access) {
-    HKEY key;
-    if (RegOpenKeyExW(base, path.c_str(), 0, access, &key) == ERROR_SUCCESS) {
+    if (const handles::RegKeyHandle key = OpenRegKey(base, path, access)) {
         std::vector<std::wstring> names;
-        ListNames(key, true, names);
+        ListNames(key.get(), true, names);
         for (auto entry = names.rbegin(); entry != names.rend(); ++entry)
-            DeleteTree(key, entry->substr(1), access);
-        RegCloseKey(key);
+            DeleteTree(key.get(), entry->substr(1), access);
     }
     return RegDeleteKeyW(base, path.c_str()) == ERROR_SUCCESS;
 }
@@ -72,6 +70,15 @@ DWORD TextSize(const std::wstring& text) {
 
 } // namespace
 
+handles::RegKeyHandle OpenRegKey(HKEY base, const std::wstring& path, REGSAM access,
+                                 LSTATUS* result) {
+    HKEY key = nullptr;
+    const LSTATUS opened = RegOpenKeyExW(base, path.c_str(), 0, access, &key);
+    if (result)
+        *result = opened;
+    return handles::RegKeyHandle(opened == ERROR_SUCCESS ? key : nullptr);
+}
+
 ERegAccessError::ERegAccessError(const char* format, const std::wstring& name)
     : std::runtime_error(FormatWithName(format, name)) {}
 
@@ -98,7 +105,7 @@ void TRegAccess::SetRootKey(HKEY root) {
 TRegAccess::ResolvedPath TRegAccess::Resolve(const std::wstring& path) const {
     const bool absolute = !path.empty() && path.front() == L'\\';
     const bool relative = !absolute && currentKey_;
-    return {relative ? currentKey_ : rootKey_, absolute ? path.substr(1) : path, relative};
+    return {relative ? currentKey_.get() : rootKey_, absolute ? path.substr(1) : path, relative};
 }
 
 bool TRegAccess::OpenKey(const std::wstring& path, bool create) {
@@ -113,9 +120,10 @@ bool TRegAccess::OpenKey(const std::wstring& path, bool create) {
         SetLastError(result);
         return false;
     }
+    handles::RegKeyHandle opened(key);
     std::wstring newPath = target.relative ? JoinPath(currentPath_, target.path) : target.path;
     CloseKey();
-    currentKey_ = key;
+    currentKey_ = std::move(opened);
     currentPath_ = std::move(newPath);
     return true;
 }
@@ -124,9 +132,8 @@ void TRegAccess::CloseKey() {
     if (!currentKey_)
         return;
     if (!lazyWrite_)
-        RegFlushKey(currentKey_);
-    RegCloseKey(currentKey_);
-    currentKey_ = nullptr;
+        RegFlushKey(currentKey_.get());
+    currentKey_.reset();
     currentPath_.clear();
 }
 
@@ -136,15 +143,11 @@ bool TRegAccess::KeyExists(const std::wstring& path) const {
 
 KeyAnswer TRegAccess::LookUpKey(const std::wstring& path) const {
     const ResolvedPath target = Resolve(path);
-    HKEY key;
     const REGSAM readAccess = STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
-    const LSTATUS result = RegOpenKeyExW(target.base, target.path.c_str(), 0, readAccess, &key);
-    if (result == ERROR_FILE_NOT_FOUND)
-        return KeyAnswer::Missing;
-    if (result != ERROR_SUCCESS)
-        return KeyAnswer::Unknown;
-    RegCloseKey(key);
-    return KeyAnswer::Present;
+    LSTATUS result;
+    if (OpenRegKey(target.base, target.path, readAccess, &result))
+        return KeyAnswer::Present;
+    return result == ERROR_FILE_NOT_FOUND ? KeyAnswer::Missing : KeyAnswer::Unknown;
 }
 
 bool TRegAccess::DeleteKey(const std::wstring& path) {
@@ -153,37 +156,37 @@ bool TRegAccess::DeleteKey(const std::wstring& path) {
 }
 
 bool TRegAccess::GetKeyInfo(TRegKeyInfo& info) const {
-    return QueryKeyInfo(currentKey_, info);
+    return QueryKeyInfo(currentKey_.get(), info);
 }
 
 void TRegAccess::GetKeyNames(std::vector<std::wstring>& list) const {
-    ListNames(currentKey_, true, list);
+    ListNames(currentKey_.get(), true, list);
 }
 
 void TRegAccess::GetValueNames(std::vector<std::wstring>& list) const {
-    ListNames(currentKey_, false, list);
+    ListNames(currentKey_.get(), false, list);
 }
 
 bool TRegAccess::ValueExists(const std::wstring& name) const {
-    return RegQueryValueExW(currentKey_, name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+    return RegQueryValueExW(currentKey_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
            ERROR_SUCCESS;
 }
 
 RegDataKind TRegAccess::GetDataType(const std::wstring& name) const {
     DWORD type;
-    if (RegQueryValueExW(currentKey_, name.c_str(), nullptr, &type, nullptr, nullptr) !=
+    if (RegQueryValueExW(currentKey_.get(), name.c_str(), nullptr, &type, nullptr, nullptr) !=
         ERROR_SUCCESS)
         return RegDataKind::Unknown;
     return KindOfType(type);
 }
 
 bool TRegAccess::DeleteValue(const std::wstring& name) {
-    return RegDeleteValueW(currentKey_, name.c_str()) == ERROR_SUCCESS;
+    return RegDeleteValueW(currentKey_.get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 void TRegAccess::WriteData(const std::wstring& name, DWORD type, const void* data, DWORD size) {
-    if (RegSetValueExW(currentKey_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) !=
-        ERROR_SUCCESS)
+    if (RegSetValueExW(currentKey_.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                       size) != ERROR_SUCCESS)
         throw ERegAccessError("Failed to set data for '%s'", name);
 }
 
@@ -207,7 +210,7 @@ std::int32_t TRegAccess::ReadInteger(const std::wstring& name) const {
     DWORD type = REG_NONE;
     std::int32_t value = 0;
     DWORD size = sizeof value;
-    const LSTATUS result = RegQueryValueExW(currentKey_, name.c_str(), nullptr, &type,
+    const LSTATUS result = RegQueryValueExW(currentKey_.get(), name.c_str(), nullptr, &type,
                                             reinterpret_cast<BYTE*>(&value), &size);
     // A value too large for the buffer still reports its type.
     const bool typeKnown = result == ERROR_SUCCESS || result == ERROR_MORE_DATA;

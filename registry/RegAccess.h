@@ -1,5 +1,7 @@
 #pragma once
 
+#include "handles/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -32,6 +34,11 @@ enum class KeyAnswer { Missing, Present, Unknown };
 // UTF-8 form of a text, for exception messages.
 std::string Utf8Text(const std::wstring& text);
 
+// The key path below base, opened with the access; none when it does not open, and then
+// result, when given, says why.
+handles::RegKeyHandle OpenRegKey(HKEY base, const std::wstring& path, REGSAM access,
+                                 LSTATUS* result = nullptr);
+
 // One root key and at most one open current key. Paths starting with a backslash are
 // absolute (under the root); others are relative to the current key, or to the root while
 // no key is open. Name lists hold each name with one blank in front.
@@ -44,7 +51,7 @@ class TRegAccess {
 
     HKEY RootKey() const { return rootKey_; }
     void SetRootKey(HKEY root);
-    HKEY CurrentKey() const { return currentKey_; }
+    HKEY CurrentKey() const { return currentKey_.get(); }
     const std::wstring& CurrentPath() const { return currentPath_; }
     REGSAM Access() const { return access_; }
     bool LazyWrite() const { return lazyWrite_; }
@@ -80,7 +87,7 @@ class TRegAccess {
     ResolvedPath Resolve(const std::wstring& path) const;
     void WriteData(const std::wstring& name, DWORD type, const void* data, DWORD size);
 
-    HKEY currentKey_ = nullptr;
+    handles::RegKeyHandle currentKey_;
     HKEY rootKey_ = HKEY_CURRENT_USER;
     bool lazyWrite_ = true;
     std::wstring currentPath_;

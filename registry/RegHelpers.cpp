@@ -150,12 +150,8 @@ std::wstring ReadValueText(HKEY key, const std::wstring& name, DWORD& type) {
 // What read gives for the value of root\key; the empty text when the key does not open.
 std::wstring ReadFromKey(HKEY root, const std::wstring& key, const std::wstring& name,
                          std::wstring (*read)(HKEY, const std::wstring&)) {
-    HKEY handle;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return {};
-    std::wstring text = read(handle, name);
-    RegCloseKey(handle);
-    return text;
+    const handles::RegKeyHandle handle = OpenRegKey(root, key, KEY_QUERY_VALUE);
+    return handle ? read(handle.get(), name) : std::wstring();
 }
 
 std::wstring ReadKeyString(HKEY key, const std::wstring& name) {

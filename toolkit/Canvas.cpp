@@ -200,28 +200,25 @@ MemoryCanvas::MemoryCanvas(int width, int height)
 
 MemoryCanvas::MemoryCanvas(MemoryDc dc, int width, int height)
     : Canvas(dc.get()), dc_(std::move(dc)), width_(width), height_(height),
-      bitmap_(createDibSection(width, height, &bits_)) {
-    oldBitmap_ = SelectObject(dc_.get(), bitmap_.get());
-}
+      bitmap_(createDibSection(width, height, &bits_)),
+      bitmapSelection_(selectObject(dc_.get(), bitmap_.get())) {}
 
+// The bitmap is selected out by its selection's owner after the canvas's own objects.
 MemoryCanvas::~MemoryCanvas() {
     restoreObjects();
-    SelectObject(dc_.get(), oldBitmap_);
 }
 
-WindowCanvas::WindowCanvas(HWND hwnd) : Canvas(GetDC(hwnd)), hwnd_(hwnd) {}
+WindowCanvas::WindowCanvas(HWND hwnd) : WindowCanvas(clientDc(hwnd)) {}
 
+WindowCanvas::WindowCanvas(WindowDc dc) : Canvas(dc.get().dc), dc_(std::move(dc)) {}
+
+// The DC is released by its owner after the canvas's own objects.
 WindowCanvas::~WindowCanvas() {
     restoreObjects();
-    ReleaseDC(hwnd_, handle());
 }
 
 SelectedBitmap::SelectedBitmap(HBITMAP bitmap, HDC compatible)
-    : dc_(CreateCompatibleDC(compatible)), old_(SelectObject(dc_.get(), bitmap)) {}
-
-SelectedBitmap::~SelectedBitmap() {
-    SelectObject(dc_.get(), old_);
-}
+    : dc_(CreateCompatibleDC(compatible)), selection_(selectObject(dc_.get(), bitmap)) {}
 
 SIZE bitmapSize(HBITMAP bitmap) {
     BITMAP info{};
@@ -230,7 +227,7 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
 }
 
-HBITMAP createDibSection(int width, int height, std::uint32_t** bits) {
+BitmapHandle createDibSection(int width, int height, std::uint32_t** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -239,22 +236,22 @@ HBITMAP createDibSection(int width, int height, std::uint32_t** bits) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (bits)
         *bits = static_cast<std::uint32_t*>(pixels);
     return bitmap;
 }
 
-HBITMAP paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw) {
-    BitmapHandle bitmap(createDibSection(width, height));
+BitmapHandle paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw) {
+    BitmapHandle bitmap = createDibSection(width, height);
     if (!bitmap)
-        return nullptr;
+        return bitmap;
     {
         SelectedBitmap target(bitmap.get());
         Canvas canvas(target.dc());
         draw(canvas);
     }
-    return bitmap.release();
+    return bitmap;
 }
 
 } // namespace tk

@@ -4,7 +4,7 @@
 // into the DC is deselected again when the canvas is destroyed.
 
 #include "toolkit/Font.h"
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 
 #include <cstdint>
 #include <functional>
@@ -103,7 +103,9 @@ class WindowCanvas : public Canvas {
     ~WindowCanvas() override;
 
   private:
-    HWND hwnd_;
+    explicit WindowCanvas(WindowDc dc);
+
+    WindowDc dc_;
 };
 
 // A memory DC, compatible with `compatible` (the screen for nullptr), with one
@@ -111,26 +113,23 @@ class WindowCanvas : public Canvas {
 class SelectedBitmap {
   public:
     explicit SelectedBitmap(HBITMAP bitmap, HDC compatible = nullptr);
-    ~SelectedBitmap();
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
 
     HDC dc() const { return dc_.get(); }
 
   private:
     MemoryDc dc_;
-    HGDIOBJ old_;
+    SelectedObject selection_;
 };
 
 // Width and height of a bitmap; {0, 0} for none.
 SIZE bitmapSize(HBITMAP bitmap);
 
 // A 32-bit top-down DIB section of width x height (pixels 0x00RRGGBB, zero);
-// bits, when given, receives the pixel memory. nullptr on failure.
-HBITMAP createDibSection(int width, int height, std::uint32_t** bits = nullptr);
+// bits, when given, receives the pixel memory. None on failure.
+BitmapHandle createDibSection(int width, int height, std::uint32_t** bits = nullptr);
 
-// A new bitmap of width x height painted by draw (the caller owns it).
-HBITMAP paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw);
+// A new bitmap of width x height painted by draw.
+BitmapHandle paintBitmap(int width, int height, const std::function<void(Canvas&)>& draw);
 
 // A canvas over its own 32-bit top-down DIB section of width x height, for
 // off-screen composition and for tests (pixel() reads exact colours).
@@ -153,7 +152,7 @@ class MemoryCanvas : public Canvas {
     int height_;
     std::uint32_t* bits_ = nullptr;
     BitmapHandle bitmap_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    SelectedObject bitmapSelection_;
 };
 
 } // namespace tk

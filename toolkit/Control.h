@@ -9,7 +9,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Font.h"
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 
 #include <functional>
 #include <memory>

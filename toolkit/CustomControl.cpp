@@ -197,10 +197,8 @@ LRESULT CustomControl::contextMenu(LPARAM lParam) {
 }
 
 LRESULT CustomControl::paintMessage() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle(), &ps);
-    paintOnto(dc);
-    EndPaint(handle(), &ps);
+    const PaintDc painting = beginPaint(handle());
+    paintOnto(painting.get().paint.hdc);
     return 0;
 }
 

@@ -11,11 +11,12 @@ auto key(const FontSpec& fontStyle) {
                            fontStyle.underline, fontStyle.angle);
 }
 
-HFONT createFont(const FontSpec& fontStyle) {
-    return CreateFontW(-fontStyle.height, 0, fontStyle.angle, fontStyle.angle,
-                       fontStyle.bold ? FW_BOLD : FW_NORMAL, fontStyle.italic, fontStyle.underline,
-                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, fontStyle.name.c_str());
+FontHandle createFont(const FontSpec& fontStyle) {
+    return FontHandle(CreateFontW(-fontStyle.height, 0, fontStyle.angle, fontStyle.angle,
+                                  fontStyle.bold ? FW_BOLD : FW_NORMAL, fontStyle.italic,
+                                  fontStyle.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  fontStyle.name.c_str()));
 }
 
 } // namespace

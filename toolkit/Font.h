@@ -1,7 +1,7 @@
 #pragma once
 // Font description and the HFONT made from it.
 
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 
 #include <memory>
 #include <string>

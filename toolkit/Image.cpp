@@ -7,17 +7,17 @@ namespace tk {
 Image::Image(Control& parent, int x, int y, int width, int height)
     : CustomControl(parent, x, y, width, height) {}
 
-void Image::setPicture(HBITMAP bitmap) {
-    picture_.reset(bitmap);
+void Image::setPicture(BitmapHandle bitmap) {
+    picture_ = std::move(bitmap);
     invalidate();
 }
 
 bool Image::loadBitmapResource(const std::wstring& name) {
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(app().instance(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BitmapHandle bitmap(static_cast<HBITMAP>(
+        LoadImageW(app().instance(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap)
         return false;
-    setPicture(bitmap);
+    setPicture(std::move(bitmap));
     return true;
 }
 

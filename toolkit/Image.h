@@ -10,8 +10,8 @@ class Image : public CustomControl {
   public:
     Image(Control& parent, int x, int y, int width, int height);
 
-    // Takes ownership of the bitmap (nullptr clears the picture).
-    void setPicture(HBITMAP bitmap);
+    // Shows the bitmap (none clears the picture).
+    void setPicture(BitmapHandle bitmap);
     HBITMAP picture() const { return picture_.get(); }
     // Loads a BITMAP resource of the program; false when there is none.
     bool loadBitmapResource(const std::wstring& name);

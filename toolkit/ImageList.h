@@ -1,7 +1,7 @@
 #pragma once
 // Owns an HIMAGELIST of 32-bit images with masks.
 
-#include "toolkit/Handles.h"
+#include "toolkit/GuiHandles.h"
 
 #include <commctrl.h>
 
@@ -10,8 +10,7 @@
 
 namespace tk {
 
-struct ImageListTraits {
-    static bool valid(HIMAGELIST handle) { return handle != nullptr; }
+struct ImageListTraits : handles::NullIsNone<HIMAGELIST> {
     static void close(HIMAGELIST handle) { ImageList_Destroy(handle); }
 };
 
@@ -44,7 +43,7 @@ class ImageList {
     HIMAGELIST handle() const { return list_.get(); }
 
   private:
-    UniqueHandle<HIMAGELIST, ImageListTraits> list_;
+    handles::UniqueHandle<HIMAGELIST, ImageListTraits> list_;
     int width_ = 0;
     int height_ = 0;
     std::map<const void*, std::function<void()>> listeners_;

@@ -2,6 +2,8 @@
 // A popup menu of items with handlers. popup() goes through the
 // trackPopupMenu seam and runs the chosen item's handler through guard.
 
+#include "toolkit/GuiHandles.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -13,7 +15,6 @@ namespace tk {
 class PopupMenu {
   public:
     PopupMenu();
-    ~PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
 
@@ -31,12 +32,12 @@ class PopupMenu {
     // Runs the handler of an item through guard.
     void run(int item);
 
-    HMENU handle() const { return menu_; }
+    HMENU handle() const { return menu_.get(); }
 
   private:
     static UINT commandId(int item) { return static_cast<UINT>(item) + 1; }
 
-    HMENU menu_;
+    MenuHandle menu_;
     std::vector<std::function<void()>> handlers_;
 };
 

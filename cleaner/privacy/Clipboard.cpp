@@ -2,6 +2,7 @@
 
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
+#include "handles/Handles.h"
 #include "toolkit/Application.h"
 
 #include <shellapi.h>
@@ -103,43 +104,60 @@ bool IsKept(const KeptContents& kept, UINT format) {
     return (kept.text && IsTextFormat(format)) || (kept.picture && IsPictureFormat(format));
 }
 
-// A moveable copy of the bytes; nullptr when it cannot be made.
-HGLOBAL GlobalCopy(const void* data, std::size_t size) {
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    void* target = memory ? GlobalLock(memory) : nullptr;
-    if (!target) {
-        if (memory)
-            GlobalFree(memory);
-        return nullptr;
+// Data of one clipboard format: a bitmap for CF_BITMAP, a memory block for any other.
+struct FormatData {
+    UINT format;
+    HANDLE data;
+};
+
+struct FormatDataTraits {
+    static bool valid(const FormatData& handle) { return handle.data != nullptr; }
+    static void close(const FormatData& handle) {
+        if (handle.format == CF_BITMAP)
+            DeleteObject(handle.data);
+        else
+            GlobalFree(handle.data);
     }
+};
+
+// Data that is freed unless the clipboard takes it.
+using OwnedFormatData = handles::UniqueHandle<FormatData, FormatDataTraits>;
+
+// A moveable copy of the bytes; none when it cannot be made.
+handles::GlobalMemory GlobalCopy(const void* data, std::size_t size) {
+    handles::GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* target = memory ? GlobalLock(memory.get()) : nullptr;
+    if (!target)
+        return {};
     std::memcpy(target, data, size);
-    GlobalUnlock(memory);
+    GlobalUnlock(memory.get());
     return memory;
 }
 
-// A copy of the open clipboard's data in a kept format: the bitmap, or the memory block.
-HANDLE CopyOfFormat(UINT format) {
+// The memory block as data of the format.
+OwnedFormatData MemoryData(UINT format, handles::GlobalMemory memory) {
+    return OwnedFormatData({format, memory.release()});
+}
+
+// A copy of the open clipboard's data in a kept format.
+OwnedFormatData CopyOfFormat(UINT format) {
     const HANDLE data = GetClipboardData(format);
     if (!data)
-        return nullptr;
+        return {};
     if (format == CF_BITMAP)
-        return CopyImage(data, IMAGE_BITMAP, 0, 0, 0);
+        return OwnedFormatData({format, CopyImage(data, IMAGE_BITMAP, 0, 0, 0)});
     const void* bytes = GlobalLock(data);
     if (!bytes)
-        return nullptr;
-    const HGLOBAL copy = GlobalCopy(bytes, GlobalSize(data));
+        return {};
+    OwnedFormatData copy = MemoryData(format, GlobalCopy(bytes, GlobalSize(data)));
     GlobalUnlock(data);
     return copy;
 }
 
-// Hands the data to the open clipboard; frees it when the clipboard refuses it.
-void PutData(UINT format, HANDLE data) {
-    if (!data || SetClipboardData(format, data))
-        return;
-    if (format == CF_BITMAP)
-        DeleteObject(data);
-    else
-        GlobalFree(data);
+// Hands the data to the open clipboard, which then owns it.
+void PutData(OwnedFormatData data) {
+    if (data && SetClipboardData(data.get().format, data.get().data))
+        data.release();
 }
 
 void PutFiles(const std::vector<std::wstring>& files) {
@@ -153,20 +171,20 @@ void PutFiles(const std::vector<std::wstring>& files) {
         block.insert(block.end(), bytes, bytes + (file.size() + 1) * sizeof(wchar_t));
     }
     block.resize(block.size() + sizeof(wchar_t), 0);
-    PutData(CF_HDROP, GlobalCopy(block.data(), block.size()));
+    PutData(MemoryData(CF_HDROP, GlobalCopy(block.data(), block.size())));
 }
 
 // Empties the open clipboard, then puts back the text and picture formats of the unchecked
 // rows, in their order, and the files of the unchecked file rows.
 void ClearCheckedContents(const tk::ListView& list) {
     const KeptContents kept = UncheckedContents(list, DroppedFiles());
-    std::vector<std::pair<UINT, HANDLE>> copies;
+    std::vector<OwnedFormatData> copies;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
         if (IsKept(kept, format))
-            copies.emplace_back(format, CopyOfFormat(format));
+            copies.push_back(CopyOfFormat(format));
     EmptyClipboard();
-    for (const auto& [format, data] : copies)
-        PutData(format, data);
+    for (OwnedFormatData& data : copies)
+        PutData(std::move(data));
     if (!kept.files.empty())
         PutFiles(kept.files);
 }

@@ -1,6 +1,7 @@
 #include "cleaner/privacy/FolderListing.h"
 
 #include "cleaner/Unit1.h"
+#include "handles/Handles.h"
 
 #include <windows.h>
 
@@ -78,14 +79,13 @@ std::uint64_t EntrySize(const WIN32_FIND_DATAW& entry) {
 void ForEachListedEntry(const std::wstring& folder, const std::wstring& mask,
                         const std::function<void(const WIN32_FIND_DATAW&)>& visit) {
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + mask).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const handles::FindHandle search(FindFirstFileW((folder + mask).c_str(), &found));
+    if (!search)
         return;
     do {
         if (NameFitsMask(found.cFileName, mask) && !IsLink(found))
             visit(found);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.get(), &found));
 }
 
 void TForm1::ListFolderFiles(std::vector<std::wstring>& list, const std::wstring& folder,

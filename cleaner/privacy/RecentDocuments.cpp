@@ -4,6 +4,7 @@
 #include "cleaner/FileSystem.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "cleaner/registry_scan/KeyFindings.h"
+#include "handles/Handles.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
@@ -104,11 +105,8 @@ TForm1::RemoveOutcome DeleteFileRow(const tk::ListItem& row) {
 
 std::wstring GetFileSizeText(const std::wstring& path) {
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(FullPath(path).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return L"-1";
-    FindClose(search);
-    return std::to_wstring(EntrySize(found));
+    const handles::FindHandle search(FindFirstFileW(FullPath(path).c_str(), &found));
+    return search ? std::to_wstring(EntrySize(found)) : L"-1";
 }
 
 std::wstring FormatSizeText(const std::wstring& text) {

@@ -3,6 +3,7 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/privacy/FolderListing.h"
 #include "cleaner/privacy/RecentDocuments.h"
+#include "handles/Handles.h"
 #include "toolkit/MessageBox.h"
 
 #include <shellapi.h>
@@ -34,16 +35,14 @@ bool QueryRecycleBin(RecycleBinContents& contents) {
 }
 
 bool TForm1::EmptyRecycleBin() {
-    const HMODULE shell = LoadLibraryW(L"Shell32.dll");
+    const handles::LibraryHandle shell(LoadLibraryW(L"Shell32.dll"));
     if (!shell) {
         tk::messageBox(L"Gagal melakukan loading Shell32.dll.", L"Error", MB_OK | MB_ICONERROR);
         return false;
     }
     const auto emptyBin = reinterpret_cast<EmptyBinFunction>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinW")));
-    const bool emptied = emptyBin && SUCCEEDED(emptyBin(handle(), nullptr, SilentEmptyFlags));
-    FreeLibrary(shell);
-    return emptied;
+        reinterpret_cast<void*>(GetProcAddress(shell.get(), "SHEmptyRecycleBinW")));
+    return emptyBin && SUCCEEDED(emptyBin(handle(), nullptr, SilentEmptyFlags));
 }
 
 namespace {

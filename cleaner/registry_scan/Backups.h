@@ -2,7 +2,7 @@
 // Registry backup files: their names, their check and the registry editor that writes
 // and reads them.
 
-#include "toolkit/Handles.h"
+#include "handles/Handles.h"
 
 #include <windows.h>
 
@@ -37,7 +37,7 @@ class RegistryEditorRun {
     bool wait();
 
   private:
-    tk::KernelHandle process_;
+    handles::KernelHandle process_;
 };
 
 // Starts the editor and waits for it.

@@ -6,9 +6,9 @@
 #include "cleaner/Categories.h"
 #include "cleaner/FileSystem.h"
 #include "cleaner/registry_scan/KeyFindings.h"
+#include "handles/Handles.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
-#include "toolkit/Handles.h"
 
 #include <algorithm>
 #include <optional>
@@ -49,8 +49,8 @@ std::wstring Wide(const std::string& bytes) {
 
 void WriteBytes(const std::wstring& path, DWORD access, DWORD disposition,
                 const std::string& bytes) {
-    tk::KernelHandle file(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    handles::KernelHandle file(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr,
+                                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     if (!file ||
         !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
@@ -62,9 +62,9 @@ void WriteBytes(const std::wstring& path, DWORD access, DWORD disposition,
 // hold, and little enough that a damaged file of any size costs little memory.
 constexpr std::size_t MaxLineBytes = 65536;
 
-tk::KernelHandle OpenToRead(const std::wstring& path) {
-    tk::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+handles::KernelHandle OpenToRead(const std::wstring& path) {
+    handles::KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         throw FileError(L"reading", path);
     return file;
@@ -126,7 +126,7 @@ class LineReader {
     }
 
     std::wstring path_;
-    tk::KernelHandle file_;
+    handles::KernelHandle file_;
     std::string buffer_;
     std::size_t at_ = 0;
     ULONGLONG bufferStart_ = 0;
@@ -159,9 +159,10 @@ void CopyRange(HANDLE source, HANDLE target, ULONGLONG from, ULONGLONG to,
 void RemoveLine(const std::wstring& path, const Line& line) {
     const std::wstring fresh = path + L".new";
     {
-        const tk::KernelHandle source = OpenToRead(path);
-        const tk::KernelHandle target(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const handles::KernelHandle source = OpenToRead(path);
+        const handles::KernelHandle target(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                       nullptr));
         if (!target)
             throw FileError(L"writing", fresh);
         CopyRange(source.get(), target.get(), 0, line.begin, path);

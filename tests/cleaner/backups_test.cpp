@@ -123,8 +123,8 @@ TEST_F(SerialBackups, DeleteRemovesTheFileAndItsRow) {
 TEST_F(SerialBackups, BackupThatCannotBeDeletedKeepsItsRow) {
     const std::wstring path = write(L"Backup_1-2-3_4-5-2007.reg");
     selectRowNamed(L"Backup_1-2-3_4-5-2007.reg");
-    const tk::KernelHandle held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                            OPEN_EXISTING, 0, nullptr));
+    const handles::KernelHandle held(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr));
     form->OBdeletebackupClick();
     EXPECT_TRUE(PathExists(path));
     EXPECT_GE(rowNamed(L"Backup_1-2-3_4-5-2007.reg"), 0);

@@ -268,7 +268,7 @@ TEST_F(CreationTest, UnreadableIgnoreListIsShownAndTheOthersStillLoad) {
     IgnoreFile uninstall(L"Dataue.dat");
     startup.write("a=b\r\n");
     uninstall.write("Old App=HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\r\n");
-    tk::KernelHandle held(
+    handles::KernelHandle held(
         CreateFileW(startup.path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
     TForm1 form;

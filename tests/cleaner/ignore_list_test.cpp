@@ -98,7 +98,7 @@ TEST_F(IgnoreListFile, MissingFileAddsNothingAndClearsTheScratchList) {
 
 TEST_F(IgnoreListFile, FileThatCannotBeReadThrows) {
     const std::wstring path = write("a=b\r\n");
-    tk::KernelHandle held(
+    handles::KernelHandle held(
         CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held);
     EXPECT_THROW(load(path), tk::Error);
@@ -111,7 +111,7 @@ TEST_F(IgnoreListFile, HugeDamagedFileIsReadLineByLineAndLeftAsItIs) {
     LARGE_INTEGER size;
     size.QuadPart = 400LL << 20;
     {
-        tk::KernelHandle file(
+        handles::KernelHandle file(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) &&
                     SetEndOfFile(file.get()));

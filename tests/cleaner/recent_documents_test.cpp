@@ -38,8 +38,8 @@ TEST(FileSize, LargeFileIsNotWrapped) {
     scantest::TempFolder folder(L"TwSize");
     const std::wstring path = folder.file(L"big.bin");
     {
-        const tk::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        const handles::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(file);
         LARGE_INTEGER size{};
         size.QuadPart = 5368709120LL;

@@ -41,7 +41,7 @@ int VisibleWindowsOfThisProcess() {
 } // namespace
 
 TEST_F(StartupTest, SecondCopyEndsAtOnceWithExitCodeZero) {
-    tk::KernelHandle mutex(CreateMutexW(nullptr, TRUE, L"Tidewell"));
+    handles::KernelHandle mutex(CreateMutexW(nullptr, TRUE, L"Tidewell"));
     ASSERT_TRUE(mutex);
     std::wstring commandLine = L"\"" + ProgramFolder() + L"Tidewell.exe\"";
     STARTUPINFOW startup{};
@@ -50,8 +50,8 @@ TEST_F(StartupTest, SecondCopyEndsAtOnceWithExitCodeZero) {
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process))
         << "Tidewell.exe must be built beside the tests";
-    tk::KernelHandle processHandle(process.hProcess);
-    tk::KernelHandle threadHandle(process.hThread);
+    handles::KernelHandle processHandle(process.hProcess);
+    handles::KernelHandle threadHandle(process.hThread);
     const DWORD waited = WaitForSingleObject(process.hProcess, 20000);
     if (waited != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);

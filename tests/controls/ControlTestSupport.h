@@ -23,7 +23,7 @@ template <class C> std::unique_ptr<tk::MemoryCanvas> painted(C& control) {
 }
 
 // An 8 x 8 bitmap of the ground colour with a 4 x 4 square of ink in the middle.
-inline HBITMAP squareGlyph(COLORREF ground, COLORREF ink) {
+inline tk::BitmapHandle squareGlyph(COLORREF ground, COLORREF ink) {
     return tk::paintBitmap(8, 8, [&](tk::Canvas& canvas) {
         canvas.setBrushColor(ground);
         canvas.fillRect(RECT{0, 0, 8, 8});

@@ -265,11 +265,11 @@ TEST(FlatButton, SettersKeepTheirRules) {
 TEST(FlatButton, GlyphIsDrawnTransparentlyAndEmbossedWhenDisabled) {
     auto form = hiddenForm();
     TFlatButton button(*form, 0, 0, 70, 23);
-    HBITMAP glyph = squareGlyph(RGB(255, 255, 255), RGB(255, 0, 0));
+    tk::BitmapHandle glyph = squareGlyph(RGB(255, 255, 255), RGB(255, 0, 0));
     button.setUseCustomGlyphs(true);
-    button.setInactiveGlyph(glyph);
+    button.setInactiveGlyph(glyph.get());
     button.setShowGlyph(true);
-    DeleteObject(glyph);
+    glyph.reset();
     auto shown = painted(button);
     EXPECT_TRUE(contains(*shown, RECT{0, 0, 70, 23}, RGB(255, 0, 0)));
     EXPECT_FALSE(contains(*shown, RECT{4, 4, 66, 19}, RGB(255, 255, 255)));

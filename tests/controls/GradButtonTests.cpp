@@ -162,9 +162,9 @@ TEST(GradButton, GlyphBesideCaptionWithTransparentCorner) {
     auto form = hiddenForm();
     TGradButton button(*form, 0, 0, 75, 25);
     button.setColorScheme(Scheme::Silver);
-    HBITMAP glyph = squareGlyph(RGB(0, 255, 0), RGB(255, 0, 0));
-    button.setGlyph(glyph);
-    DeleteObject(glyph);
+    tk::BitmapHandle glyph = squareGlyph(RGB(0, 255, 0), RGB(255, 0, 0));
+    button.setGlyph(glyph.get());
+    glyph.reset();
     button.setCaption(L"Scan");
     auto canvas = painted(button);
     EXPECT_FALSE(contains(*canvas, RECT{0, 0, 75, 25}, RGB(0, 255, 0)));

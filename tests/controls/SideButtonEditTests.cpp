@@ -146,9 +146,9 @@ TEST(SideButtonEdit, CaptionOrImageOnTheButton) {
 
     {
         tk::ImageList images(8, 8);
-        HBITMAP picture = squareGlyph(RGB(0, 255, 0), RGB(0, 255, 0));
-        ASSERT_EQ(images.addBitmap(picture, RGB(255, 0, 255)), 0);
-        DeleteObject(picture);
+        tk::BitmapHandle picture = squareGlyph(RGB(0, 255, 0), RGB(0, 255, 0));
+        ASSERT_EQ(images.addBitmap(picture.get(), RGB(255, 0, 255)), 0);
+        picture.reset();
         edit.setGlyph(&images);
         edit.setGlyphIndex(0);
         tk::MemoryCanvas image(100, 21);

@@ -103,3 +103,19 @@ TEST(Canvas, RestoresTheObjectsOfTheDc) {
     }
     EXPECT_EQ(pen, GetCurrentObject(target.handle(), OBJ_PEN));
 }
+
+TEST(Canvas, SelectedObjectSelectsBackWhatItReplacedWhenItsLastOwnerGoes) {
+    MemoryCanvas target(4, 4);
+    const HDC dc = target.handle();
+    const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+    const HGDIOBJ white = GetStockObject(WHITE_PEN);
+    SelectedObject kept;
+    {
+        SelectedObject selection = selectObject(dc, white);
+        EXPECT_EQ(white, GetCurrentObject(dc, OBJ_PEN));
+        kept = std::move(selection);
+    }
+    EXPECT_EQ(white, GetCurrentObject(dc, OBJ_PEN));
+    kept.reset();
+    EXPECT_EQ(pen, GetCurrentObject(dc, OBJ_PEN));
+}
