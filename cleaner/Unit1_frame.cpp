@@ -84,7 +84,7 @@ void TForm1::RunScanFrame(tk::ListView& list, const std::vector<FindingColumn>& 
 void TForm1::AdvanceProgress(int from, int to, unsigned pauseMs) {
     for (int position = from; position <= to; ++position) {
         PB->setPosition(position);
-        tk::seams().sleep(pauseMs);
+        tk::seams().pause(pauseMs);
         tk::app().keepAnswering();
     }
 }
