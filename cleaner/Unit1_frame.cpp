@@ -96,10 +96,10 @@ void TForm1::AddFinding(tk::ListView& list, const std::wstring& caption,
     item.subItems = std::move(subItems);
     item.checked = true;
     list.addItem(std::move(item));
-    if (&list != ScanningList || GetTickCount64() < NextFindingsPaint)
-        return;
-    list.showAddedRows();
-    NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    if (&list == ScanningList && GetTickCount64() >= NextFindingsPaint) {
+        list.showAddedRows();
+        NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    }
     tk::app().keepAnswering();
 }
 

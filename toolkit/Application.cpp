@@ -107,8 +107,8 @@ void Application::processMessages() {
 }
 
 void Application::keepAnswering() {
-    constexpr ULONGLONG AnswerIntervalMs = 100;
-    if (GetTickCount64() - lastAnswered_ > AnswerIntervalMs)
+    constexpr ULONGLONG AnswerIntervalMs = 20;
+    if (GetTickCount64() - lastAnswered_ >= AnswerIntervalMs)
         processMessages();
 }
 
