@@ -84,7 +84,7 @@ void TForm1::RunScanFrame(tk::ListView& list, const std::vector<FindingColumn>& 
 void TForm1::AdvanceProgress(int from, int to, unsigned pauseMs) {
     for (int position = from; position <= to; ++position) {
         PB->setPosition(position);
-        tk::seams().sleep(pauseMs);
+        tk::seams().pause(pauseMs);
         tk::app().keepAnswering();
     }
 }
@@ -96,10 +96,10 @@ void TForm1::AddFinding(tk::ListView& list, const std::wstring& caption,
     item.subItems = std::move(subItems);
     item.checked = true;
     list.addItem(std::move(item));
-    if (&list != ScanningList || GetTickCount64() < NextFindingsPaint)
-        return;
-    list.showAddedRows();
-    NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    if (&list == ScanningList && GetTickCount64() >= NextFindingsPaint) {
+        list.showAddedRows();
+        NextFindingsPaint = GetTickCount64() + FindingsPaintMs;
+    }
     tk::app().keepAnswering();
 }
 

@@ -28,7 +28,7 @@ void TForm1::StartStep(FrameParts parts, const std::wstring& text) {
         typed += ch;
         parts.label.setCaption(typed);
         tk::app().processMessages();
-        tk::seams().sleep(TypingDelayMs);
+        tk::seams().pause(TypingDelayMs);
     }
 }
 

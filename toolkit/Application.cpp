@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <chrono>
+
 namespace tk {
 namespace {
 
@@ -105,9 +107,28 @@ void Application::processMessages() {
 }
 
 void Application::keepAnswering() {
-    constexpr ULONGLONG AnswerIntervalMs = 100;
-    if (GetTickCount64() - lastAnswered_ > AnswerIntervalMs)
+    constexpr ULONGLONG AnswerIntervalMs = 20;
+    if (GetTickCount64() - lastAnswered_ >= AnswerIntervalMs)
         processMessages();
+}
+
+bool Application::answerWhileWaiting(HANDLE object, DWORD timeoutMs) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const DWORD objects = object ? 1 : 0;
+    for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
+        const auto left =
+            static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(end - now).count());
+        // A terminated application handles no message: it waits for the object alone.
+        const DWORD input = terminated_ ? 0 : QS_ALLINPUT;
+        const DWORD woke =
+            MsgWaitForMultipleObjectsEx(objects, &object, left, input, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0 + objects)
+            processMessages();
+        else if (woke != WAIT_TIMEOUT)
+            return woke == WAIT_OBJECT_0;
+    }
+    return false;
 }
 
 void Application::terminate() {

@@ -44,9 +44,17 @@ class Application {
     // Runs the pending messages without blocking. A WM_QUIT met here marks the
     // application terminated (run() then returns at once).
     void processMessages();
-    // Runs the pending messages when they last ran more than a tenth of a second ago:
-    // for long loops, so that the window keeps answering at a small cost per step.
+    // Runs the pending messages when they last ran 20 ms or more ago: for long loops,
+    // so that no message waits long, at a small cost per step.
     void keepAnswering();
+    // Waits until the object is signalled or timeoutMs have passed, running the messages
+    // as they arrive, so that the window answers throughout; true when the object was
+    // signalled. Without an object it waits the whole time. Once the application is
+    // terminated it only waits.
+    bool answerWhileWaiting(HANDLE object, DWORD timeoutMs);
+    // A fixed pause during which the window answers. The pauses of long actions go
+    // through seams().pause, which calls this.
+    void answerFor(unsigned ms) { answerWhileWaiting(nullptr, ms); }
     // Posts WM_QUIT.
     void terminate();
     bool terminated() const { return terminated_; }

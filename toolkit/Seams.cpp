@@ -1,5 +1,7 @@
 #include "toolkit/Seams.h"
 
+#include "toolkit/Application.h"
+
 #include <shellapi.h>
 
 namespace tk {
@@ -25,12 +27,12 @@ bool realShellOpen(const std::wstring& file, const std::wstring& params, int sho
     return result > 32;
 }
 
-void realSleep(unsigned ms) {
-    Sleep(ms);
+void realPause(unsigned ms) {
+    app().answerFor(ms);
 }
 
 Seams realSeams() {
-    return Seams{realMessageBox, realTrackPopupMenu, realShellOpen, realSleep};
+    return Seams{realMessageBox, realTrackPopupMenu, realShellOpen, realPause};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The modal and blocking calls of the toolkit, replaceable by tests. Nothing
-// else in the tree calls MessageBoxW, TrackPopupMenu, ShellExecuteW or Sleep.
+// else in the tree calls MessageBoxW, TrackPopupMenu or ShellExecuteW; every fixed
+// pause goes through pause.
 
 #include <windows.h>
 
@@ -18,8 +19,9 @@ struct Seams {
     std::function<int(HMENU menu, int x, int y, HWND owner)> trackPopupMenu;
     // ShellExecuteW with the "open" verb: true when the shell started it.
     std::function<bool(const std::wstring& file, const std::wstring& params, int show)> shellOpen;
-    // Sleep.
-    std::function<void(unsigned ms)> sleep;
+    // A fixed pause of ms milliseconds during which the window messages run as they
+    // arrive (Application::answerFor).
+    std::function<void(unsigned ms)> pause;
     // Step count of a busy delay loop: identity by default.
     std::function<unsigned long(unsigned long steps)> busySteps = [](unsigned long steps) {
         return steps;

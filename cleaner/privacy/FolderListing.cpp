@@ -2,6 +2,7 @@
 
 #include "cleaner/Unit1.h"
 #include "handles/Handles.h"
+#include "toolkit/Application.h"
 
 #include <windows.h>
 
@@ -56,7 +57,8 @@ bool IsLink(const WIN32_FIND_DATAW& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
-// Adds blank + prefix + name for every listed entry of the folder, and its size to sizes.
+// Adds blank + prefix + name for every listed entry of the folder, and its size to sizes,
+// letting the messages run as a scan does.
 void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
                  const std::wstring& mask, const std::wstring& prefix, FileSizes* sizes) {
     list.clear();
@@ -66,6 +68,7 @@ void ListMatches(std::vector<std::wstring>& list, const std::wstring& folder,
         list.push_back(L" " + prefix + entry.cFileName);
         if (sizes)
             sizes->push_back(EntrySize(entry));
+        tk::app().keepAnswering();
     });
 }
 

@@ -89,26 +89,6 @@ std::wstring MomentText(MomentFormatter format, DWORD flags, const SYSTEMTIME& m
     return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
 }
 
-// Waits for the process to end, letting the window messages run meanwhile.
-bool WaitLettingMessagesRun(HANDLE process, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline)
-            return false;
-        const DWORD remaining = static_cast<DWORD>(deadline - now);
-        // Once the application is ending no message is handled any more.
-        if (tk::app().terminated())
-            return WaitForSingleObject(process, remaining) == WAIT_OBJECT_0;
-        const DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, remaining, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0)
-            return true;
-        if (result != WAIT_OBJECT_0 + 1)
-            return false;
-        tk::app().processMessages();
-    }
-}
-
 } // namespace
 
 std::wstring BackupFileName(const SYSTEMTIME& moment) {
@@ -176,7 +156,7 @@ bool RegistryEditorRun::wait() {
     if (!process_)
         return false;
     const HANDLE process = process_.get();
-    if (!WaitLettingMessagesRun(process, RegistryEditorTimeoutMs)) {
+    if (!tk::app().answerWhileWaiting(process, RegistryEditorTimeoutMs)) {
         TerminateProcess(process, 1);
         WaitForSingleObject(process, INFINITE);
         return false;

@@ -5,6 +5,7 @@
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ void TForm1::FileExtExecute() {
         if (OpenFileExts(fileExts))
             fileExts.GetKeyNames(Memo1);
         for (const std::wstring& entry : Memo1) {
+            tk::app().keepAnswering();
             const std::wstring extension = entry.substr(1);
             if (IsUnusedBelow(fileExts, extension) && !IsIgnored(*lvignoredfe, extension))
                 AddFinding(*lvfe, extension, {UnusedReport, EmptyKeyDetail, FileExtsLocation});

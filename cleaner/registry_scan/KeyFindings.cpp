@@ -51,7 +51,7 @@ void StepPerFinding(TForm1& form) {
     const int position = form.PB->position();
     if (position < StepLimit)
         form.PB->setPosition(position + 1);
-    tk::seams().sleep(StepPauseMs);
+    tk::seams().pause(StepPauseMs);
     tk::app().keepAnswering();
 }
 

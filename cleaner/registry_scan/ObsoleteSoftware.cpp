@@ -3,6 +3,7 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ bool IsEmptyKey(HKEY root, const std::wstring& name) {
 void ScanSoftwareKeys(TForm1& form, const SoftwareRoot& software) {
     ListSubkeys(software.root, SoftwarePath, form.Memo1);
     for (const std::wstring& entry : form.Memo1) {
+        tk::app().keepAnswering();
         const std::wstring name = entry.substr(1);
         if (IsEmptyKey(software.root, name))
             form.AddFinding(*form.lvos, name, {EmptyKeyReport, name, software.location});

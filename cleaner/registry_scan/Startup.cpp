@@ -5,6 +5,7 @@
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
+#include "toolkit/Application.h"
 
 #include <algorithm>
 #include <map>
@@ -134,6 +135,7 @@ void ScanRunKey(TForm1& form, const RunKey& runKey) {
     if (!registry.OpenKey(runKey.path, false))
         return;
     ForEachValue(registry.CurrentKey(), [&](const std::wstring& name, const std::wstring& command) {
+        tk::app().keepAnswering();
         if (IsBrokenCommand(command) && !TForm1::IsIgnored(*form.lvignoredsp, name))
             form.AddFinding(*form.lvsp, name, {MissingReport, command, runKey.location});
     });

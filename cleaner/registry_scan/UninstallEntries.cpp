@@ -3,6 +3,7 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "registry/RegAccess.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ void TForm1::UninstallExecute() {
         AdvanceProgress(0, 30);
         ListSubkeys(HKEY_LOCAL_MACHINE, UninstallPath, Memo1);
         for (const std::wstring& entry : Memo1) {
+            tk::app().keepAnswering();
             const std::wstring name = entry.substr(1);
             if (!LacksUninstallValues(name) || IsIgnored(*lvignoredue, name))
                 continue;

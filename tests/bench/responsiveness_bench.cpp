@@ -3,8 +3,9 @@
 // broken start-up entries, sets "autoscan", "autobackup", "autorepair" and "autoclose" to
 // "1" (the splash off), starts Tidewell.exe from this program's folder and sends its
 // window a message every 20 ms from outside the process. Prints every stretch of more than
-// one second without an answer and the longest one. The settings, the seeded entries and
-// the backup files of the run are put back or removed afterwards.
+// one second without an answer, how long each status line stood, the number of probes, how
+// many waited over 100 ms and the longest wait. The settings, the seeded entries and the
+// backup files of the run are put back or removed afterwards.
 #include "tests/cleaner/scan_test_support.h"
 
 #include <windows.h>
@@ -25,6 +26,7 @@ constexpr int BrokenEntries = 20;
 constexpr DWORD ProbeEveryMs = 20;
 constexpr DWORD AnswerTimeoutMs = 120000;
 constexpr double ReportedStretchS = 1.0;
+constexpr double SlowAnswerS = 0.1;
 constexpr auto LongestRun = std::chrono::minutes(15);
 
 std::wstring BackupsFolder() {
@@ -82,11 +84,38 @@ double SecondsSince(Clock::time_point start, Clock::time_point moment) {
     return std::chrono::duration<double>(moment - start).count();
 }
 
-// Sends the window a message every ProbeEveryMs until the program ends; returns the
-// longest wait for an answer, in seconds.
-double LongestStretch(const PROCESS_INFORMATION& program, HWND window) {
-    const Clock::time_point start = Clock::now();
+struct Probes {
+    int sent = 0;
+    int slow = 0;
     double longest = 0;
+
+    void count(double wait) {
+        ++sent;
+        slow += wait > SlowAnswerS ? 1 : 0;
+        longest = std::max(longest, wait);
+    }
+};
+
+// Each status line in turn, from when a probe first saw it.
+struct StatusLine {
+    std::wstring text;
+    double seenAt;
+};
+
+void PrintStatusTimes(const std::vector<StatusLine>& lines, double end) {
+    std::printf("how long each status line stood:\n");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double until = i + 1 < lines.size() ? lines[i + 1].seenAt : end;
+        std::printf("%7.1f s %6.2f s  %ls\n", lines[i].seenAt, until - lines[i].seenAt,
+                    lines[i].text.c_str());
+    }
+}
+
+// Sends the window a message every ProbeEveryMs until the program ends.
+Probes ProbeUntilTheEnd(const PROCESS_INFORMATION& program, HWND window) {
+    const Clock::time_point start = Clock::now();
+    Probes probes;
+    std::vector<StatusLine> lines;
     while (WaitForSingleObject(program.hProcess, ProbeEveryMs) == WAIT_TIMEOUT) {
         if (Clock::now() - start > LongestRun) {
             std::printf("the flow did not end within %d minutes: stopped\n",
@@ -101,13 +130,18 @@ double LongestStretch(const PROCESS_INFORMATION& program, HWND window) {
             break;
         const Clock::time_point answered = Clock::now();
         const double stretch = SecondsSince(sent, answered);
-        longest = std::max(longest, stretch);
+        probes.count(stretch);
+        const std::wstring status = StatusText(window);
         if (stretch > ReportedStretchS)
             std::printf("%7.1f s: no answer for %5.2f s, then %ls\n", SecondsSince(start, sent),
-                        stretch, StatusText(window).c_str());
+                        stretch, status.c_str());
+        if (!status.empty() && (lines.empty() || lines.back().text != status))
+            lines.push_back({status, SecondsSince(start, answered)});
     }
-    std::printf("flow took %.1f s\n", SecondsSince(start, Clock::now()));
-    return longest;
+    const double end = SecondsSince(start, Clock::now());
+    PrintStatusTimes(lines, end);
+    std::printf("flow took %.1f s\n", end);
+    return probes;
 }
 
 void SeedBrokenEntries() {
@@ -127,7 +161,8 @@ void AskForTheAutomaticFlow() {
 int main() {
     const std::wstring backups = BackupsFolder();
     const std::vector<std::wstring> backupsBefore = scantest::FileNames(backups);
-    double longest = -1;
+    Probes probes;
+    bool shown = false;
     {
         const scantest::SavedKey settings(HKEY_CURRENT_USER, SettingsPath);
         const scantest::SavedKey run(HKEY_CURRENT_USER, RunPath);
@@ -142,8 +177,10 @@ int main() {
             std::printf("cannot start %ls\n", program.c_str());
             return 1;
         }
-        if (const HWND window = WaitForMainWindow(started))
-            longest = LongestStretch(started, window);
+        if (const HWND window = WaitForMainWindow(started)) {
+            shown = true;
+            probes = ProbeUntilTheEnd(started, window);
+        }
         WaitForSingleObject(started.hProcess, INFINITE);
         CloseHandle(started.hThread);
         CloseHandle(started.hProcess);
@@ -151,10 +188,11 @@ int main() {
     for (const std::wstring& name : scantest::FileNames(backups))
         if (std::find(backupsBefore.begin(), backupsBefore.end(), name) == backupsBefore.end())
             DeleteFileW((backups + L"\\" + name).c_str());
-    if (longest < 0) {
+    if (!shown) {
         std::printf("Tidewell ended before its window was shown\n");
         return 1;
     }
-    std::printf("longest stretch without an answer: %.2f s\n", longest);
+    std::printf("%d probes, %d waited over 100 ms, longest wait %.3f s\n", probes.sent, probes.slow,
+                probes.longest);
     return 0;
 }

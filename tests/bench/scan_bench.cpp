@@ -759,7 +759,7 @@ int main(int argc, char** argv) {
         return names.empty() || std::find(names.begin(), names.end(), name) != names.end();
     };
 
-    tk::seams().sleep = [](unsigned) {};
+    tk::seams().pause = [](unsigned) {};
     tk::seams().messageBox = [](HWND, const std::wstring&, const std::wstring&, UINT) {
         return IDOK;
     };

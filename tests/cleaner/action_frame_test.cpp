@@ -1,6 +1,8 @@
 #include "privacy_test_support.h"
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -10,7 +12,7 @@ class SerialActionFrame : public scantest::FormTest {
   protected:
     void SetUp() override {
         FormTest::SetUp();
-        tk::seams().sleep = [this](unsigned ms) { pauses.push_back(ms); };
+        tk::seams().pause = [this](unsigned ms) { pauses.push_back(ms); };
         list = form->lvue.get();
     }
 
@@ -48,10 +50,28 @@ TEST_F(SerialActionFrame, EmptyScanKeepsItsColumnsAndCountsZero) {
 
 // The fixed pauses keep their length, but the window answers during them.
 TEST_F(SerialActionFrame, ProgressPausesLetPendingMessagesRun) {
-    tk::seams().sleep = [](unsigned ms) { Sleep(ms); };
+    tk::seams().pause = [](unsigned ms) { Sleep(ms); };
     const scantest::PostedMessageProbe probe([this] { return form->PB->position() < 30; });
     form->AdvanceProgress(0, 30);
     EXPECT_TRUE(probe.seenDuringTheAction());
+}
+
+// A message sent from elsewhere is answered within a step, and the step keeps its length.
+TEST_F(SerialActionFrame, MessageSentDuringAStepIsAnsweredAtOnce) {
+    using namespace std::chrono;
+    tk::seams().pause = [](unsigned ms) { tk::app().answerFor(ms); };
+    steady_clock::duration waited{};
+    std::thread sender([&, window = form->handle()] {
+        Sleep(100);
+        const steady_clock::time_point sent = steady_clock::now();
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        waited = steady_clock::now() - sent;
+    });
+    const steady_clock::time_point start = steady_clock::now();
+    form->AdvanceProgress(0, 0, 500);
+    EXPECT_GE(duration_cast<milliseconds>(steady_clock::now() - start).count(), 500);
+    sender.join();
+    EXPECT_LT(duration_cast<milliseconds>(waited).count(), 150);
 }
 
 TEST_F(SerialActionFrame, NothingCheckedKeepsTheRowsInOrder) {

@@ -102,9 +102,9 @@ inline void CheckOnly(tk::ListView& list, const RowTest& test) {
 // The pauses the action takes, in order; delays are skipped again afterwards.
 inline std::vector<unsigned> Pauses(const std::function<void()>& action) {
     std::vector<unsigned> pauses;
-    tk::seams().sleep = [&pauses](unsigned ms) { pauses.push_back(ms); };
+    tk::seams().pause = [&pauses](unsigned ms) { pauses.push_back(ms); };
     action();
-    tk::seams().sleep = [](unsigned) {};
+    tk::seams().pause = [](unsigned) {};
     return pauses;
 }
 

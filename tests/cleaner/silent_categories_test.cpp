@@ -6,7 +6,7 @@ class SilentCategoriesTest : public scantest::ResultsTest {
   protected:
     void SetUp() override {
         ResultsTest::SetUp();
-        tk::seams().sleep = [this](unsigned ms) { pauses.push_back(ms); };
+        tk::seams().pause = [this](unsigned ms) { pauses.push_back(ms); };
     }
     std::vector<unsigned> pauses;
 };

@@ -52,7 +52,7 @@ class TidewellTest : public ::testing::Test {
             messages.push_back(text);
             return IDOK;
         };
-        tk::seams().sleep = [](unsigned) {};
+        tk::seams().pause = [](unsigned) {};
         tk::seams().busySteps = [](unsigned long) { return 0UL; };
     }
     void TearDown() override {

@@ -110,7 +110,7 @@ TEST_F(SerialUninstallEntries, BarStepsOncePerFindingUpTo70) {
     for (int i = 0; i < 45; ++i)
         keys.push_back(entry(L"Many"));
     std::vector<int> positions;
-    tk::seams().sleep = [&](unsigned) { positions.push_back(form->PB->position()); };
+    tk::seams().pause = [&](unsigned) { positions.push_back(form->PB->position()); };
     form->UninstallExecute();
     ASSERT_EQ(static_cast<std::size_t>(62 + form->lvue->count()), positions.size());
     const auto walk = positions.begin() + 31;

@@ -16,7 +16,7 @@
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        tk::seams().sleep = [this](unsigned ms) {
+        tk::seams().pause = [this](unsigned ms) {
             sleeps.push_back(ms);
             if (duringTyping)
                 duringTyping();
