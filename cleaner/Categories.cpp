@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+namespace tidewell {
+
 namespace {
 
 constexpr int OwnButtons = 0;
@@ -377,3 +379,5 @@ std::array<tk::Control*, 5> CategoryPageControls(const TForm1& form, const Categ
 bool IsRegistryRow(int row) {
     return CategoryOf(row).kind == CategoryKind::Registry;
 }
+
+} // namespace tidewell

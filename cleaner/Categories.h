@@ -6,6 +6,8 @@
 
 #include "cleaner/Unit1.h"
 
+namespace tidewell {
+
 // A handler of the main window and one of its controls, as the tables name them.
 using Handler = void (TForm1::*)();
 template <class T> using Member = std::unique_ptr<T> TForm1::*;
@@ -80,3 +82,5 @@ std::array<tk::Control*, 5> CategoryPageControls(const TForm1& form, const Categ
 
 // Whether the category of the row is of the "Registry" group (else "Privacy Threats").
 bool IsRegistryRow(int row);
+
+} // namespace tidewell

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace tidewell {
+
 namespace {
 
 // A kernel32 function of a later system than the program needs, bound by name; nullptr
@@ -210,3 +212,5 @@ std::vector<std::wstring> SearchFolders() {
                    folders);
     return folders;
 }
+
+} // namespace tidewell

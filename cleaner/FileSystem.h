@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 // The folder of the running program file, with its trailing backslash.
 inline std::wstring ProgramFolder() {
     std::wstring path(MAX_PATH, L'\0');
@@ -140,3 +142,5 @@ bool MayBeInFolders(const std::wstring& name, const std::vector<std::wstring>& f
 // The folders the system searches for a program or library named without a folder, in
 // its order: the program's own, the current one, the system folders, then PATH.
 std::vector<std::wstring> SearchFolders();
+
+} // namespace tidewell

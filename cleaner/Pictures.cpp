@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace tidewell {
+
 namespace {
 
 constexpr COLORREF DeepBlue = RGB(16, 52, 112);
@@ -73,3 +75,5 @@ tk::BitmapHandle AboutPicture(int width, int height) {
         DrawTitle(canvas, 104, 58, 36, DeepBlue);
     });
 }
+
+} // namespace tidewell

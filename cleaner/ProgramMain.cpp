@@ -5,6 +5,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace tidewell {
+
 volatile std::uint32_t SplashDelayCounter = 0;
 
 bool AnotherCopyRuns() {
@@ -44,3 +46,5 @@ int ProgramMain() {
     tk::app().run();
     return 0;
 }
+
+} // namespace tidewell

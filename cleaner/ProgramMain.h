@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+namespace tidewell {
+
 class TForm1;
 class TForm2;
 
@@ -29,3 +31,5 @@ std::unique_ptr<TForm1> StartTidewell(const std::function<void(TForm1&)>& scanAl
 
 // The process entry; returns the exit code.
 int ProgramMain();
+
+} // namespace tidewell

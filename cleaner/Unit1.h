@@ -30,6 +30,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 // Rows of the results list in row order: row 0 the backup switch, rows 1 to 20
 // the categories, whose table (Categories.h) follows this order.
 enum ResultsRowIndex : int {
@@ -541,3 +543,5 @@ class TForm1 : public tk::Form {
     // Settings side effects (Unit1_settings.cpp).
     void applyTrayIcon(bool on);
 };
+
+} // namespace tidewell

@@ -10,6 +10,8 @@
 
 #include <shlobj.h>
 
+namespace tidewell {
+
 namespace {
 
 const wchar_t BackupRowCaption[] = L"Create Registry Backup";
@@ -178,3 +180,5 @@ void TForm1::HiddenLV() {
     for (tk::Control* control : pageControls())
         control->hide();
 }
+
+} // namespace tidewell

@@ -4,6 +4,8 @@
 
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 TForm1::FlowGuard::FlowGuard(TForm1& form) : form_(form), acquired_(!form.FlowRunning) {
     form_.FlowRunning = true;
 }
@@ -26,3 +28,5 @@ bool TForm1::DeferExitWhileFlowRuns(ExitRequest request) {
         PendingExit = request;
     return true;
 }
+
+} // namespace tidewell

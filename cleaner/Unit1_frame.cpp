@@ -5,6 +5,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace tidewell {
+
 namespace {
 
 struct RootPrefix {
@@ -149,3 +151,5 @@ bool TForm1::ParseRegistryLocation(const std::wstring& location, HKEY& root, std
     }
     return false;
 }
+
+} // namespace tidewell

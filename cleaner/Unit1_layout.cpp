@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <tuple>
 
+namespace tidewell {
+
 namespace {
 
 struct Bounds {
@@ -515,3 +517,5 @@ std::vector<tk::Control*> TForm1::pageControls() const {
                 controls.push_back(control);
     return controls;
 }
+
+} // namespace tidewell

@@ -6,6 +6,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace tidewell {
+
 namespace {
 
 // Where the category menus open, from the window's top left corner.
@@ -134,3 +136,5 @@ void TForm1::OBproupdateClick() {
 void TForm1::OBhomepageClick() {
     OpenWebPage(HomePage);
 }
+
+} // namespace tidewell

@@ -4,6 +4,8 @@
 
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 // Removes the checked findings of a results row's category, then shows the count
@@ -126,3 +128,5 @@ void TForm1::OBhis4Click() {
     if (row != 0)
         RefreshCategoryPage(row);
 }
+
+} // namespace tidewell

@@ -4,6 +4,8 @@
 
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 void ShowPageControls(TForm1& form, const Category& category) {
@@ -150,3 +152,5 @@ void TForm1::AdvancedAnalysis1Click() {
 void TForm1::ProgressiveClick() {
     OpenCategoryPage(ProgressiveRow);
 }
+
+} // namespace tidewell

@@ -6,6 +6,8 @@
 #include <cwchar>
 #include <vector>
 
+namespace tidewell {
+
 namespace {
 
 void SetStatus(TForm1& form, const std::wstring& step) {
@@ -176,3 +178,5 @@ void TForm1::OBscanpcClick() {
     RecountRows(*this);
     ShowTotals(*this);
 }
+
+} // namespace tidewell

@@ -6,6 +6,8 @@
 #include "cleaner/FileSystem.h"
 #include "registry/RegHelpers.h"
 
+namespace tidewell {
+
 namespace {
 
 const wchar_t SettingsKey[] = L"Software\\Tidewell";
@@ -108,3 +110,5 @@ void TForm1::FormDestroy() {
         DeleteStartupEntry();
     }
 }
+
+} // namespace tidewell

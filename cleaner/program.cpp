@@ -6,5 +6,5 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return tk::runProgram(L"Tidewell", ProgramMain);
+    return tk::runProgram(L"Tidewell", tidewell::ProgramMain);
 }

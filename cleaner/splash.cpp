@@ -3,6 +3,8 @@
 #include "cleaner/Pictures.h"
 #include "cleaner/Unit1.h"
 
+namespace tidewell {
+
 namespace {
 
 constexpr int SplashWidth = 385;
@@ -37,3 +39,5 @@ void TForm2::FormCreate() {
     else if (value == L"0")
         ShowSplashFlag = false;
 }
+
+} // namespace tidewell

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace tidewell {
+
 class TForm2 : public tk::Form {
   public:
     TForm2();
@@ -24,3 +26,5 @@ class TForm2 : public tk::Form {
 
     void FormCreate();
 };
+
+} // namespace tidewell

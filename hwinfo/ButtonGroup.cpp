@@ -1,5 +1,7 @@
 #include "hwinfo/ButtonGroup.h"
 
+namespace corvane {
+
 TButtonGroup::TButtonGroup(tk::Control& parent, int x, int y, int width, int height,
                            int buttonHeight)
     : tk::CategoryButtons(parent, x, y, width, height) {
@@ -43,3 +45,5 @@ void TButtonGroup::showHotButtonHint() {
     if (hint != this->hint())
         setHint(hint);
 }
+
+} // namespace corvane

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 class TButtonGroup : public tk::CategoryButtons {
   public:
     TButtonGroup(tk::Control& parent, int x, int y, int width, int height, int buttonHeight);
@@ -29,3 +31,5 @@ class TButtonGroup : public tk::CategoryButtons {
 
     std::vector<std::wstring> hints_;
 };
+
+} // namespace corvane

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+namespace corvane {
+
 const std::array<TCpuFeature, 21> CpuFeatures = {{
     {0x1, L"On-Chip FPU", L"On Chip FPU"},
     {0x2, L"VirtualMode Extensions", L"Virtual Mode Extensions"},
@@ -109,3 +111,5 @@ std::vector<TInfoRow> CpuPageRows(const TCpuIdentity& identity, const TCpuidFact
         rows.push_back(FeatureRow(feature, cpu));
     return rows;
 }
+
+} // namespace corvane

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 // What the CPUID instruction reports.
 struct TCpuidFacts {
     bool Supported = false;       // the processor has the instruction
@@ -61,3 +63,5 @@ std::wstring NormaliseProcessorName(const std::wstring& name);
 // The CPU page's 30 rows: heading "CPU", six identity rows, a blank row, heading
 // "CPU Feature" and one row per feature. The first row is the one the page keeps selected.
 std::vector<TInfoRow> CpuPageRows(const TCpuIdentity& identity, const TCpuidFacts& cpu);
+
+} // namespace corvane

@@ -6,6 +6,8 @@
 
 #include <cwctype>
 
+namespace corvane {
+
 const std::wstring MachineEnumKey = L"SYSTEM\\CurrentControlSet\\Enum\\";
 
 std::wstring RegistryText(HKEY root, const std::wstring& key, const std::wstring& name) {
@@ -105,3 +107,5 @@ void ShowPageRows(TForm1& form, tk::ListView& list, tk::ImageList* images,
     if (firstRow == TFirstRow::Selected)
         list.setItemIndex(0);
 }
+
+} // namespace corvane

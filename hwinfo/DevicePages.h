@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 class TForm1;
 
 // A string value of a registry key (empty on any failure).
@@ -115,3 +117,5 @@ enum class TFirstRow { Selected, NotSelected };
 // Replaces the list's rows; images null leaves the list's small images as they are.
 void ShowPageRows(TForm1& form, tk::ListView& list, tk::ImageList* images,
                   const std::vector<TInfoRow>& rows, TFirstRow firstRow);
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/HoverLabel.h"
 
+namespace corvane {
+
 LRESULT THoverLabel::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_MOUSEMOVE) {
         if (!tracking_)
@@ -11,3 +13,5 @@ LRESULT THoverLabel::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return tk::Label::handleMessage(msg, wParam, lParam);
 }
+
+} // namespace corvane

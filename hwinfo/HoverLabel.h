@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace corvane {
+
 class THoverLabel : public tk::Label {
   public:
     using tk::Label::Label;
@@ -18,3 +20,5 @@ class THoverLabel : public tk::Label {
   private:
     bool tracking_ = false;
 };
+
+} // namespace corvane

@@ -6,6 +6,8 @@
 
 #include <jpeglib.h>
 
+namespace corvane {
+
 namespace {
 
 struct JumpingErrorManager {
@@ -85,3 +87,5 @@ tk::BitmapHandle LoadJpegResource(const wchar_t* name) {
     return DecodeJpeg(static_cast<const unsigned char*>(LockResource(loaded)),
                       SizeofResource(module, found));
 }
+
+} // namespace corvane

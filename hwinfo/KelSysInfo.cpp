@@ -5,6 +5,8 @@
 
 #include <cwctype>
 
+namespace corvane {
+
 namespace {
 
 enum class Platform { NT, Win9x, Win32s };
@@ -286,3 +288,5 @@ std::wstring TKelOSInfo::OSDescription() {
         return L"";
     }
 }
+
+} // namespace corvane

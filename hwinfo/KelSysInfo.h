@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace corvane {
+
 class EKelSysInfo : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -50,3 +52,5 @@ class TKelOSInfo {
     // The description of the running system, or the empty text when it cannot be made.
     static std::wstring OSDescription();
 };
+
+} // namespace corvane

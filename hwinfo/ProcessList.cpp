@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+namespace corvane {
+
 namespace {
 
 const DWORD MaxProcesses = 1024;
@@ -119,3 +121,5 @@ std::wstring PathFileName(const std::wstring& path) {
     const std::size_t last = path.find_last_of(L"\\:");
     return last == std::wstring::npos ? path : path.substr(last + 1);
 }
+
+} // namespace corvane

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 // One running process: its id (0 for the system's idle process) and executable path.
 struct TProcessPath {
     DWORD Id;
@@ -24,3 +26,5 @@ tk::IconHandle GetFileSmallIcon(const std::wstring& path, bool small);
 
 // The part of a path after its last "\" or ":"; the whole path when it has neither.
 std::wstring PathFileName(const std::wstring& path);
+
+} // namespace corvane

@@ -9,6 +9,8 @@
 #include <iomanip>
 #include <sstream>
 
+namespace corvane {
+
 namespace {
 
 // Owns one COM interface reference.
@@ -275,3 +277,5 @@ std::wstring FormatByteSize(const std::wstring& bytesText) {
             return FixedTwoDecimals(static_cast<double>(*bytes) / unit.size) + unit.unit;
     return std::to_wstring(*bytes) + L" bytes";
 }
+
+} // namespace corvane

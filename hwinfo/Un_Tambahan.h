@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace corvane {
+
 // Kinds of rows of Corvane's two-column lists. Heading and blank rows have the data-row
 // mark off, data rows have it on.
 enum class TInfoRowKind { Heading, Data, Blank };
@@ -88,3 +90,5 @@ std::wstring FixedTwoDecimals(double number);
 // A byte count given as decimal text, as "512 bytes", "1.50 KB", "1024.00 MB" or
 // "3.00 GB" (always with "."); empty text when the text is not a whole number.
 std::wstring FormatByteSize(const std::wstring& bytesText);
+
+} // namespace corvane

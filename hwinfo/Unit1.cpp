@@ -4,6 +4,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace corvane {
+
 namespace {
 
 const COLORREF LinkBlue = RGB(0, 0, 255);
@@ -133,3 +135,5 @@ void TForm1::obnewsClick() {
 void TForm1::obhelpClick() {
     OpenProgramFile(L"Corvane Help.chm");
 }
+
+} // namespace corvane

@@ -27,6 +27,8 @@
 #include <memory>
 #include <string>
 
+namespace corvane {
+
 enum class TInfoTab { System, Component };
 
 // The maker's details on the About tab.
@@ -222,3 +224,5 @@ class TPageFill {
     TForm1& form_;
     TInfoTab tab_;
 };
+
+} // namespace corvane

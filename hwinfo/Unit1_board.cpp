@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 const int MainboardImageIndex = 2;
@@ -56,3 +58,5 @@ void TForm1::Action13Execute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, BiosPageRows(BoardSources));
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 // The source's answer, or what it gives when nothing can be read (empty texts, no CPUID).
@@ -19,3 +21,5 @@ void TForm1::Action12Execute() {
                    CpuPageRows(ReadOrEmpty(CpuSources.identity), ReadOrEmpty(CpuSources.cpuid)),
                    TFirstRow::Selected);
 }
+
+} // namespace corvane

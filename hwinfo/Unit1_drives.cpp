@@ -2,6 +2,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int CdromImageIndex = 1;
@@ -142,3 +144,5 @@ void TForm1::Action7Execute() {
     Standar();
     ShowPageRows(*this, *LV1, &ImageList4, StoragePageRows(DriveSources), TFirstRow::Selected);
 }
+
+} // namespace corvane

@@ -3,6 +3,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace corvane {
+
 const std::wstring TForm1::WaitingText = L"Please Wait ....................";
 
 namespace {
@@ -103,3 +105,5 @@ TPageFill::~TPageFill() {
     tk::app().guard([this] { form_.EndStep(form_.Parts(tab_)); });
     form_.FillEnded();
 }
+
+} // namespace corvane

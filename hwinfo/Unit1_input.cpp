@@ -2,6 +2,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int KeyboardImageIndex = 3;
@@ -92,3 +94,5 @@ void TForm1::Action5Execute() {
     ShowPageRows(*this, *LV1, &ImageList4, PointingDevicePageRows(InputSources),
                  TFirstRow::NotSelected);
 }
+
+} // namespace corvane

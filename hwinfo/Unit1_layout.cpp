@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace corvane {
+
 namespace {
 
 struct PageButton {
@@ -191,3 +193,5 @@ void TForm1::CreateExitTab() {
     for (tk::Button* button : {Button1.get(), Button2.get()})
         button->setCursor(tk::Cursor::HandPoint);
 }
+
+} // namespace corvane

@@ -4,6 +4,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int HeadingPicture = 18;
@@ -35,3 +37,5 @@ void TForm1::mci_deviceExecute() {
         LV2->repaint();
     }
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 const int MemoryImageIndex = 14;
@@ -99,3 +101,5 @@ void TForm1::windowsinfoExecute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, WindowsInfoPageRows(MemorySources.wmi));
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 const int ModemImageIndex = 5;
@@ -80,3 +82,5 @@ void TForm1::Action6Execute() {
     Standar();
     ShowPageRows(*this, *LV1, &ImageList4, ModemPageRows(ModemSources), TFirstRow::Selected);
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 // Left unset, the heading shows the list's first picture: the monitor.
@@ -80,3 +82,5 @@ void TForm1::Action1Execute() {
     Standar();
     ShowPageRows(*this, *LV1, &ImageList4, MonitorPageRows(MonitorSources), TFirstRow::NotSelected);
 }
+
+} // namespace corvane

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace corvane {
+
 namespace {
 
 const COLORREF MaskColor = RGB(255, 0, 255);
@@ -131,3 +133,5 @@ void TForm1::CreatePictures() {
     SetLetterGlyph(*obhelp, 0, L'?');
     SetPrinterGlyph(*print_button);
 }
+
+} // namespace corvane

@@ -2,6 +2,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int PortsImageIndex = 17;
@@ -78,3 +80,5 @@ void TForm1::portsinfoExecute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, PortsPageRows(PortsSources));
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 const int PowerSchemesImageIndex = 7;
@@ -65,3 +67,5 @@ void TForm1::Action16Execute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, CardBusPageRows());
 }
+
+} // namespace corvane

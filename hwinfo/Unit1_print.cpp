@@ -2,6 +2,8 @@
 
 #include "hwinfo/print.h"
 
+namespace corvane {
+
 namespace {
 
 // Each row as printing writes it: data rows as caption, " : " and value.
@@ -35,3 +37,5 @@ void TForm1::print_buttonClick() {
     }
     print_form->ShowPages(BuildPreviewPages(rowLines, MakerSite));
 }
+
+} // namespace corvane

@@ -2,6 +2,8 @@
 
 #include "hwinfo/VerInfoRes.h"
 
+namespace corvane {
+
 namespace {
 
 const DWORD SystemIdleProcessId = 0;
@@ -34,3 +36,5 @@ void TForm1::processes_infoExecute() {
         AddInfoRow(*LV2, DataRow(L"File Path", path));
     }
 }
+
+} // namespace corvane

@@ -1,5 +1,7 @@
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 namespace {
 
 const int SoundDeviceImageIndex = 2;
@@ -61,3 +63,5 @@ void TForm1::Action8Execute() {
     const bool found = rows.front().Kind == TInfoRowKind::Heading;
     ShowPageRows(*this, *LV1, found ? &ImageList4 : nullptr, rows, TFirstRow::NotSelected);
 }
+
+} // namespace corvane

@@ -4,6 +4,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int InstanceCount = 11;
@@ -262,3 +264,5 @@ void TForm1::Action10Execute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, SystemSummaryRows(SummarySources));
 }
+
+} // namespace corvane

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 // Facts of the drives A to K; tests put stand-ins here.
 struct TDriveSources {
     std::function<DWORD()> logicalDrives = GetLogicalDrives;
@@ -36,3 +38,5 @@ std::vector<TInfoRow> SystemSummaryRows(const TSummarySources& sources);
 
 // One row per drive A to K of a type that is listed (removable, fixed, CD-ROM).
 std::vector<TInfoRow> LogicalDriveRows(const TDriveSources& drives);
+
+} // namespace corvane

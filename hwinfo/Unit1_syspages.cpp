@@ -2,6 +2,10 @@
 
 #include "hwinfo/Unit1.h"
 
+namespace corvane {
+
 void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows, TFirstRow firstRow) {
     ShowPageRows(form, *form.LV2, &form.ImageList3, rows, firstRow);
 }
+
+} // namespace corvane

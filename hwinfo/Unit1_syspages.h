@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 class TForm1;
 
 // A string value, by the rules of ReadRegString.
@@ -91,3 +93,5 @@ std::vector<TInfoRow> WindowsInfoPageRows(const TWmiSource& wmi);
 // ShowPageRows on the System tab's list with its small images (ImageList3).
 void ShowSystemRows(TForm1& form, const std::vector<TInfoRow>& rows,
                     TFirstRow firstRow = TFirstRow::NotSelected);
+
+} // namespace corvane

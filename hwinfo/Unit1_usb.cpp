@@ -2,6 +2,8 @@
 
 #include "registry/RegHelpers.h"
 
+namespace corvane {
+
 namespace {
 
 const int UsbImageIndex = 8;
@@ -134,3 +136,5 @@ void TForm1::Action9Execute() {
     RetitleComponentColumns(L"Device", 200, L"PNP Device ID");
     ShowPageRows(*this, *LV1, &ImageList4, UsbPageRows(UsbSources), TFirstRow::Selected);
 }
+
+} // namespace corvane

@@ -4,6 +4,8 @@
 #include <cwchar>
 #include <cwctype>
 
+namespace corvane {
+
 namespace {
 
 const int VideoImageIndex = 3;
@@ -167,3 +169,5 @@ void TForm1::Action17Execute() {
     TPageFill fill(*this, TInfoTab::System);
     ShowSystemRows(*this, VideoPageRows(VideoSources));
 }
+
+} // namespace corvane

@@ -4,6 +4,8 @@
 
 #include "toolkit/Seams.h"
 
+namespace corvane {
+
 namespace {
 
 // The colour of the picture behind the version label, so the label blends into it.
@@ -43,3 +45,5 @@ void TForm2::BusyDelay() {
     for (unsigned long step = 0; step < steps; ++step)
         Timer1.setInterval(static_cast<unsigned>(step));
 }
+
+} // namespace corvane

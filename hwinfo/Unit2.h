@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace corvane {
+
 // Steps of the splash's busy delay at start-up.
 const unsigned long SplashBusySteps = 3000000;
 
@@ -23,3 +25,5 @@ class TForm2 : public tk::Form {
     std::unique_ptr<tk::Label> Label1;
     tk::Timer Timer1{1000, false};
 };
+
+} // namespace corvane

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace corvane {
+
 namespace {
 
 // The version data of the file; empty when it has none or it cannot be read.
@@ -169,3 +171,5 @@ std::wstring TVerInfoRes::FileVersionText() const {
                   LOWORD(fixedInfo_->dwFileVersionLS));
     return text;
 }
+
+} // namespace corvane

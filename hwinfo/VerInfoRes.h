@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 // What ReadFileVersionInfo finds about one file.
 struct TFileVersionRecord {
     std::wstring TypeName; // the shell's type name, such as "Application"
@@ -58,3 +60,5 @@ class TVerInfoRes {
     std::vector<std::wstring> flags_;
     bool loaded_ = false;
 };
+
+} // namespace corvane

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace corvane {
+
 Tprint_form* print_form = nullptr;
 
 namespace {
@@ -349,3 +351,5 @@ void PrintLinesTo(const std::wstring& printerName, const std::vector<std::wstrin
 void PrintLines(const std::vector<std::wstring>& lines) {
     PrintLinesTo(DefaultPrinterName(), lines);
 }
+
+} // namespace corvane

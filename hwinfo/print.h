@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace corvane {
+
 // One preview page: a multi-line text box whose lines are the page.
 class TPreviewPage : public tk::Edit {
   public:
@@ -124,3 +126,5 @@ bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& li
 void PrintLines(const std::vector<std::wstring>& lines);
 // The same on the named printer.
 void PrintLinesTo(const std::wstring& printerName, const std::vector<std::wstring>& lines);
+
+} // namespace corvane

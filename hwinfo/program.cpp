@@ -11,6 +11,10 @@
 
 namespace {
 
+using corvane::TForm1;
+using corvane::TForm2;
+using corvane::Tprint_form;
+
 int RunCorvane() {
     tk::Application& application = tk::app();
     auto splash = std::make_unique<TForm2>();

@@ -3,7 +3,7 @@
 #include "handles/Handles.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const std::wstring folder = ProgramFolder();
+    const std::wstring folder = tidewell::ProgramFolder();
     std::wstring commandLine = L"\"" + folder + L"Tidewell.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

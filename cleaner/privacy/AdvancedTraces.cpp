@@ -5,6 +5,8 @@
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
 
+namespace tidewell {
+
 namespace {
 
 const std::vector<TForm1::FindingColumn> TraceColumns{
@@ -159,3 +161,5 @@ void TForm1::advancedExecute() {
 void TForm1::removeadvancedExecute() {
     RunRemoveFrame(*lvadvanced, DeleteTrace);
 }
+
+} // namespace tidewell

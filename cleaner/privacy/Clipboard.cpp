@@ -12,6 +12,8 @@
 #include <cstring>
 #include <utility>
 
+namespace tidewell {
+
 namespace {
 
 const std::vector<TForm1::FindingColumn> ClipColumns{
@@ -256,3 +258,5 @@ void TForm1::removeclipExecute() {
     PB->setPosition(0);
     tk::app().setCursor(tk::Cursor::Default);
 }
+
+} // namespace tidewell

@@ -1,2 +1,6 @@
 #pragma once
+
+namespace tidewell {
 // Clipboard: the text, picture and copied files the clipboard holds.
+
+} // namespace tidewell

@@ -5,6 +5,8 @@
 #include "cleaner/privacy/RecentDocuments.h"
 #include "registry/RegHelpers.h"
 
+namespace tidewell {
+
 namespace {
 
 // Fragments of the names of advertising networks, statistics and tracking services,
@@ -233,3 +235,5 @@ void TForm1::CookiesExecute() {
 void TForm1::removecoExecute() {
     RemoveFileFindings(*this, *lvco);
 }
+
+} // namespace tidewell

@@ -3,5 +3,9 @@
 
 #include <string>
 
+namespace tidewell {
+
 // True when one of the keywords occurs in the file name (case-sensitive substring).
 bool IsTrackingCookieName(const std::wstring& fileName);
+
+} // namespace tidewell

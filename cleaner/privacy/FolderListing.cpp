@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+namespace tidewell {
+
 namespace {
 
 wchar_t AsciiUpper(wchar_t c) {
@@ -122,3 +124,5 @@ std::uint64_t GetFileVersionMS(const std::wstring& fileName) {
         return 0;
     return fixed->dwFileVersionMS;
 }
+
+} // namespace tidewell

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 // The sizes of listed entries in listing order, as their directory entries gave them.
 using FileSizes = std::vector<std::uint64_t>;
 
@@ -51,3 +53,5 @@ bool IsFullFolderPath(const std::wstring& folder);
 // The most significant double word of the file's version (major version in the high 16
 // bits, minor in the low 16 bits); 0 when the file has no version resource or a step fails.
 std::uint64_t GetFileVersionMS(const std::wstring& fileName);
+
+} // namespace tidewell

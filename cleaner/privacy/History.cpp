@@ -6,6 +6,8 @@
 #include "cleaner/privacy/RecentDocuments.h"
 #include "registry/RegHelpers.h"
 
+namespace tidewell {
+
 namespace {
 
 const wchar_t HistoryDetail[] = L"All items listed in History Folder";
@@ -124,3 +126,5 @@ void TForm1::removehisExecute() {
 void TForm1::removetempieExecute() {
     RemoveFileFindings(*this, *lvtempie);
 }
+
+} // namespace tidewell

@@ -8,6 +8,8 @@
 #include "cleaner/privacy/RecentDocuments.h"
 #include "registry/RegHelpers.h"
 
+namespace tidewell {
+
 namespace {
 
 enum class Base { SystemRoot, LocalSettings, SystemDrive };
@@ -181,3 +183,5 @@ void TForm1::removechkExecute() {
 void TForm1::removelogExecute() {
     RemoveFileFindings(*this, *lvlog);
 }
+
+} // namespace tidewell

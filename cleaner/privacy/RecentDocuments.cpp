@@ -10,6 +10,8 @@
 
 #include <stdexcept>
 
+namespace tidewell {
+
 const wchar_t ShellFoldersKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -146,3 +148,5 @@ void TForm1::PrivacyExecute() {
 void TForm1::removepcExecute() {
     RemoveFileFindings(*this, *lvpc);
 }
+
+} // namespace tidewell

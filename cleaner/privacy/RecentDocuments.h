@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 // The size of the first entry matching the path (made full against the current folder),
 // in decimal; "-1" when nothing matches.
 std::wstring GetFileSizeText(const std::wstring& path);
@@ -29,3 +31,5 @@ void AddFileFinding(TForm1& form, tk::ListView& list, const ListedFile& file,
 
 // Deletes the file of every checked row (folder + name); a row stays while its file does.
 void RemoveFileFindings(TForm1& form, tk::ListView& list);
+
+} // namespace tidewell

@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+namespace tidewell {
+
 namespace {
 
 // Version 4.72 of the shell library, the first that answers the bin query.
@@ -103,3 +105,5 @@ void TForm1::removebinExecute() {
     AdvanceProgress(0, 100);
     LastFoundCount = RecycleBinCount;
 }
+
+} // namespace tidewell

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace tidewell {
+
 // Count and total size of the bin's items; false when the shell is older than 4.72 or
 // the query fails.
 struct RecycleBinContents {
@@ -10,3 +12,5 @@ struct RecycleBinContents {
     std::int64_t bytes = 0;
 };
 bool QueryRecycleBin(RecycleBinContents& contents);
+
+} // namespace tidewell

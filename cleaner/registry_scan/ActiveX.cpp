@@ -13,6 +13,8 @@
 #include <iterator>
 #include <optional>
 
+namespace tidewell {
+
 namespace {
 
 const std::wstring ClassesPath = L"\\CLSID";
@@ -144,3 +146,5 @@ void TForm1::removeaxExecute() {
                                 });
     });
 }
+
+} // namespace tidewell

@@ -15,6 +15,8 @@
 #include <functional>
 #include <vector>
 
+namespace tidewell {
+
 namespace {
 
 // How long an export or import of the whole registry may take.
@@ -317,3 +319,5 @@ void TForm1::OBdeletebackupClick() {
             LVbackup->deleteItem(row);
     });
 }
+
+} // namespace tidewell

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace tidewell {
+
 // "Backup_h-m-s_d-m-yyyy.reg", every number without leading zeros.
 std::wstring BackupFileName(const SYSTEMTIME& moment);
 
@@ -45,3 +47,5 @@ bool RunRegistryEditor(const std::wstring& arguments, const std::wstring& workin
 
 // The text in double quotes, for a command line.
 std::wstring Quoted(const std::wstring& text);
+
+} // namespace tidewell

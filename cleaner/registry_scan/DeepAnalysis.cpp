@@ -11,6 +11,8 @@
 
 #include <initializer_list>
 
+namespace tidewell {
+
 namespace {
 
 const std::vector<TForm1::FindingColumn> DeepColumns = RegistryColumns(200, 200, 150, 250);
@@ -368,3 +370,5 @@ void TForm1::DeepExecute() {
 void TForm1::removedaExecute() {
     RemoveDeepFindings(*this, DeepBranches());
 }
+
+} // namespace tidewell

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 class TForm1;
 
 // The machine's and the user's software keys clean their values by different rules at
@@ -42,3 +44,5 @@ std::wstring DeepFindingPath(const std::wstring& data, const std::vector<std::ws
 // that lie in them.
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches);
 void RemoveDeepFindings(TForm1& form, const std::vector<DeepBranch>& branches);
+
+} // namespace tidewell

@@ -7,6 +7,8 @@
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 const std::wstring FileExtsKey =
@@ -86,3 +88,5 @@ void TForm1::FileExtExecute() {
 void TForm1::removefeExecute() {
     RunRemoveFrame(*lvfe, RemoveExtension);
 }
+
+} // namespace tidewell

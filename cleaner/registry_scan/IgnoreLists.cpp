@@ -14,6 +14,8 @@
 #include <optional>
 #include <utility>
 
+namespace tidewell {
+
 namespace {
 
 constexpr int MaxIgnoredEntries = 51;
@@ -297,3 +299,5 @@ void TForm1::obremoveignoredfeClick() {
 void TForm1::obremoveignoredaxClick() {
     ForgetSelected(*this, ActiveXRow);
 }
+
+} // namespace tidewell

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 class TForm1;
 struct Category;
 
@@ -30,3 +32,5 @@ void AppendIgnoreEntry(const std::wstring& path, const std::wstring& caption,
 // Throws tk::Error when the file cannot be read or written.
 bool RemoveIgnoreEntry(const std::wstring& path, const std::wstring& caption,
                        const std::wstring& location);
+
+} // namespace tidewell

@@ -5,6 +5,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
+namespace tidewell {
+
 namespace {
 
 constexpr int StepLimit = 70;
@@ -86,3 +88,5 @@ TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& key, const std::wstring& na
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index) {
     return index < row.subItems.size() ? row.subItems[index] : std::wstring();
 }
+
+} // namespace tidewell

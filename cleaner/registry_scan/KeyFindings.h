@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 // Sub-items of a finding row: the repair report, the detail and the location.
 constexpr std::size_t DetailColumn = 1;
 constexpr std::size_t LocationColumn = 2;
@@ -50,3 +52,5 @@ TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& key, const std::wstring& na
 
 // The sub-item of a row, empty when the row has none there.
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index);
+
+} // namespace tidewell

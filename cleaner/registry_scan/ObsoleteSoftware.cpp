@@ -5,6 +5,8 @@
 #include "registry/RegAccess.h"
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 const std::wstring SoftwarePath = L"\\Software";
@@ -73,3 +75,5 @@ void TForm1::ObsoleteExecute() {
 void TForm1::removeosExecute() {
     RunRemoveFrame(*lvos, RemoveSoftwareKey);
 }
+
+} // namespace tidewell

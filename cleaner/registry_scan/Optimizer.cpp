@@ -5,6 +5,8 @@
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 constexpr int OptimizerDepth = 4;
@@ -123,3 +125,5 @@ void TForm1::optimizeExecute() {
     RunOptimizer(*this, OptimizerHives(ReadRegString(NtCurrentVersionKey, L"ProductName",
                                                      HKEY_LOCAL_MACHINE)));
 }
+
+} // namespace tidewell

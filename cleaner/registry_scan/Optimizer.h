@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace tidewell {
+
 class TForm1;
 
 // What the walk passes: each key (its path below the base, its level from 1, its index
@@ -38,3 +40,5 @@ OptimizerVisitor OptimizerPageVisitor(TForm1& form, const std::wstring& prefix);
 
 // The whole walk over the hives, with the page's start and end texts.
 void RunOptimizer(TForm1& form, const std::vector<OptimizerHive>& hives);
+
+} // namespace tidewell

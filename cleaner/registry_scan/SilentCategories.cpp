@@ -3,6 +3,8 @@
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 
+namespace tidewell {
+
 namespace {
 
 const std::vector<TForm1::FindingColumn> SilentColumns = RegistryColumns(180, 210, 210, 220);
@@ -22,3 +24,5 @@ void TForm1::fontregExecute() {
 void TForm1::VirtualDeviceExecute() {
     ScanNothing(*this, *lvvd);
 }
+
+} // namespace tidewell

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+namespace tidewell {
+
 namespace {
 
 // The program names CreateProcess would try for the command line, in its order: the
@@ -205,3 +207,5 @@ void TForm1::removespExecute() {
     OpenRunKeys keys;
     RunRemoveFrame(*lvsp, [&keys](const tk::ListItem& row) { return RemoveEntry(keys, row); });
 }
+
+} // namespace tidewell

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace tidewell {
+
 // 1 when the command line names no program that could be started, otherwise 0. Nothing
 // is started: the program is looked up the way CreateProcess would look it up, after the
 // environment variables of the text are expanded.
@@ -19,3 +21,5 @@ std::wstring ReadWholeString(HKEY key, const std::wstring& name);
 // the whole data of a string value and empty for a value of another kind.
 void ForEachValue(HKEY key,
                   const std::function<void(const std::wstring&, const std::wstring&)>& visit);
+
+} // namespace tidewell

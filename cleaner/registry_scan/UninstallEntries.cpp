@@ -5,6 +5,8 @@
 #include "registry/RegAccess.h"
 #include "toolkit/Application.h"
 
+namespace tidewell {
+
 namespace {
 
 const std::wstring UninstallPath = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -54,3 +56,5 @@ void TForm1::UninstallExecute() {
 void TForm1::removeueExecute() {
     RunRemoveFrame(*lvue, RemoveEntry);
 }
+
+} // namespace tidewell

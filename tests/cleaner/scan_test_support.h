@@ -17,6 +17,9 @@
 #include <string>
 #include <vector>
 
+// The tests speak of Tidewell's own names.
+using namespace tidewell;
+
 namespace scantest {
 
 inline std::wstring UniqueName(const std::wstring& prefix) {

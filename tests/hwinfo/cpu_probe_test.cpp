@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace corvane;
+
 namespace {
 
 TCpuidFacts Cpu(const char* vendor, std::int32_t maxLeaf, std::uint32_t featureWord) {

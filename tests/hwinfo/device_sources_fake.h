@@ -12,6 +12,9 @@
 #include <utility>
 #include <vector>
 
+// The tests speak of Corvane's own names.
+using namespace corvane;
+
 namespace device_fakes {
 
 class FakeRegistry {

@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+// The tests speak of Corvane's own names.
+using namespace corvane;
+
 class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {

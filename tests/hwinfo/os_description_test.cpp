@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace corvane;
+
 namespace {
 
 TKelOSFacts Nt(DWORD major, DWORD minor, DWORD build, const wchar_t* servicePack,

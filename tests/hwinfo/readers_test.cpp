@@ -4,6 +4,8 @@
 
 #include <cwctype>
 
+using namespace corvane;
+
 namespace {
 
 // A fresh key under HKCU\Software\TwTest, removed again after the test.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace corvane;
+
 namespace {
 
 std::wstring OwnPath() {

@@ -4,6 +4,8 @@
 
 #include <wbemidl.h>
 
+using namespace corvane;
+
 namespace {
 
 // The drives that WMI lists as logical disks, in letter order.
