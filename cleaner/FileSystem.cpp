@@ -15,6 +15,18 @@ template <class Function> Function Kernel32Function(const char* name) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }
 
+// A 32-bit program on 64-bit Windows: the system redirects its view of the system folders
+// and gives it the 32-bit program folders.
+bool RunsOnWow64() {
+    static const bool wow64 = [] {
+        using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+        const auto isWow64 = Kernel32Function<IsWow64ProcessFunction>("IsWow64Process");
+        BOOL result = FALSE;
+        return isWow64 && isWow64(GetCurrentProcess(), &result) && result;
+    }();
+    return wow64;
+}
+
 // "\\?\", "\\.\" and "\??\" stand before the drive of a path the system takes as it is.
 bool HasDevicePrefix(const std::wstring& path) {
     for (const wchar_t* prefix : {L"\\\\?\\", L"\\\\.\\", L"\\??\\"})
@@ -124,16 +136,6 @@ void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders
 }
 
 } // namespace
-
-bool RunsOnWow64() {
-    static const bool wow64 = [] {
-        using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
-        const auto isWow64 = Kernel32Function<IsWow64ProcessFunction>("IsWow64Process");
-        BOOL result = FALSE;
-        return isWow64 && isWow64(GetCurrentProcess(), &result) && result;
-    }();
-    return wow64;
-}
 
 RedirectionOff::RedirectionOff() {
     using DisableFunction = BOOL(WINAPI*)(PVOID*);

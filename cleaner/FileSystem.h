@@ -23,10 +23,6 @@ inline std::wstring ProgramFolder() {
     return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
-// A 32-bit program on 64-bit Windows: the system redirects its view of the system folders
-// and gives it the 32-bit program folders.
-bool RunsOnWow64();
-
 // The 64-bit system's view of the files for this thread while the object lives, where the
 // redirection can be turned off (on 64-bit Windows only). Nothing may load a library
 // meanwhile.
