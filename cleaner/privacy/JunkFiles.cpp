@@ -12,7 +12,7 @@ namespace tidewell {
 
 namespace {
 
-enum class Base { SystemRoot, LocalSettings, SystemDrive };
+enum class Base { SystemRoot, LocalSettings, SystemDrive, SystemTemp };
 
 // One folder searched by one mask. The folder is the base folder followed by the
 // sub-folder text. skipped names a path below the system root never listed; a search
@@ -28,6 +28,7 @@ struct Search {
 const Search TemporarySearches[] = {
     {Base::SystemRoot, L"\\Temp\\", L"*.tmp"},
     {Base::LocalSettings, L"\\Temp\\", L"*.tmp"},
+    {Base::SystemTemp, L"", L"*.tmp"},
 };
 
 const Search DumpSearches[] = {
@@ -57,6 +58,7 @@ const wchar_t JunkDetail[] = L"All items listed in Temporary Folder";
 struct BaseFolders {
     std::wstring systemRoot;
     std::wstring localSettings;
+    std::wstring systemTemp;
 };
 
 // The user's local settings folder; on systems without one (Vista and later), the local
@@ -69,9 +71,23 @@ std::wstring ReadLocalSettings() {
     return ReadRegString(ShellFoldersKey, L"Local AppData", HKEY_CURRENT_USER);
 }
 
+// The user's temporary folder as the system gives it (TMP, TEMP or the profile), in its
+// long form, so that a short name does not hide a folder searched already.
+std::wstring ReadSystemTemp() {
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    if (length == 0 || length > MAX_PATH)
+        return L"";
+    wchar_t longForm[MAX_PATH];
+    const DWORD longLength = GetLongPathNameW(temp, longForm, MAX_PATH);
+    if (longLength == 0 || longLength >= MAX_PATH)
+        return temp;
+    return longForm;
+}
+
 BaseFolders ReadBaseFolders() {
     return {ReadRegString(NtCurrentVersionKey, L"SystemRoot", HKEY_LOCAL_MACHINE),
-            ReadLocalSettings()};
+            ReadLocalSettings(), ReadSystemTemp()};
 }
 
 std::wstring BaseFolder(const BaseFolders& folders, Base base) {
@@ -80,6 +96,8 @@ std::wstring BaseFolder(const BaseFolders& folders, Base base) {
         return folders.localSettings;
     case Base::SystemDrive:
         return DriveRoot(folders.systemRoot);
+    case Base::SystemTemp:
+        return folders.systemTemp;
     case Base::SystemRoot:
         break;
     }

@@ -10,6 +10,32 @@ using privacytest::RowNamed;
 
 namespace {
 
+// An environment variable of the process set to a value while the object lives.
+class EnvironmentValue {
+  public:
+    EnvironmentValue(const wchar_t* name, const std::wstring& value) : name_(name) {
+        wchar_t old[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableW(name, old, MAX_PATH);
+        had_ = length > 0 && length < MAX_PATH;
+        old_ = had_ ? old : L"";
+        SetEnvironmentVariableW(name, value.c_str());
+    }
+    ~EnvironmentValue() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+    EnvironmentValue(const EnvironmentValue&) = delete;
+    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+  private:
+    const wchar_t* name_;
+    std::wstring old_;
+    bool had_;
+};
+
+std::wstring ShortPath(const std::wstring& path) {
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetShortPathNameW(path.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? buffer : path;
+}
+
 // The system root and the local settings folder pointed at test folders.
 class JunkFiles : public privacytest::PrivacyTest {
   protected:
@@ -19,6 +45,9 @@ class JunkFiles : public privacytest::PrivacyTest {
     PointedValue rootValue{HKEY_LOCAL_MACHINE, privacytest::NtCurrentVersion, L"SystemRoot", root};
     PointedValue settingsValue{HKEY_CURRENT_USER, privacytest::ShellFolders, L"Local Settings",
                                settings.path()};
+    // The user's temporary folder as the system gives it, named by its short name.
+    scantest::TempFolder userTemp{L"TwJunk user temporary files"};
+    EnvironmentValue tmp{L"TMP", ShortPath(userTemp.path())};
 
     // Creates the file below the system root, with its folders; returns its full path.
     std::wstring file(const std::wstring& relative, const std::string& bytes = "x") const {
@@ -29,7 +58,7 @@ class JunkFiles : public privacytest::PrivacyTest {
     }
 };
 
-TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
+TEST_F(JunkFiles, TemporaryFilesOfEveryTempFolder) {
     file(L"Temp\\sys.tmp", std::string(100, 'x'));
     file(L"Temp\\keep.txt");
     file(L"Temp\\a.tmpl");
@@ -37,16 +66,20 @@ TEST_F(JunkFiles, TemporaryFilesOfBothTempFolders) {
     std::filesystem::create_directories(settings.file(L"Temp"));
     const std::wstring draft =
         settings.write(L"Temp\\Quarterly report draft.tmp", std::string(1536, 'x'));
+    userTemp.write(L"~setup session.tmp");
+    userTemp.write(L"keep.txt");
     form->temp_filesExecute();
-    EXPECT_EQ((std::vector<std::wstring>{L"sys.tmp", L"Quarterly report draft.tmp"}),
+    EXPECT_EQ((std::vector<std::wstring>{L"sys.tmp", L"Quarterly report draft.tmp",
+                                         L"~setup session.tmp"}),
               Captions(*form->lvdel));
+    EXPECT_EQ(userTemp.path() + L"\\", form->lvdel->item(2).subItems.at(2));
     EXPECT_EQ((std::vector<std::wstring>{L"Remove", L"All items listed in History Folder",
                                          root + L"\\Temp\\", L"100 bytes"}),
               form->lvdel->item(0).subItems);
     // The size comes from the listing, as a search for the file itself gives it.
     EXPECT_EQ(L"1.50 KB", form->lvdel->item(1).subItems.at(3));
     EXPECT_EQ(FormatSizeText(GetFileSizeText(draft)), form->lvdel->item(1).subItems.at(3));
-    EXPECT_EQ(2, form->LastFoundCount);
+    EXPECT_EQ(3, form->LastFoundCount);
 }
 
 TEST_F(JunkFiles, MemoryDumpsOfRootAndMiniDump) {
@@ -62,28 +95,36 @@ TEST_F(JunkFiles, MemoryDumpsOfRootAndMiniDump) {
 }
 
 // Vista and later have no local settings folder: the user's Temp lies in the local
-// application data folder there. A folder named twice is listed once.
+// application data folder there. The system's temporary folder may be one of them, in its
+// short form too. A folder named twice is listed once.
 TEST_F(JunkFiles, UserTempFolderOfEverySystem) {
     file(L"Temp\\sys.tmp");
     std::filesystem::create_directories(settings.file(L"Temp"));
     settings.write(L"Temp\\draft.tmp");
+    userTemp.write(L"user.tmp");
+    const std::wstring settingsTemp = ShortPath(settings.file(L"Temp"));
     const struct {
         std::wstring localSettings;
         std::wstring localAppData;
+        std::wstring systemTemp;
         std::vector<std::wstring> listed;
     } systems[] = {
-        {L"", settings.path(), {L"sys.tmp", L"draft.tmp"}},
-        {L"", L"", {L"sys.tmp"}},
-        {root, settings.path(), {L"sys.tmp"}},
-        {L"", root, {L"sys.tmp"}},
+        {L"", settings.path(), userTemp.path(), {L"sys.tmp", L"draft.tmp", L"user.tmp"}},
+        {L"", L"", userTemp.path(), {L"sys.tmp", L"user.tmp"}},
+        {root, settings.path(), userTemp.path(), {L"sys.tmp", L"user.tmp"}},
+        {L"", root, userTemp.path(), {L"sys.tmp", L"user.tmp"}},
+        {L"", settings.path(), settingsTemp, {L"sys.tmp", L"draft.tmp"}},
+        {settings.path(), L"", settingsTemp + L"\\", {L"sys.tmp", L"draft.tmp"}},
+        {L"", L"", ShortPath(root + L"\\Temp"), {L"sys.tmp"}},
     };
     for (const auto& system : systems) {
         const PointedValue localSettings(HKEY_CURRENT_USER, privacytest::ShellFolders,
                                          L"Local Settings", system.localSettings);
         const PointedValue localAppData(HKEY_CURRENT_USER, privacytest::ShellFolders,
                                         L"Local AppData", system.localAppData);
+        const EnvironmentValue systemTemp(L"TMP", system.systemTemp);
         form->temp_filesExecute();
-        EXPECT_EQ(system.listed, Captions(*form->lvdel)) << system.localAppData;
+        EXPECT_EQ(system.listed, Captions(*form->lvdel)) << system.systemTemp;
     }
 }
 
