@@ -1,5 +1,6 @@
 #include "hwinfo/Un_Tambahan.h"
 
+#include "handles/ErrorMode.h"
 #include "registry/RegAccess.h"
 
 #include <wbemidl.h>
@@ -70,18 +71,6 @@ class ComApartment {
 
   private:
     HRESULT result_;
-};
-
-// Drives without a medium fail quietly instead of showing a system error box.
-class CriticalErrorsSilenced {
-  public:
-    CriticalErrorsSilenced() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    CriticalErrorsSilenced(const CriticalErrorsSilenced&) = delete;
-    CriticalErrorsSilenced& operator=(const CriticalErrorsSilenced&) = delete;
-    ~CriticalErrorsSilenced() { SetErrorMode(previous_); }
-
-  private:
-    UINT previous_;
 };
 
 bool ConnectWmi(const std::wstring& server, ComRef<IWbemServices>& services) {
@@ -218,7 +207,7 @@ std::wstring VolumeSerialText(DWORD serialNumber) {
 }
 
 std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field) {
-    const CriticalErrorsSilenced silenced;
+    const handles::CriticalErrorsSilenced silenced;
     wchar_t label[MAX_PATH + 1] = {};
     wchar_t fileSystem[16] = {};
     DWORD serialNumber = 0;
@@ -237,7 +226,7 @@ std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field) {
 }
 
 std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root) {
-    const CriticalErrorsSilenced silenced;
+    const handles::CriticalErrorsSilenced silenced;
     ULARGE_INTEGER freeToCaller, total;
     if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr))
         return std::nullopt;
