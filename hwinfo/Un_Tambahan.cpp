@@ -58,21 +58,6 @@ class Variant {
     VARIANT value_;
 };
 
-// COM for the calling thread for the lifetime of the object, unless it is already there.
-class ComApartment {
-  public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-
-  private:
-    HRESULT result_;
-};
-
 bool ConnectWmi(const std::wstring& server, ComRef<IWbemServices>& services) {
     ComRef<IWbemLocator> locator;
     if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
@@ -127,6 +112,13 @@ bool IsDriveLetter(wchar_t letter) {
 }
 
 } // namespace
+
+ComApartment::ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+
+ComApartment::~ComApartment() {
+    if (SUCCEEDED(result_))
+        CoUninitialize();
+}
 
 TInfoRow HeadingRow(const std::wstring& caption, int imageIndex) {
     return {TInfoRowKind::Heading, caption, L"", imageIndex};
