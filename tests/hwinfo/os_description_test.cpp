@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 using namespace corvane;
@@ -179,4 +180,20 @@ TEST(OSDescription, RunningSystemIsDescribedWithoutRaising) {
     EXPECT_EQ(TKelOSInfo::Describe(facts), TKelOSInfo::OSDescription());
     const std::wstring build = L"(Build " + std::to_wstring(facts.Version.BuildNumber) + L")";
     EXPECT_NE(std::wstring::npos, TKelOSInfo::OSDescription().find(build));
+}
+
+// The programs' manifest names every system from Vista to 11, so that the version calls of
+// Windows 8.1 and later tell their own version.
+TEST(OSDescription, ManifestSupportsVistaToEleven) {
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(nullptr, found);
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(text, SizeofResource(nullptr, found));
+    for (const char* system :
+         {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+          "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_NE(std::string::npos,
+                  manifest.find(std::string("<supportedOS Id=\"{") + system + "}\"/>"))
+            << system;
 }
