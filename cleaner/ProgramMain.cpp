@@ -2,6 +2,7 @@
 
 #include "cleaner/Unit1.h"
 #include "cleaner/splash.h"
+#include "handles/ErrorMode.h"
 #include "toolkit/Application.h"
 #include "toolkit/Seams.h"
 
@@ -42,6 +43,7 @@ std::unique_ptr<TForm1> StartTidewell(const std::function<void(TForm1&)>& scanAl
 int ProgramMain() {
     if (AnotherCopyRuns())
         return 0;
+    const handles::CriticalErrorsSilenced silenced;
     const auto form = StartTidewell([](TForm1& mainForm) { mainForm.OBall2Click(); });
     tk::app().run();
     return 0;

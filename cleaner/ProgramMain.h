@@ -29,7 +29,7 @@ void RunSplashDelay(TForm2& splash);
 // main window, shown.
 std::unique_ptr<TForm1> StartTidewell(const std::function<void(TForm1&)>& scanAll);
 
-// The process entry; returns the exit code.
+// The process entry; returns the exit code. Critical errors fail quietly for the whole run.
 int ProgramMain();
 
 } // namespace tidewell

@@ -1,6 +1,7 @@
 #include "controls/SideButtonEdit.h"
 
 #include "controls/CtrlCommon.h"
+#include "handles/Clipboard.h"
 #include "toolkit/Application.h"
 
 #include <windowsx.h>
@@ -10,17 +11,8 @@ namespace ctl {
 namespace {
 
 std::wstring clipboardText(HWND owner) {
-    std::wstring text;
-    if (!OpenClipboard(owner))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+    const handles::OpenedClipboard clipboard = handles::OpenClipboardFor(owner);
+    return clipboard ? handles::ClipboardText() : std::wstring();
 }
 
 } // namespace

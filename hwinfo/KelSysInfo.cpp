@@ -3,6 +3,8 @@
 #include "hwinfo/Un_Tambahan.h"
 #include "registry/RegHelpers.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <cwctype>
 
 namespace corvane {
@@ -27,6 +29,8 @@ enum class Product {
 
 const wchar_t ProductOptionsKey[] = L"SYSTEM\\CurrentControlSet\\Control\\ProductOptions";
 const wchar_t CurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+// From this build on the system is Windows 11, though its own name still says Windows 10.
+const DWORD FirstWindows11Build = 22000;
 const wchar_t HotfixQ246009Key[] =
     L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009";
 
@@ -204,6 +208,21 @@ std::wstring NtServicePack(Product product, const TKelOSFacts& facts) {
     return version.ServicePack;
 }
 
+DWORD BuildNumber(const TKelOSFacts& facts) {
+    return std::max(facts.Version.BuildNumber, facts.SystemBuild);
+}
+
+// The system's own name, for the NT versions that have none here.
+std::wstring SystemProductName(const TKelOSFacts& facts) {
+    if (BuildNumber(facts) < FirstWindows11Build)
+        return facts.ProductName;
+    std::wstring name = facts.ProductName;
+    const std::size_t ten = name.find(L"Windows 10");
+    if (ten != std::wstring::npos)
+        return name.replace(ten, 10, L"Windows 11");
+    return name.empty() ? L"Windows 11" : name;
+}
+
 void Append(std::wstring& description, const std::wstring& text) {
     if (!text.empty())
         description += L" " + text;
@@ -214,7 +233,7 @@ void AppendNtDetails(std::wstring& description, Product product, const TKelOSFac
         Append(description, VersionText(facts.Version));
     Append(description, NtEdition(product, facts));
     Append(description, NtServicePack(product, facts));
-    Append(description, L"(Build " + std::to_wstring(facts.Version.BuildNumber) + L")");
+    Append(description, L"(Build " + std::to_wstring(BuildNumber(facts)) + L")");
 }
 
 TKelVersion ReadVersion() {
@@ -235,6 +254,13 @@ TKelVersion ReadVersion() {
     version.SuiteMask = extended.wSuiteMask;
     version.ProductType = extended.wProductType;
     return version;
+}
+
+// A build number stored as text; 0 when it is none.
+DWORD BuildNumberValue(const std::wstring& text) {
+    if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos)
+        return 0;
+    return static_cast<DWORD>(std::wcstoul(text.c_str(), nullptr, 10));
 }
 
 void ReadProductType(TKelOSFacts& facts) {
@@ -261,7 +287,7 @@ std::wstring TKelOSInfo::Describe(const TKelOSFacts& facts) {
     const Platform platform = PlatformOf(facts.Version);
     const Product product = ProductOf(platform, facts.Version);
     std::wstring description =
-        product == Product::Unknown ? facts.ProductName : ProductName(product);
+        product == Product::Unknown ? SystemProductName(facts) : ProductName(product);
     if (platform == Platform::NT)
         AppendNtDetails(description, product, facts);
     else if (platform == Platform::Win9x)
@@ -276,17 +302,23 @@ TKelOSFacts TKelOSInfo::ReadFacts() {
     ReadProductType(facts);
     facts.HasHotfixQ246009 = RegistryKeyExists(HotfixQ246009Key);
     facts.ProductName = ReadRegString(CurrentVersionKey, L"ProductName", HKEY_LOCAL_MACHINE);
+    facts.SystemBuild = BuildNumberValue(
+        ReadRegString(CurrentVersionKey, L"CurrentBuildNumber", HKEY_LOCAL_MACHINE));
     facts.MediaCenterMetric = GetSystemMetrics(SM_MEDIACENTER);
     facts.TabletPcMetric = GetSystemMetrics(SM_TABLETPC);
     return facts;
 }
 
-std::wstring TKelOSInfo::OSDescription() {
+std::wstring TKelOSInfo::OSDescriptionOf(const TKelOSFacts& facts) {
     try {
-        return Describe(ReadFacts());
+        return Describe(facts);
     } catch (const std::exception&) {
         return L"";
     }
+}
+
+std::wstring TKelOSInfo::OSDescription() {
+    return OSDescriptionOf(ReadFacts());
 }
 
 } // namespace corvane

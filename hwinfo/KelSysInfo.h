@@ -35,6 +35,9 @@ struct TKelOSFacts {
     // The system's own name for itself ("ProductName" of the current version key); names the
     // NT versions that have no name of their own here.
     std::wstring ProductName;
+    // The build the system holds ("CurrentBuildNumber" of the current version key); 0 when
+    // missing. Counts where the version calls say less (a program taken for an older one).
+    DWORD SystemBuild = 0;
     int MediaCenterMetric = 0; // SM_MEDIACENTER
     int TabletPcMetric = 0;    // SM_TABLETPC
 };
@@ -49,6 +52,8 @@ class TKelOSInfo {
     // The facts of the running system; the version record is read once.
     static TKelOSFacts ReadFacts();
 
+    // The description, or the empty text when it cannot be made.
+    static std::wstring OSDescriptionOf(const TKelOSFacts& facts);
     // The description of the running system, or the empty text when it cannot be made.
     static std::wstring OSDescription();
 };

@@ -1,5 +1,6 @@
 #include "hwinfo/Un_Tambahan.h"
 
+#include "handles/ErrorMode.h"
 #include "registry/RegAccess.h"
 
 #include <wbemidl.h>
@@ -57,33 +58,6 @@ class Variant {
     VARIANT value_;
 };
 
-// COM for the calling thread for the lifetime of the object, unless it is already there.
-class ComApartment {
-  public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-
-  private:
-    HRESULT result_;
-};
-
-// Drives without a medium fail quietly instead of showing a system error box.
-class CriticalErrorsSilenced {
-  public:
-    CriticalErrorsSilenced() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    CriticalErrorsSilenced(const CriticalErrorsSilenced&) = delete;
-    CriticalErrorsSilenced& operator=(const CriticalErrorsSilenced&) = delete;
-    ~CriticalErrorsSilenced() { SetErrorMode(previous_); }
-
-  private:
-    UINT previous_;
-};
-
 bool ConnectWmi(const std::wstring& server, ComRef<IWbemServices>& services) {
     ComRef<IWbemLocator> locator;
     if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
@@ -138,6 +112,13 @@ bool IsDriveLetter(wchar_t letter) {
 }
 
 } // namespace
+
+ComApartment::ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+
+ComApartment::~ComApartment() {
+    if (SUCCEEDED(result_))
+        CoUninitialize();
+}
 
 TInfoRow HeadingRow(const std::wstring& caption, int imageIndex) {
     return {TInfoRowKind::Heading, caption, L"", imageIndex};
@@ -218,7 +199,7 @@ std::wstring VolumeSerialText(DWORD serialNumber) {
 }
 
 std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field) {
-    const CriticalErrorsSilenced silenced;
+    const handles::CriticalErrorsSilenced silenced;
     wchar_t label[MAX_PATH + 1] = {};
     wchar_t fileSystem[16] = {};
     DWORD serialNumber = 0;
@@ -237,7 +218,7 @@ std::wstring GetVolumeField(wchar_t driveLetter, TVolumeField field) {
 }
 
 std::optional<TDiskBytes> ReadDiskBytes(const std::wstring& root) {
-    const CriticalErrorsSilenced silenced;
+    const handles::CriticalErrorsSilenced silenced;
     ULARGE_INTEGER freeToCaller, total;
     if (!GetDiskFreeSpaceExW(root.c_str(), &freeToCaller, &total, nullptr))
         return std::nullopt;

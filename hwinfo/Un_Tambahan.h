@@ -11,6 +11,19 @@
 
 namespace corvane {
 
+// COM for the calling thread for the lifetime of the object, unless it is already there:
+// only an initialisation that succeeded is undone.
+class ComApartment {
+  public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    HRESULT result_;
+};
+
 // Kinds of rows of Corvane's two-column lists. Heading and blank rows have the data-row
 // mark off, data rows have it on.
 enum class TInfoRowKind { Heading, Data, Blank };

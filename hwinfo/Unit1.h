@@ -123,7 +123,7 @@ class TForm1 : public tk::Form {
     TCpuPageSources CpuSources;
     TSummarySources SummarySources;
     TMciSource MciSource;
-    std::function<void(std::vector<TProcessPath>*)> ProcessPaths = ListProcessPaths;
+    TProcessSource ProcessSource = TProcessSource::System();
     // Scratch list of the MCI page: the device value names, each with a blank in front.
     std::vector<std::wstring> Memotemp;
     TVideoPageSources VideoSources;

@@ -14,6 +14,11 @@ int AddFileIcon(tk::ImageList& images, const std::wstring& path) {
     return icon ? images.addIcon(icon.get()) : -1;
 }
 
+// Whether the path names the file's folder; a bare name names no file that can be read.
+bool NamesFolder(const std::wstring& path) {
+    return path.find(L'\\') != std::wstring::npos;
+}
+
 } // namespace
 
 void TForm1::processes_infoExecute() {
@@ -22,13 +27,14 @@ void TForm1::processes_infoExecute() {
     ImageList5.create(ImageList5.width(), ImageList5.height());
     LV2->setSmallImages(&ImageList5);
     std::vector<TProcessPath> processes;
-    ProcessPaths(&processes);
+    ListProcessPaths(&processes, ProcessSource);
     for (const TProcessPath& process : processes) {
         if (process.Id == SystemIdleProcessId)
             continue;
         const std::wstring& path = process.Path;
         TFileVersionRecord version;
-        ReadFileVersionInfo(path, version);
+        if (NamesFolder(path))
+            ReadFileVersionInfo(path, version);
         TInfoRow nameRow = DataRow(PathFileName(path), version.FileDescription);
         nameRow.ImageIndex = AddFileIcon(ImageList5, path);
         AddInfoRow(*LV2, nameRow);

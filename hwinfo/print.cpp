@@ -99,23 +99,42 @@ bool WriteSelectedFont(const TSheetDevice& device, const std::vector<std::wstrin
     return device.EndSheet();
 }
 
+TJobDevice PrinterJob(HDC dc) {
+    const auto start = [dc] {
+        DOCINFOW document = {};
+        document.cbSize = sizeof(document);
+        document.lpszDocName = L"Corvane";
+        return StartDocW(dc, &document) > 0;
+    };
+    return {PrinterSheets(dc), start, [dc] { return EndDoc(dc) > 0; }, [dc] { AbortDoc(dc); }};
+}
+
+// A started job, aborted unless it was ended.
+class TStartedJob {
+  public:
+    explicit TStartedJob(const TJobDevice& device) : device_(device) {}
+    ~TStartedJob() {
+        if (!ended_)
+            device_.AbortJob();
+    }
+    TStartedJob(const TStartedJob&) = delete;
+    TStartedJob& operator=(const TStartedJob&) = delete;
+    bool End() {
+        ended_ = device_.EndJob();
+        return ended_;
+    }
+
+  private:
+    const TJobDevice& device_;
+    bool ended_ = false;
+};
+
 void PrintJob(const std::wstring& printerName, const std::vector<std::wstring>& lines) {
     if (printerName.empty())
         throw EPrintError();
     // DeleteDC frees a printer DC as it frees a memory DC.
     const tk::MemoryDc dc(CreateDCW(L"WINSPOOL", printerName.c_str(), nullptr, nullptr));
-    if (!dc)
-        throw EPrintError();
-    DOCINFOW document = {};
-    document.cbSize = sizeof(document);
-    document.lpszDocName = L"Corvane";
-    if (StartDocW(dc.get(), &document) <= 0)
-        throw EPrintError();
-    if (!WriteSheets(PrinterSheets(dc.get()), lines)) {
-        AbortDoc(dc.get());
-        throw EPrintError();
-    }
-    if (EndDoc(dc.get()) <= 0)
+    if (!dc || !WriteJob(PrinterJob(dc.get()), lines))
         throw EPrintError();
 }
 
@@ -338,6 +357,13 @@ bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& li
                                           FIXED_PITCH | FF_MODERN, L"Courier New"));
     const tk::SelectedObject selection = tk::selectObject(device.Dc, font.get());
     return WriteSelectedFont(device, lines);
+}
+
+bool WriteJob(const TJobDevice& device, const std::vector<std::wstring>& lines) {
+    if (!device.StartJob())
+        return false;
+    TStartedJob job(device);
+    return WriteSheets(device.Sheets, lines) && job.End();
 }
 
 void PrintLinesTo(const std::wstring& printerName, const std::vector<std::wstring>& lines) {

@@ -121,6 +121,19 @@ struct TSheetDevice {
 // when the device fails.
 bool WriteSheets(const TSheetDevice& device, const std::vector<std::wstring>& lines);
 
+// A device that prints jobs of sheets: how a job starts and ends (false when the device
+// fails) and how it is abandoned.
+struct TJobDevice {
+    TSheetDevice Sheets;
+    std::function<bool()> StartJob;
+    std::function<bool()> EndJob;
+    std::function<void()> AbortJob;
+};
+
+// Writes the lines as one job; a job that is not ended, after a failure or an exception, is
+// aborted. False when the device fails.
+bool WriteJob(const TJobDevice& device, const std::vector<std::wstring>& lines);
+
 // Prints the lines as one job on the default printer; a failure shows "Error Printing
 // text." and nothing else.
 void PrintLines(const std::vector<std::wstring>& lines);

@@ -1,13 +1,12 @@
 // Corvane: shows the splash for a fixed busy delay, creates the main window and the
 // print preview, and runs the message loop until the main window closes.
 
+#include "hwinfo/Un_Tambahan.h"
 #include "hwinfo/Unit1.h"
 #include "hwinfo/Unit2.h"
 #include "hwinfo/print.h"
 
 #include "toolkit/Application.h"
-
-#include <objbase.h>
 
 namespace {
 
@@ -37,8 +36,6 @@ int RunCorvane() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CoInitialize(nullptr);
-    const int exitCode = tk::runProgram(L"Corvane", RunCorvane);
-    CoUninitialize();
-    return exitCode;
+    const corvane::ComApartment apartment;
+    return tk::runProgram(L"Corvane", RunCorvane);
 }

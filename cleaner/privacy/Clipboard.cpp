@@ -2,6 +2,7 @@
 
 #include "cleaner/Unit1.h"
 #include "cleaner/registry_scan/KeyFindings.h"
+#include "handles/Clipboard.h"
 #include "handles/Handles.h"
 #include "toolkit/Application.h"
 
@@ -25,29 +26,12 @@ const wchar_t TextDetail[] = L"Text File in Clipboard";
 const wchar_t PictureDetail[] = L"Image File in Clipboard";
 const wchar_t FileDetail[] = L"Path File in Clipboard";
 
-// The clipboard, open for the life of the object; throws when another program holds it.
-class OpenedClipboard {
-  public:
-    explicit OpenedClipboard(HWND owner) {
-        if (!OpenClipboard(owner))
-            throw tk::Error(L"Cannot open clipboard");
-    }
-    ~OpenedClipboard() { CloseClipboard(); }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-};
-
-// The clipboard's text up to its terminating zero, never beyond its memory block; empty
-// when it cannot be locked.
-std::wstring ClipboardText() {
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (!text)
-        return {};
-    const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-    std::wstring copy(text, wcsnlen(text, capacity));
-    GlobalUnlock(data);
-    return copy;
+// The clipboard, open for the life of the owner; throws when another program holds it.
+handles::OpenedClipboard OpenClipboardOrThrow(HWND owner) {
+    handles::OpenedClipboard clipboard = handles::OpenClipboardFor(owner);
+    if (!clipboard)
+        throw tk::Error(L"Cannot open clipboard");
+    return clipboard;
 }
 
 // The files of the open clipboard's dropped-file list, their paths whole.
@@ -196,13 +180,13 @@ void ListClipboard(TForm1& form) {
     form.ClipboardSequence = GetClipboardSequenceNumber();
     tk::ListView& list = *form.lvclip;
     {
-        const OpenedClipboard clipboard(form.handle());
+        const handles::OpenedClipboard clipboard = OpenClipboardOrThrow(form.handle());
         if (IsClipboardFormatAvailable(CF_UNICODETEXT))
-            form.AddFinding(list, ClipboardText(), {L"Remove", TextDetail});
+            form.AddFinding(list, handles::ClipboardText(), {L"Remove", TextDetail});
         if (IsClipboardFormatAvailable(CF_BITMAP))
             form.AddFinding(list, L"Image File", {L"Remove", PictureDetail});
     }
-    const OpenedClipboard clipboard(form.handle());
+    const handles::OpenedClipboard clipboard = OpenClipboardOrThrow(form.handle());
     for (const std::wstring& file : DroppedFiles())
         form.AddFinding(list, file.substr(0, FileCaptionLength), {L"Remove", FileDetail});
 }
@@ -212,7 +196,7 @@ void ListClipboard(TForm1& form) {
 // it changed since.
 bool ClearListedContents(TForm1& form) {
     {
-        const OpenedClipboard clipboard(form.handle());
+        const handles::OpenedClipboard clipboard = OpenClipboardOrThrow(form.handle());
         if (GetClipboardSequenceNumber() != form.ClipboardSequence)
             return false;
         ClearCheckedContents(*form.lvclip);

@@ -120,3 +120,21 @@ TEST_F(StartupTest, AutoscanOtherTextScans) {
     auto form = start();
     EXPECT_EQ(1u, scannedForms.size());
 }
+
+// An empty CD or card drive answers "not ready" during the whole run, the start-up scan
+// included, instead of raising the system's box; the mode before comes back at the end.
+TEST_F(StartupTest, WholeRunFailsCriticalErrorsQuietly) {
+    const UINT before = SetErrorMode(SEM_NOGPFAULTERRORBOX);
+    std::vector<UINT> modes;
+    tk::seams().pause = [&modes](unsigned) {
+        if (modes.empty())
+            PostMessageW(tk::app().mainForm()->handle(), WM_CLOSE, 0, 0);
+        modes.push_back(GetErrorMode());
+    };
+    EXPECT_EQ(0, ProgramMain());
+    EXPECT_FALSE(modes.empty());
+    const UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX;
+    EXPECT_EQ(std::vector<UINT>(modes.size(), quiet), modes);
+    EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), SetErrorMode(before));
+    tk::app().resume();
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 using namespace corvane;
@@ -19,6 +20,12 @@ TKelOSFacts Nt(DWORD major, DWORD minor, DWORD build, const wchar_t* servicePack
     facts.Version.ServicePack = servicePack;
     facts.Version.ExtendedValid = true;
     facts.Version.ProductType = VER_NT_WORKSTATION;
+    return facts;
+}
+
+// The system holds its build apart from what the version calls say.
+TKelOSFacts Holding(DWORD systemBuild, TKelOSFacts facts) {
+    facts.SystemBuild = systemBuild;
     return facts;
 }
 
@@ -97,6 +104,22 @@ TEST(OSDescription, DescribesEveryProductEditionAndServicePack) {
         {"unlisted NT version named by the system",
          Nt(6, 1, 7601, L"Service Pack 1", L"Microsoft Windows 7 Professional"),
          L"Microsoft Windows 7 Professional Service Pack 1 (Build 7601)"},
+        {"7 with its build held alike",
+         Holding(7601, Nt(6, 1, 7601, L"Service Pack 1", L"Microsoft Windows 7")),
+         L"Microsoft Windows 7 Service Pack 1 (Build 7601)"},
+        {"XP with its build held alike", Holding(2600, Xp(VER_SUITE_PERSONAL, 0, 0)),
+         L"Windows XP Home Edition Service Pack 2 (Build 2600)"},
+        {"10 told 6.2 by the version calls",
+         Holding(18362, Nt(6, 2, 9200, L"", L"Microsoft Windows 10")),
+         L"Microsoft Windows 10 (Build 18362)"},
+        {"11 named so by its build", Holding(22631, Nt(10, 0, 22631, L"", L"Windows 10 Pro")),
+         L"Windows 11 Pro (Build 22631)"},
+        {"11 told 6.2", Holding(22000, Nt(6, 2, 9200, L"", L"Windows 10 Home")),
+         L"Windows 11 Home (Build 22000)"},
+        {"11 without a name", Holding(22000, Nt(10, 0, 22000, L"")), L"Windows 11 (Build 22000)"},
+        {"a later system not called Windows 10 keeps its name",
+         Holding(26100, Nt(10, 0, 26100, L"", L"Windows Server 2025 Standard")),
+         L"Windows Server 2025 Standard (Build 26100)"},
         {"listed version keeps its own name", Nt(5, 0, 2195, L"", L"Microsoft Windows 2000"),
          L"Windows 2000 Professional (Build 2195)"},
         {"NT 4.0 server", NtServer(4, 0, 1381, 0), L"Windows NT 4.0 Server (Build 1381)"},
@@ -177,6 +200,22 @@ TEST(OSDescription, UnsupportedProductTypeRaisesOnlyWhenTheRegistryDecides) {
 TEST(OSDescription, RunningSystemIsDescribedWithoutRaising) {
     const TKelOSFacts facts = TKelOSInfo::ReadFacts();
     EXPECT_EQ(TKelOSInfo::Describe(facts), TKelOSInfo::OSDescription());
-    const std::wstring build = L"(Build " + std::to_wstring(facts.Version.BuildNumber) + L")";
+    EXPECT_NE(0u, facts.SystemBuild);
+    const std::wstring build = L"(Build " + std::to_wstring(facts.SystemBuild) + L")";
     EXPECT_NE(std::wstring::npos, TKelOSInfo::OSDescription().find(build));
+}
+
+// The programs' manifest names every system from Vista to 11, so that the version calls of
+// Windows 8.1 and later tell their own version.
+TEST(OSDescription, ManifestSupportsVistaToEleven) {
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(nullptr, found);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    for (const char* system :
+         {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+          "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+          "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_NE(std::string::npos, manifest.find(std::string("<supportedOS Id=\"{") + system))
+            << system;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 
 namespace {
 
@@ -225,6 +226,31 @@ TEST(WriteSheets, TenPointFixedPitchHalfAnInchInAndANewSheetWhenTheNextLineDoesN
     }
     EXPECT_GE(paper.firstInkColumn, margin);
     EXPECT_LT(paper.firstInkColumn, margin + paper.metrics.tmAveCharWidth);
+}
+
+TEST(WriteJob, EndedWhenWrittenAbortedWhenASheetFailsOrThrows) {
+    PaperSheets paper;
+    std::string calls;
+    // Each step of the job adds its name to the calls and succeeds.
+    const auto call = [&calls](const char* name) {
+        return [&calls, name] {
+            calls += name;
+            return true;
+        };
+    };
+    TJobDevice job{paper.Device(), call("start "), call("end"), call("abort")};
+    EXPECT_TRUE(WriteJob(job, {L"line"}));
+    EXPECT_EQ("start end", calls);
+
+    calls.clear();
+    job.Sheets.EndSheet = [] { return false; };
+    EXPECT_FALSE(WriteJob(job, {L"line"}));
+    EXPECT_EQ("start abort", calls);
+
+    calls.clear();
+    job.Sheets.StartSheet = []() -> bool { throw std::runtime_error("out of paper"); };
+    EXPECT_THROW(WriteJob(job, {L"line"}), std::runtime_error);
+    EXPECT_EQ("start abort", calls);
 }
 
 TEST_F(PrintPreviewTest, PrinterFailureShowsTheErrorMessage) {

@@ -18,21 +18,54 @@ std::wstring OwnPath() {
     return path;
 }
 
+// Whether the page lists the file with this path, in any case.
+bool Lists(const std::vector<std::wstring>& paths, const std::wstring& path) {
+    return std::any_of(paths.begin(), paths.end(), [&path](const std::wstring& listed) {
+        return Lower(listed) == Lower(path);
+    });
+}
+
+std::wstring ServicesPath() {
+    return GetSystemDir() + L"\\services.exe";
+}
+
+// A process source of the NT platform whose module walk reads the given processes, as on a
+// 32-bit system; no other source answers.
+TProcessSource WalkedSource(const std::vector<TProcessPath>& walked) {
+    TProcessSource source;
+    source.platformId = [] { return DWORD(VER_PLATFORM_WIN32_NT); };
+    source.snapshot = [] { return std::vector<TProcessPath>(); };
+    std::vector<DWORD> ids;
+    for (const TProcessPath& process : walked)
+        ids.push_back(process.Id);
+    source.processIds = [ids] { return ids; };
+    source.firstModulePath = [walked](DWORD id) {
+        return std::find_if(walked.begin(), walked.end(),
+                            [id](const TProcessPath& process) { return process.Id == id; })
+            ->Path;
+    };
+    return source;
+}
+
 class ProcessesPageTest : public MainWindowTest {
   protected:
-    void UsePaths(std::vector<TProcessPath> paths) {
-        form->ProcessPaths = [paths](std::vector<TProcessPath>* list) {
-            list->insert(list->end(), paths.begin(), paths.end());
-        };
-    }
+    void UsePaths(std::vector<TProcessPath> paths) { form->ProcessSource = WalkedSource(paths); }
     const tk::ListItem& Row(int index) { return form->LV2->item(index); }
+    // Caption and value of every third row from the first: the processes' names and
+    // descriptions, or their paths from the third.
+    std::vector<std::wstring> Column(int first, bool value) {
+        std::vector<std::wstring> texts;
+        for (int i = first; i < form->LV2->count(); i += 3)
+            texts.push_back(value ? Row(i).subItems.at(0) : Row(i).caption);
+        return texts;
+    }
 };
 
 } // namespace
 
 TEST(ProcessList, ContainsThisTestProgram) {
     std::vector<TProcessPath> paths;
-    ListProcessPaths(&paths);
+    ListProcessPaths(&paths, TProcessSource::System());
     const std::wstring own = Lower(OwnPath());
     EXPECT_TRUE(std::any_of(paths.begin(), paths.end(), [&](const TProcessPath& process) {
         return Lower(process.Path) == own && process.Id == GetCurrentProcessId();
@@ -90,13 +123,42 @@ TEST_F(ProcessesPageTest, ClickedPageShowsAFirstProcessThatIsNotTheIdleOne) {
     EXPECT_EQ(L"a.exe", Row(0).caption);
 }
 
-TEST_F(ProcessesPageTest, RealListShowsThisTestProgram) {
-    form->ActionManager1.execute(L"processes_info");
-    const std::wstring own = Lower(OwnPath());
-    bool found = false;
-    for (const tk::ListItem& row : form->LV2->items())
-        found = found || (row.caption == L"File Path" && Lower(row.subItems.at(0)) == own);
-    EXPECT_TRUE(found);
-    EXPECT_EQ(0, form->LV2->count() % 3);
+// Under WoW64 the module walk reads none of the 64-bit system's processes: they come with the
+// path the system names, or else with their name alone. Before Vista they stay out.
+TEST_F(ProcessesPageTest, ProcessesTheModuleWalkCannotReadAreNamedBySystem) {
+    TProcessSource source = WalkedSource({{0, L""}, {4, L""}, {8, L""}, {12, L"C:\\y.exe"}});
+    source.snapshot = [] {
+        return std::vector<TProcessPath>{{0, L"[System Process]"}, {4, L"System"}, {12, L"y.exe"}};
+    };
+    form->ProcessSource = source;
+    ClickPageButton(*form->ButtonGroup2, 12);
+    EXPECT_EQ((std::vector<std::wstring>{L"C:\\y.exe"}), Column(2, true));
+
+    source.imagePath = [](DWORD id) { return std::wstring(id == 8 ? L"C:\\64\\x.exe" : L""); };
+    form->ProcessSource = source;
+    ClickPageButton(*form->ButtonGroup2, 12);
+    EXPECT_EQ((std::vector<std::wstring>{L"System", L"x.exe", L"y.exe"}), Column(0, false));
+    EXPECT_EQ((std::vector<std::wstring>{L"System", L"C:\\64\\x.exe", L"C:\\y.exe"}),
+              Column(2, true));
+    EXPECT_EQ(L"", Row(1).subItems.at(0));
+}
+
+// Every process of the system besides this one, as the module walk reads them all and as it
+// reads this program alone (so under WoW64); also run in a 64-bit prefix.
+TEST_F(ProcessesPageTest, RealListShowsEveryProcessAlsoWhenTheWalkReadsThisProgramAlone) {
+    const std::vector<TProcessPath> snapshot = TProcessSource::System().snapshot();
+    for (const bool walkReadsAll : {true, false}) {
+        if (!walkReadsAll)
+            form->ProcessSource.firstModulePath = [](DWORD id) {
+                return id == GetCurrentProcessId() ? OwnPath() : std::wstring();
+            };
+        ClickPageButton(*form->ButtonGroup2, 12);
+        const std::vector<std::wstring> names = Column(0, false);
+        for (const TProcessPath& process : snapshot)
+            EXPECT_TRUE(process.Id == 0 || Lists(names, process.Path)) << process.Path;
+        EXPECT_TRUE(Lists(Column(2, true), OwnPath()));
+        EXPECT_TRUE(Lists(Column(2, true), ServicesPath()));
+        EXPECT_EQ(0, form->LV2->count() % 3);
+    }
     EXPECT_TRUE(messages.empty());
 }

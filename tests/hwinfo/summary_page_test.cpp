@@ -179,6 +179,23 @@ TEST_F(MainWindowTest, ClickedSummaryCountsPortsFromTheFirstNameAndNamesTheAdapt
     EXPECT_EQ(L"Wine Adapter", form->LV2->subItem(17, 0));
 }
 
+// The version calls tell a program taken for an older one 6.2.9200 on Windows 10; the row
+// names the build the system holds.
+TEST_F(MainWindowTest, ClickedSummaryNamesTheBuildTheSystemHolds) {
+    TKelOSFacts facts;
+    facts.Version = {VER_PLATFORM_WIN32_NT, 6, 2, 9200, L"", true, 0, VER_NT_WORKSTATION};
+    facts.ProductName = L"Microsoft Windows 10";
+    facts.SystemBuild = 18362;
+    const FakeSources fake;
+    form->SummarySources = fake.Sources();
+    form->SummarySources.osDescription = [facts] { return TKelOSInfo::OSDescriptionOf(facts); };
+    ClickPageButton(*form->ButtonGroup2, 0);
+    const std::vector<TInfoRow> rows = SystemSummaryRows(fake.Sources());
+    const int row = Find(rows, L"Windows System");
+    ASSERT_EQ(L"Windows System", form->LV2->item(row).caption);
+    EXPECT_EQ(L"Microsoft Windows 10 (Build 18362)", form->LV2->subItem(row, 0));
+}
+
 TEST_F(MainWindowTest, SummaryPageFromRealSources) {
     ClickPageButton(*form->ButtonGroup2, 0);
 

@@ -1,24 +1,22 @@
 #!/usr/bin/env bash
-# Runs the cases of an i686 test program that a gtest filter selects in a fresh 64-bit
-# prefix, where the program runs under WoW64 as on 64-bit Windows. Where that cannot
+# Runs the cases of i686 test programs that a gtest filter selects in a fresh 64-bit
+# prefix, where the programs run under WoW64 as on 64-bit Windows. Where that cannot
 # be, it says why on one line, which scripts/test.sh repeats at the end of its log,
 # and ends with 77 (skipped).
-# Usage: wow64_run.sh PROGRAM FILTER
+# Usage: wow64_run.sh PROGRAM FILTER [PROGRAM FILTER ...]
 set -uo pipefail
 export TW_WOW64=1
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 source "$repo/scripts/env.sh"
-program=$1
-filter=$2
 
 skip() {
   echo "WoW64 run skipped: $1" | tee "$TW_BUILD/wow64.skipped"
   exit 77
 }
 
-# Fails when a pattern of the filter names no case of the program.
+# Fails when a pattern of the filter $2 names no case of the program $1.
 check_filter() {
-  local line suite names=() name patterns pattern
+  local program=$1 filter=$2 line suite names=() name patterns pattern
   while IFS= read -r line; do
     if [[ $line == "  "* ]]; then
       line=${line#  }
@@ -50,5 +48,10 @@ if ! "$repo/scripts/wine-run" cmd /c rem >/dev/null 2>&1 ||
   [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
   skip "64-bit Wine could not make a 64-bit prefix in $WINEPREFIX"
 fi
-check_filter
-"$repo/scripts/wine-run" "$program" --gtest_filter="$filter"
+status=0
+while [ $# -ge 2 ]; do
+  check_filter "$1" "$2"
+  "$repo/scripts/wine-run" "$1" --gtest_filter="$2" || status=1
+  shift 2
+done
+exit "$status"
