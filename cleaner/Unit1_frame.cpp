@@ -119,9 +119,10 @@ void TForm1::RunRemoveFrame(tk::ListView& list,
     AdvanceProgress(0, 30);
     {
         const BulkRows kept(*LVback);
-        // By index: messages run between deletions, and the list is read afresh after them.
+        // By index and by value: messages run between deletions, and the list is read
+        // afresh after them.
         for (std::size_t index = 0; index < list.items().size(); ++index) {
-            const tk::ListItem& row = list.items()[index];
+            const tk::ListItem row = list.items()[index];
             // A row stays while its entry survives. An empty caption names a default value;
             // the categories whose empty name would mean a parent key refuse it themselves.
             const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;

@@ -147,15 +147,11 @@ void ScanAll(TForm1& form) {
 } // namespace
 
 void TForm1::OBall2Click() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        ScanAll(*this);
+    RunFlow([this] { ScanAll(*this); });
 }
 
 void TForm1::OBall4Click() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        RepairAll(*this);
+    RunFlow([this] { RepairAll(*this); });
 }
 
 // The count column in bold red, the group column in black.

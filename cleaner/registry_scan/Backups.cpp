@@ -219,15 +219,17 @@ std::vector<std::wstring> BackupFiles(const std::wstring& folder) {
 
 // Runs the work on the selected backup as a flow; without a selection it only asks
 // for one.
+// The work holds the backup's name by value: the list may be rebuilt while it runs.
 void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstring&)>& work) {
-    const TForm1::FlowGuard flow(form);
-    if (!flow.acquired())
-        return;
-    const int selected = form.LVbackup->itemIndex();
-    if (selected < 0)
-        ShowMessage(L"Please select backup file");
-    else
-        work(form.LVbackup->item(selected).caption);
+    form.RunFlow([&form, &work] {
+        const int selected = form.LVbackup->itemIndex();
+        if (selected < 0) {
+            ShowMessage(L"Please select backup file");
+            return;
+        }
+        const std::wstring name = form.LVbackup->item(selected).caption;
+        work(name);
+    });
 }
 
 // Runs the step under the busy cursor, lets messages run once and sweeps PB from 0 to
@@ -274,9 +276,7 @@ void TForm1::backupregExecute() {
 }
 
 void TForm1::OBbackupClick() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        backupregExecute();
+    RunFlow([this] { backupregExecute(); });
 }
 
 void TForm1::CB1Categories1Items0Click() {
