@@ -499,7 +499,8 @@ class TForm1 : public tk::Form {
     void RunFlow(const std::function<void()>& flow);
     bool FlowRunning = false;
     ExitRequest PendingExit = ExitRequest::None;
-    // True when a flow runs: the exit is remembered and done at the flow's end.
+    // True when a flow runs: the exit is remembered; the flow ends at its next step and
+    // the exit is done then.
     bool DeferExitWhileFlowRuns(ExitRequest request);
 
   private:

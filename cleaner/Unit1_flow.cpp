@@ -1,6 +1,7 @@
 // One long flow at a time: scan all, repair all, page actions, backups and the optimizer
 // let messages run, so the window answers meanwhile; what would switch the page or start
-// another flow is disabled until the flow ends, and an exit waits for it.
+// another flow is disabled until the flow ends. An exit asked for meanwhile ends the flow
+// at its next step and is done then.
 #include "cleaner/Categories.h"
 
 #include "toolkit/Application.h"
@@ -11,6 +12,9 @@
 namespace tidewell {
 
 namespace {
+
+// Thrown at a flow's step once an exit is asked for; caught where the flow began.
+struct FlowStopped {};
 
 // What would switch the page or start another flow: the category bar, "Back to Main
 // Menu", the results page's buttons but select-all, the page buttons that ignore, remove
@@ -38,17 +42,22 @@ std::vector<tk::Control*> FlowBlockedControls(const TForm1& form) {
     return controls;
 }
 
-// The window while a flow runs: the blocked controls disabled, and at the end enabled
-// again ("Detail Items" once a results row has been selected) and the exit asked for
-// meanwhile done.
+// The window while a flow runs: the blocked controls disabled and the flow's steps
+// checking for an exit; at the end the controls enabled again ("Detail Items" once a
+// results row has been selected) and the exit done.
 class FlowHold {
   public:
     explicit FlowHold(TForm1& form) : form_(form) {
         form_.FlowRunning = true;
         for (tk::Control* control : FlowBlockedControls(form_))
             control->setEnabled(false);
+        tk::app().setStepCheck([&form] {
+            if (form.PendingExit != TForm1::ExitRequest::None)
+                throw FlowStopped{};
+        });
     }
     ~FlowHold() {
+        tk::app().setStepCheck(nullptr);
         for (tk::Control* control : FlowBlockedControls(form_))
             control->setEnabled(control != form_.OBall3.get() || !form_.SelectedRowCaption.empty());
         form_.FlowRunning = false;
@@ -71,7 +80,11 @@ void TForm1::RunFlow(const std::function<void()>& flow) {
     if (FlowRunning)
         return;
     const FlowHold hold(*this);
-    flow();
+    try {
+        flow();
+    } catch (const FlowStopped&) {
+        // The exit asked for follows as the hold ends.
+    }
 }
 
 bool TForm1::DeferExitWhileFlowRuns(ExitRequest request) {

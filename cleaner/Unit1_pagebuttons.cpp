@@ -18,7 +18,7 @@ void RemoveChecked(TForm1& form, int row) {
     form.RunFlow([&form, &remove, row] {
         const StatusTexts& texts = CategoryOf(row).page;
         form.statustext->setCaption(texts.repairing);
-        tk::app().processMessages();
+        tk::app().answerStep();
         form.ActionStatus.clear();
         remove();
         form.ShowPageCount(row, !IsRegistryRow(row));

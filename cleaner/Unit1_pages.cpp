@@ -32,7 +32,7 @@ void ShowPage(TForm1& form, int row) {
         form.OBhis1->setCaption(form.SelectAllState[type] ? L"Unselect All" : L"Select All");
     }
     form.statustext->setCaption(category.page.scanning);
-    tk::app().processMessages();
+    tk::app().answerStep();
     ScanOnce(form, row);
     form.ShowPageCount(row, !IsRegistryRow(row));
     form.statustext->setCaption(category.page.scanned);

@@ -157,14 +157,19 @@ bool RegistryEditorRun::start(const std::wstring& arguments, const std::wstring&
 bool RegistryEditorRun::wait() {
     if (!process_)
         return false;
-    const HANDLE process = process_.get();
-    if (!tk::app().answerWhileWaiting(process, RegistryEditorTimeoutMs)) {
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, INFINITE);
+    if (!tk::app().answerWhileWaiting(process_.get(), RegistryEditorTimeoutMs)) {
+        end();
         return false;
     }
     DWORD exitCode = 1;
-    return GetExitCodeProcess(process, &exitCode) && exitCode == 0;
+    return GetExitCodeProcess(process_.get(), &exitCode) && exitCode == 0;
+}
+
+void RegistryEditorRun::end() {
+    if (!process_)
+        return;
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), INFINITE);
 }
 
 bool RunRegistryEditor(const std::wstring& arguments, const std::wstring& workingFolder) {
@@ -237,7 +242,7 @@ void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstrin
 bool RunBusyStep(TForm1& form, unsigned pauseMs, const std::function<bool()>& step) {
     const TForm1::BusyAction busy(*form.PB);
     const bool done = step();
-    tk::app().processMessages();
+    tk::app().answerStep();
     form.AdvanceProgress(0, 100, pauseMs);
     return done;
 }
@@ -258,8 +263,17 @@ bool TForm1::CreateRegistryBackup() {
     const std::wstring path = folder + L"\\" + name;
     RegistryEditorRun editor;
     const bool started = editor.start(L"/e " + Quoted(path), folder);
-    AdvanceProgress(0, 70, BackupStepMs);
-    if (!started || !editor.wait() || !IsRegistryExport(path)) {
+    bool exported = false;
+    try {
+        AdvanceProgress(0, 70, BackupStepMs);
+        exported = started && editor.wait() && IsRegistryExport(path);
+    } catch (...) {
+        // Ended during the export: no half-written backup stays.
+        editor.end();
+        DeleteFileW(path.c_str());
+        throw;
+    }
+    if (!exported) {
         DeleteFileW(path.c_str());
         ShowMessage(L"The registry backup could not be created.", MB_OK | MB_ICONWARNING);
         return false;
@@ -305,18 +319,20 @@ void TForm1::OBrestorebackupClick() {
     });
 }
 
+// The row goes with its file, so that the list holds what the folder holds during the
+// pause after it too.
 void TForm1::OBdeletebackupClick() {
     WithSelectedBackup(*this, [this](const std::wstring& name) {
         const std::wstring path = BackupsFolder(*this) + L"\\" + name;
-        const bool deleted =
-            RunBusyStep(*this, DeleteStepMs, [&] { return DeleteListedFile(path); });
-        if (!deleted) {
+        const bool deleted = RunBusyStep(*this, DeleteStepMs, [&] {
+            if (!DeleteListedFile(path))
+                return false;
+            if (const int row = RowNamed(*LVbackup, name); row >= 0)
+                LVbackup->deleteItem(row);
+            return true;
+        });
+        if (!deleted)
             ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
-            return;
-        }
-        const int row = RowNamed(*LVbackup, name);
-        if (row >= 0)
-            LVbackup->deleteItem(row);
     });
 }
 

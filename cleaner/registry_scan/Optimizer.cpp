@@ -114,7 +114,7 @@ void TForm1::CB1Categories1Items3Click() {
 void TForm1::OBoptimizeClick() {
     RunFlow([this] {
         statustext->setCaption(L"  Status : Running Optimizer");
-        tk::app().processMessages();
+        tk::app().answerStep();
         optimizeExecute();
         statustext->setCaption(L"  Status : Optimizing System Complete");
     });
