@@ -143,7 +143,6 @@ TEST_F(SerialBackups, BarClickDuringADeletionLeavesTheListAsTheFolder) {
     ForEachListedEntry(folder + L"\\", L"*.reg",
                        [&](const WIN32_FIND_DATAW& entry) { stored.insert(entry.cFileName); });
     EXPECT_EQ(stored, listed);
-    EXPECT_EQ(1u, newFiles->added().size());
 }
 
 TEST_F(SerialBackups, BackupThatCannotBeDeletedKeepsItsRow) {

@@ -1,6 +1,5 @@
 #include "form_test.h"
 #include "tests/support/Keyboard.h"
-#include "tests/support/Mouse.h"
 
 #include <chrono>
 
@@ -247,84 +246,65 @@ TEST_F(SerialScanAll, TrayExitDuringAFlowEndsItAtItsNextStep) {
     EXPECT_TRUE(TakeQuitMessage());
 }
 
-// The X clicked during a scan's pause: the pause answers it at once, the scan ends there
-// and the window is gone within a second, with "autoscan" = "0" stored.
+// Alt+F4 during a scan's pause: the pause answers it at once, the scan ends there and the
+// window is gone within a second, with "autoscan" = "0" stored.
 TEST_F(SerialScanAll, CloseDuringAScanPauseClosesTheWindowWithinASecond) {
     using Clock = std::chrono::steady_clock;
-    const auto productionPause = twtest::ProductionPause();
+    tk::resetSeams();
+    const auto productionPause = tk::seams().pause;
     const HWND window = form->handle();
     keys::bringForward(*form);
-    Clock::time_point clicked{};
+    Clock::time_point pressed{};
     bool pauseReturned = false;
     tk::seams().pause = [&](unsigned) {
-        if (clicked != Clock::time_point{})
+        if (std::exchange(pressed, Clock::now()) != Clock::time_point{})
             return;
-        mouse::queueClick(mouse::closeButton(window));
-        clicked = Clock::now();
+        std::vector<INPUT> altF4 = {keys::keyInput(VK_MENU, false), keys::keyInput(VK_F4, false),
+                                    keys::keyInput(VK_F4, true), keys::keyInput(VK_MENU, true)};
+        SendInput(4, altF4.data(), sizeof(INPUT));
         productionPause(2000);
         pauseReturned = true;
     };
     form->ActionManager1[StartupRow].scan = [this] { form->AdvanceProgress(0, 30); };
-    const int& later = fakeScan(HistoryRow, 1);
-    checkOnly({StartupRow, HistoryRow});
+    checkOnly({StartupRow});
     form->OBall2Click();
-    while (IsWindow(window) && Clock::now() - clicked < std::chrono::seconds(1))
+    while (IsWindow(window) && Clock::now() - pressed < std::chrono::seconds(1))
         tk::app().processMessages();
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(pauseReturned);
-    EXPECT_EQ(0, later);
     EXPECT_EQ(L"0", twtest::Setting(L"autoscan"));
 }
 
-// The X clicked while a repair deletes its first finding: that one goes; the others stay,
-// listed as they were, and no later category is repaired.
-TEST_F(SerialScanAll, CloseDuringARemovalDeletesNothingMore) {
+// Alt+F4 during a repair's registry export leaves no backup file or row and repairs
+// nothing; during its first deletion, that one goes and the other findings stay listed.
+TEST_F(SerialScanAll, CloseDuringARepairDeletesNothingMore) {
+    const scantest::NewFilesRemover backups(backupsFolder());
     fakeScan(StartupRow, 3);
-    fakeScan(HistoryRow, 1);
-    fakeRemove(HistoryRow);
-    checkOnly({StartupRow, HistoryRow});
+    checkOnly({BackupRow, StartupRow});
     form->OBall2Click();
+    const int backupRows = form->LVbackup->count();
     keys::bringForward(*form);
     std::vector<std::wstring> deleted;
     form->ActionManager1[StartupRow].remove = [&] {
         form->RunRemoveFrame(*form->lvsp, [&](const tk::ListItem& row) {
             deleted.push_back(row.caption);
-            mouse::queueClick(mouse::closeButton(form->handle()));
-            tk::app().processMessages();
+            keys::press(VK_F4, {VK_MENU});
             return TForm1::RemoveOutcome::Removed;
         });
     };
-    form->OBall4Click();
-    EXPECT_EQ(std::vector<std::wstring>{L"finding 0"}, deleted);
-    ASSERT_EQ(2, form->lvsp->count());
-    EXPECT_EQ(L"finding 2", form->lvsp->item(1).caption);
-    EXPECT_TRUE(form->lvsp->checked(1));
-    EXPECT_EQ(0u, removeStatus.count(HistoryRow));
-    EXPECT_TRUE(TakeCloseMessage(form->handle()));
-}
-
-// The X clicked during the registry backup's export: no backup file or row stays, and
-// nothing is repaired.
-TEST_F(SerialScanAll, CloseDuringTheBackupLeavesNoFileAndRepairsNothing) {
-    const scantest::NewFilesRemover backups(backupsFolder());
-    fakeScan(StartupRow, 2);
-    fakeRemove(StartupRow);
-    checkOnly({BackupRow, StartupRow});
-    form->OBall2Click();
-    const int backupRows = form->LVbackup->count();
-    keys::bringForward(*form);
-    bool clicked = false;
-    tk::seams().pause = [&](unsigned) {
-        if (std::exchange(clicked, true))
-            return;
-        mouse::queueClick(mouse::closeButton(form->handle()));
-        tk::app().processMessages();
-    };
+    tk::seams().pause = [](unsigned) { keys::press(VK_F4, {VK_MENU}); };
     form->OBall4Click();
     EXPECT_TRUE(backups.added().empty());
     EXPECT_EQ(backupRows, form->LVbackup->count());
-    EXPECT_EQ(0u, removeStatus.count(StartupRow));
-    EXPECT_EQ(2, form->lvsp->count());
+    EXPECT_TRUE(deleted.empty());
+    EXPECT_TRUE(TakeCloseMessage(form->handle()));
+
+    tk::seams().pause = [](unsigned) {};
+    form->lvall->setChecked(BackupRow, false);
+    form->OBall4Click();
+    EXPECT_EQ(std::vector<std::wstring>{L"finding 0"}, deleted);
+    ASSERT_EQ(2, form->lvsp->count());
+    EXPECT_TRUE(form->lvsp->checked(1));
     EXPECT_TRUE(TakeCloseMessage(form->handle()));
 }
 

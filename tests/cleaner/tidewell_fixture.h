@@ -38,15 +38,6 @@ inline bool StartupEntryExists() {
     return scantest::ValueExists(HKEY_CURRENT_USER, RunKey, L"Tidewell");
 }
 
-// The pause of the program itself, which the fixture replaces.
-inline std::function<void(unsigned)> ProductionPause() {
-    const tk::Seams replaced = tk::seams();
-    tk::resetSeams();
-    std::function<void(unsigned)> pause = tk::seams().pause;
-    tk::seams() = replaced;
-    return pause;
-}
-
 inline bool Topmost(const tk::Form& form) {
     return (GetWindowLongPtrW(form.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

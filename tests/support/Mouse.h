@@ -43,26 +43,4 @@ inline void click(const tk::Control& control, int x, int y) {
     release();
 }
 
-// Puts a click at a screen point in the input queue, press and release at once (a caption
-// button waits for the release in a loop of its own); the caller's loop delivers it.
-inline void queueClick(POINT at) {
-    moveTo(at);
-    INPUT inputs[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
-// A point of a window's close button (the X of its caption), on the screen.
-inline POINT closeButton(HWND window) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const LONG y =
-        frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
-    LONG x = frame.right - 1;
-    while (x > frame.left && SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLOSE)
-        --x;
-    return {x - 4, y};
-}
-
 } // namespace mouse
