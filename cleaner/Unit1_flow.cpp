@@ -44,10 +44,11 @@ std::vector<tk::Control*> FlowBlockedControls(const TForm1& form) {
 
 // The window while a flow runs: the blocked controls disabled and the flow's steps
 // checking for an exit; at the end the controls enabled again ("Detail Items" once a
-// results row has been selected) and the exit done.
+// results row has been selected), the keyboard focus back where it was (disabling its
+// control left it nowhere) and the exit done.
 class FlowHold {
   public:
-    explicit FlowHold(TForm1& form) : form_(form) {
+    explicit FlowHold(TForm1& form) : form_(form), focused_(GetFocus()) {
         form_.FlowRunning = true;
         for (tk::Control* control : FlowBlockedControls(form_))
             control->setEnabled(false);
@@ -61,6 +62,9 @@ class FlowHold {
         for (tk::Control* control : FlowBlockedControls(form_))
             control->setEnabled(control != form_.OBall3.get() || !form_.SelectedRowCaption.empty());
         form_.FlowRunning = false;
+        if (GetActiveWindow() == form_.handle() && !GetFocus() && IsWindowVisible(focused_) &&
+            IsWindowEnabled(focused_))
+            SetFocus(focused_);
         const auto pending = std::exchange(form_.PendingExit, TForm1::ExitRequest::None);
         if (pending == TForm1::ExitRequest::Close)
             PostMessageW(form_.handle(), WM_CLOSE, 0, 0);
@@ -72,6 +76,7 @@ class FlowHold {
 
   private:
     TForm1& form_;
+    HWND focused_;
 };
 
 } // namespace
