@@ -222,9 +222,8 @@ std::vector<std::wstring> BackupFiles(const std::wstring& folder) {
     return names;
 }
 
-// Runs the work on the selected backup as a flow; without a selection it only asks
-// for one.
-// The work holds the backup's name by value: the list may be rebuilt while it runs.
+// Runs the work on the selected backup as a flow, giving it the backup's name by value
+// (not a row of the list); without a selection it only asks for one.
 void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstring&)>& work) {
     form.RunFlow([&form, &work] {
         const int selected = form.LVbackup->itemIndex();
