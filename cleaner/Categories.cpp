@@ -7,7 +7,7 @@ namespace tidewell {
 namespace {
 
 constexpr int OwnButtons = 0;
-constexpr IgnoredItems NoIgnoredItems = {nullptr, nullptr};
+constexpr IgnoredItems NoIgnoredItems = {nullptr, nullptr, nullptr, nullptr, nullptr};
 
 // The buttons of the privacy page, shared by twelve categories.
 constexpr PageButtonSet SharedButtons = {
@@ -34,7 +34,8 @@ constexpr Category Categories[] = {
       L"Status : Repairing Startup Programs", L"Status : Repaired Startup Programs"},
      &TForm1::StartupExecute,
      &TForm1::removespExecute,
-     {&TForm1::lvignoredsp, L"Datasp.dat"},
+     {&TForm1::lvignoredsp, L"Startup Programs", L"Datasp.dat", &TForm1::obremoveignoredsp,
+      &TForm1::obremoveignoredspClick},
      NoFlags},
     {UninstallRow,
      L"Uninstaller Bugs",
@@ -50,7 +51,8 @@ constexpr Category Categories[] = {
       L"Status : Repairing Uninstalls", L"Status : Repaired Uninstalls"},
      &TForm1::UninstallExecute,
      &TForm1::removeueExecute,
-     {&TForm1::lvignoredue, L"Dataue.dat"},
+     {&TForm1::lvignoredue, L"Uninstaller Bugs", L"Dataue.dat", &TForm1::obremoveignoredue,
+      &TForm1::obremoveignoredueClick},
      NoFlags},
     {ExtensionsRow,
      L"Unused Extensions",
@@ -66,7 +68,8 @@ constexpr Category Categories[] = {
       L"Status : Repairing File Associations", L"Status : Repaired File Associations"},
      &TForm1::FileExtExecute,
      &TForm1::removefeExecute,
-     {&TForm1::lvignoredfe, L"Datafe.dat"},
+     {&TForm1::lvignoredfe, L"Unused Extensions", L"Datafe.dat", &TForm1::obremoveignoredfe,
+      &TForm1::obremoveignoredfeClick},
      NoFlags},
     {ActiveXRow,
      L"Missing ActiveX and DLLs",
@@ -82,7 +85,8 @@ constexpr Category Categories[] = {
       L"Status : Repairing DLLs/ActiveX", L"Status : Repaired DLLs/ActiveX"},
      &TForm1::ActiveXExecute,
      &TForm1::removeaxExecute,
-     {&TForm1::lvignoredax, L"Dataax.dat"},
+     {&TForm1::lvignoredax, L"ActiveX and DLLs", L"Dataax.dat", &TForm1::obremoveignoredax,
+      &TForm1::obremoveignoredaxClick},
      NoFlags},
     {HelpFilesRow,
      L"Help Files",
@@ -158,7 +162,8 @@ constexpr Category Categories[] = {
       L"Status : Repairing Recent Documents", L"Status : Repaired Recent Documents"},
      &TForm1::PrivacyExecute,
      &TForm1::removepcExecute,
-     {&TForm1::lvignoredpc, L"Datapc.dat"},
+     {&TForm1::lvignoredpc, L"Recent Documents", L"Datapc.dat", &TForm1::obremoveignoredpc,
+      &TForm1::obremoveignoredpcClick},
      NoFlags},
     {RecycleBinRow,
      L"Recycle Bin",
@@ -321,7 +326,7 @@ constexpr Category Categories[] = {
       L"Status : Repairing Invalid Filepaths ", L"Status : Repaired Invalid Filepaths"},
      &TForm1::DeepExecute,
      &TForm1::removedaExecute,
-     {&TForm1::lvignoredda, nullptr},
+     {&TForm1::lvignoredda, L"Registry Analysis", nullptr, nullptr, nullptr},
      StartsUnchecked},
 };
 
@@ -358,6 +363,36 @@ constexpr bool RemovalTextsMatchRemoveActions() {
     return true;
 }
 static_assert(RemovalTextsMatchRemoveActions(), "removal texts only with a remove action");
+
+constexpr bool SameButtons(const PageButtonSet& a, const PageButtonSet& b) {
+    return a.selectAll == b.selectAll && a.selectAllClick == b.selectAllClick &&
+           a.ignore == b.ignore && a.ignoreClick == b.ignoreClick && a.remove == b.remove &&
+           a.removeClick == b.removeClick && a.refresh == b.refresh &&
+           a.refreshClick == b.refreshClick;
+}
+
+// The shared buttons dispatch on the page type: an entry has one exactly when it has them.
+constexpr bool SharedPageTypesGoWithSharedButtons() {
+    for (const Category& category : Categories)
+        if ((category.sharedPageType != OwnButtons) != SameButtons(category.buttons, SharedButtons))
+            return false;
+    return true;
+}
+static_assert(SharedPageTypesGoWithSharedButtons(),
+              "a shared page type exactly with the shared buttons");
+
+// "Ignore Items" writes the category's file, and only a kept entry can be taken out again.
+constexpr bool IgnoreButtonsGoWithIgnoreFiles() {
+    for (const Category& category : Categories) {
+        const IgnoredItems& ignored = category.ignored;
+        const bool file = ignored.fileName != nullptr;
+        if ((category.buttons.ignoreClick != nullptr) != file ||
+            (ignored.removeClick != nullptr) != file || (file && !ignored.list))
+            return false;
+    }
+    return true;
+}
+static_assert(IgnoreButtonsGoWithIgnoreFiles(), "an ignore file exactly with its buttons");
 
 } // namespace
 

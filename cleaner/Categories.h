@@ -38,11 +38,15 @@ struct StatusTexts {
     const wchar_t* repaired;
 };
 
-// Findings the user set aside: their list on the ignored-items page and the file that
-// keeps them (nullptr: none).
+// Findings the user set aside: their list and its page among the ignored items (nullptr:
+// none), the file that keeps them and the button that takes an entry out again (nullptr:
+// none).
 struct IgnoredItems {
     Member<tk::ListView> list;
+    const wchar_t* pageCaption;
     const wchar_t* fileName;
+    Member<ctl::TFlatButton> removeButton;
+    Handler removeClick;
 };
 
 // Where a category leaves the common rules.

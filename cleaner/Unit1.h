@@ -489,25 +489,18 @@ class TForm1 : public tk::Form {
     // empty key name.
     static bool ParseRegistryLocation(const std::wstring& location, HKEY& root, std::wstring& path);
 
-    // Long flows that let messages run (Unit1_flow.cpp): one at a time, and a close
-    // or tray exit asked for meanwhile is done when the flow ends.
+    // Long flows that let messages run (Unit1_flow.cpp): scan all, repair all, a page's
+    // scan or removal, backup, restore, backup deletion, the optimizer. One at a time:
+    // while one runs, what would switch the page or start another flow is disabled. A
+    // close or tray exit asked for meanwhile ends the flow at its next step and is done
+    // at its end.
     enum class ExitRequest { None, Close, Terminate };
-    class FlowGuard {
-      public:
-        explicit FlowGuard(TForm1& form);
-        ~FlowGuard();
-        FlowGuard(const FlowGuard&) = delete;
-        FlowGuard& operator=(const FlowGuard&) = delete;
-        // False when another flow runs: the request is ignored.
-        bool acquired() const { return acquired_; }
-
-      private:
-        TForm1& form_;
-        bool acquired_;
-    };
+    // Runs the flow, unless another runs: then the request is ignored.
+    void RunFlow(const std::function<void()>& flow);
     bool FlowRunning = false;
     ExitRequest PendingExit = ExitRequest::None;
-    // True when a flow runs: the exit is remembered and done at the flow's end.
+    // True when a flow runs: the exit is remembered; the flow ends at its next step and
+    // the exit is done then.
     bool DeferExitWhileFlowRuns(ExitRequest request);
 
   private:

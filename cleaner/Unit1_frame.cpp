@@ -54,6 +54,17 @@ class BulkRows {
     tk::ListView& list_;
 };
 
+// Fills the list with the rows kept and then its own rows from `reached` on.
+void ShowKeptRows(tk::ListView& list, const tk::ListView& kept, std::size_t reached) {
+    std::vector<tk::ListItem> rows = kept.items();
+    rows.insert(rows.end(), list.items().begin() + static_cast<std::ptrdiff_t>(reached),
+                list.items().end());
+    const BulkRows back(list);
+    list.clear();
+    for (tk::ListItem& row : rows)
+        list.addItem(std::move(row));
+}
+
 } // namespace
 
 TForm1::BusyAction::BusyAction(ctl::TGradProgressBar& bar) : bar_(bar) {
@@ -117,26 +128,33 @@ void TForm1::RunRemoveFrame(tk::ListView& list,
     const BusyAction busy(*PB);
     LVback->clear();
     AdvanceProgress(0, 30);
-    {
-        const BulkRows kept(*LVback);
-        // By index: messages run between deletions, and the list is read afresh after them.
-        for (std::size_t index = 0; index < list.items().size(); ++index) {
-            const tk::ListItem& row = list.items()[index];
-            // A row stays while its entry survives. An empty caption names a default value;
-            // the categories whose empty name would mean a parent key refuse it themselves.
-            const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
-            if (stays)
-                LVback->addItem(row);
-            tk::app().keepAnswering();
+    // The rows of the list dealt with. A removal ended at a step (or by an error) leaves
+    // the rows kept and those not reached, so that the list shows what is still there.
+    std::size_t reached = 0;
+    try {
+        {
+            const BulkRows kept(*LVback);
+            // By index and by value: messages run between deletions, and the list is read
+            // afresh after them.
+            while (reached < list.items().size()) {
+                const tk::ListItem row = list.items()[reached];
+                // A row stays while its entry survives. An empty caption names a default
+                // value; the categories whose empty name would mean a parent key refuse it.
+                const bool stays = !row.checked || remove(row) == RemoveOutcome::Survived;
+                ++reached;
+                if (stays)
+                    LVback->addItem(row);
+                tk::app().keepAnswering();
+            }
         }
+        list.clear();
+        reached = 0;
+        AdvanceProgress(30, 100);
+    } catch (...) {
+        ShowKeptRows(list, *LVback, reached);
+        throw;
     }
-    list.clear();
-    AdvanceProgress(30, 100);
-    {
-        const BulkRows back(list);
-        for (const tk::ListItem& row : LVback->items())
-            list.addItem(row);
-    }
+    ShowKeptRows(list, *LVback, 0);
     LastFoundCount = list.count();
 }
 

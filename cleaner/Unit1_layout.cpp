@@ -87,30 +87,6 @@ tk::ListView& MakeList(TForm1& form, Member<tk::ListView> member, tk::Control& p
     return list;
 }
 
-struct IgnoredPage {
-    const wchar_t* caption;
-    Member<tk::ListView> list;
-};
-
-const IgnoredPage IgnoredPages[] = {
-    {L"Startup Programs", &TForm1::lvignoredsp}, {L"Uninstaller Bugs", &TForm1::lvignoredue},
-    {L"Recent Documents", &TForm1::lvignoredpc}, {L"Unused Extensions", &TForm1::lvignoredfe},
-    {L"ActiveX and DLLs", &TForm1::lvignoredax}, {L"Registry Analysis", &TForm1::lvignoredda},
-};
-
-struct RemoveIgnoredButton {
-    Member<ctl::TFlatButton> button;
-    Handler click;
-};
-
-const RemoveIgnoredButton RemoveIgnoredButtons[] = {
-    {&TForm1::obremoveignoredsp, &TForm1::obremoveignoredspClick},
-    {&TForm1::obremoveignoredue, &TForm1::obremoveignoredueClick},
-    {&TForm1::obremoveignoredpc, &TForm1::obremoveignoredpcClick},
-    {&TForm1::obremoveignoredfe, &TForm1::obremoveignoredfeClick},
-    {&TForm1::obremoveignoredax, &TForm1::obremoveignoredaxClick},
-};
-
 struct CheckBoxSpec {
     Member<tk::CheckBox> box;
     const wchar_t* caption;
@@ -343,14 +319,19 @@ void TForm1::createPageButtons() {
 
 void TForm1::createIgnoredLists() {
     auto& pages = Make(*this, &TForm1::pcignored, *Panel10, PageBounds);
-    for (const IgnoredPage& entry : IgnoredPages) {
-        tk::Panel& page = pages.addPage(entry.caption);
-        MakeList(*this, entry.list, page, {0, 0, page.clientWidth(), page.clientHeight()}, true);
+    for (const Category& category : Categories) {
+        const IgnoredItems& ignored = category.ignored;
+        if (!ignored.list)
+            continue;
+        tk::Panel& page = pages.addPage(ignored.pageCaption);
+        MakeList(*this, ignored.list, page, {0, 0, page.clientWidth(), page.clientHeight()}, true);
+        if (ignored.removeButton)
+            MakeFlatButton(*this, *PanelWork,
+                           {ignored.removeButton,
+                            L"Remove Ignored Key",
+                            {8, ButtonRowY, 170, ButtonHeight},
+                            ignored.removeClick});
     }
-    for (const RemoveIgnoredButton& entry : RemoveIgnoredButtons)
-        MakeFlatButton(
-            *this, *PanelWork,
-            {entry.button, L"Remove Ignored Key", {8, ButtonRowY, 170, ButtonHeight}, entry.click});
 }
 
 void TForm1::createSettingsPage() {
@@ -509,8 +490,9 @@ std::vector<tk::Control*> TForm1::pageControls() const {
         paneloption.get(), Panelabout.get(),      LVbackup.get(),
         OBbackup.get(),    OBrestorebackup.get(), OBdeletebackup.get(),
         OBoptimize.get(),  Panel4.get()};
-    for (const RemoveIgnoredButton& entry : RemoveIgnoredButtons)
-        controls.push_back((this->*entry.button).get());
+    for (const Category& category : Categories)
+        if (category.ignored.removeButton)
+            controls.push_back((this->*category.ignored.removeButton).get());
     for (const Category& category : Categories)
         for (tk::Control* control : CategoryPageControls(*this, category))
             if (std::find(controls.begin(), controls.end(), control) == controls.end())

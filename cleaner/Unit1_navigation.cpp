@@ -42,9 +42,10 @@ int CategoryRowOf(const std::wstring& caption) {
     return 0;
 }
 
+// Ignored while a flow runs, as every page switch is.
 void OpenRowPage(TForm1& form, const std::wstring& caption) {
     const int row = CategoryRowOf(caption);
-    if (row == 0)
+    if (row == 0 || form.FlowRunning)
         return;
     form.CB1->setSelected(IsRegistryRow(row) ? RegistryBarItem : PrivacyBarItem);
     form.OpenCategoryPage(row);
@@ -71,8 +72,8 @@ void TForm1::CB1Categories0Items1Click() {
 void TForm1::lvallSelectItem(int index) {
     if (index < 0 || lvall->itemIndex() < 0)
         return;
-    OBall3->setEnabled(true);
     SelectedRowCaption = lvall->item(index).caption;
+    OBall3->setEnabled(!FlowRunning);
 }
 
 void TForm1::OBall3Click() {

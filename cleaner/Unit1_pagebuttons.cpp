@@ -12,18 +12,19 @@ namespace {
 // left on the page, in the words the page opened with, and in the results row. A
 // category without a remove action leaves all as it is.
 void RemoveChecked(TForm1& form, int row) {
-    const TForm1::FlowGuard flow(form);
     const auto& remove = form.ActionManager1[row].remove;
-    if (!flow.acquired() || !remove)
+    if (!remove)
         return;
-    const StatusTexts& texts = CategoryOf(row).page;
-    form.statustext->setCaption(texts.repairing);
-    tk::app().processMessages();
-    form.ActionStatus.clear();
-    remove();
-    form.ShowPageCount(row, !IsRegistryRow(row));
-    form.statustext->setCaption(form.ActionStatus.empty() ? texts.repaired
-                                                          : L"Status : " + form.ActionStatus);
+    form.RunFlow([&form, &remove, row] {
+        const StatusTexts& texts = CategoryOf(row).page;
+        form.statustext->setCaption(texts.repairing);
+        tk::app().answerStep();
+        form.ActionStatus.clear();
+        remove();
+        form.ShowPageCount(row, !IsRegistryRow(row));
+        form.statustext->setCaption(form.ActionStatus.empty() ? texts.repaired
+                                                              : L"Status : " + form.ActionStatus);
+    });
 }
 
 } // namespace

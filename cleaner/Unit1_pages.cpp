@@ -32,7 +32,7 @@ void ShowPage(TForm1& form, int row) {
         form.OBhis1->setCaption(form.SelectAllState[type] ? L"Unselect All" : L"Select All");
     }
     form.statustext->setCaption(category.page.scanning);
-    tk::app().processMessages();
+    tk::app().answerStep();
     ScanOnce(form, row);
     form.ShowPageCount(row, !IsRegistryRow(row));
     form.statustext->setCaption(category.page.scanned);
@@ -79,17 +79,14 @@ void TForm1::ShowCount(ctl::TFlatButton& indicator, tk::Timer& flashing, int cou
 }
 
 void TForm1::OpenCategoryPage(int row) {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        ShowPage(*this, row);
+    RunFlow([this, row] { ShowPage(*this, row); });
 }
 
 void TForm1::RefreshCategoryPage(int row) {
-    const FlowGuard flow(*this);
-    if (!flow.acquired())
-        return;
-    CategoryScanned[row] = false;
-    ShowPage(*this, row);
+    RunFlow([this, row] {
+        CategoryScanned[row] = false;
+        ShowPage(*this, row);
+    });
 }
 
 void TForm1::RunningWhileStartup1Click() {

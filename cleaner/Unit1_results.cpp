@@ -48,7 +48,7 @@ void RecountRows(TForm1& form) {
 void ScanRow(TForm1& form, int row) {
     const Category& category = CategoryOf(row);
     SetStatus(form, category.results.scanning);
-    tk::app().processMessages();
+    tk::app().answerStep();
     form.ActionManager1[row].scan();
     form.CategoryScanned[row] = true;
     SetCount(form, row, category.has(ScanAllCountsZero) ? 0 : form.LastFoundCount);
@@ -59,7 +59,7 @@ void ScanRow(TForm1& form, int row) {
 std::wstring RepairRow(TForm1& form, int row) {
     const StatusTexts& texts = CategoryOf(row).results;
     SetStatus(form, texts.repairing);
-    tk::app().processMessages();
+    tk::app().answerStep();
     form.ActionStatus.clear();
     if (const auto& remove = form.ActionManager1[row].remove) {
         remove();
@@ -95,7 +95,7 @@ bool BackUpWhenAsked(TForm1& form) {
     if (!form.lvall->checked(BackupRow))
         return true;
     SetStatus(form, L"Backing up Registry");
-    tk::app().processMessages();
+    tk::app().answerStep();
     if (!form.CreateRegistryBackup())
         return false;
     SetStatus(form, L"Created Backup");
@@ -139,7 +139,7 @@ void ScanAll(TForm1& form) {
     SetStatus(form, L"Complete Scan Your PC");
     ShowTotals(form);
     const std::wstring autoRepair = ReadSetting(SettingName::AutoRepair);
-    tk::app().processMessages();
+    tk::app().answerStep();
     if (autoRepair == L"1")
         RepairAll(form);
 }
@@ -147,15 +147,11 @@ void ScanAll(TForm1& form) {
 } // namespace
 
 void TForm1::OBall2Click() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        ScanAll(*this);
+    RunFlow([this] { ScanAll(*this); });
 }
 
 void TForm1::OBall4Click() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        RepairAll(*this);
+    RunFlow([this] { RepairAll(*this); });
 }
 
 // The count column in bold red, the group column in black.

@@ -106,16 +106,33 @@ void Application::processMessages() {
     lastAnswered_ = GetTickCount64();
 }
 
+void Application::answerStep() {
+    processMessages();
+    checkStep();
+}
+
 void Application::keepAnswering() {
     constexpr ULONGLONG AnswerIntervalMs = 20;
     if (GetTickCount64() - lastAnswered_ >= AnswerIntervalMs)
         processMessages();
+    checkStep();
+}
+
+void Application::setStepCheck(std::function<void()> check) {
+    stepCheck_ = std::move(check);
+    stepCheckDepth_ = guardDepth_;
+}
+
+void Application::checkStep() {
+    if (stepCheck_ && guardDepth_ == stepCheckDepth_)
+        stepCheck_();
 }
 
 bool Application::answerWhileWaiting(HANDLE object, DWORD timeoutMs) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeoutMs);
     const DWORD objects = object ? 1 : 0;
+    checkStep();
     for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
         const auto left =
             static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(end - now).count());
@@ -124,7 +141,7 @@ bool Application::answerWhileWaiting(HANDLE object, DWORD timeoutMs) {
         const DWORD woke =
             MsgWaitForMultipleObjectsEx(objects, &object, left, input, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0 + objects)
-            processMessages();
+            answerStep();
         else if (woke != WAIT_TIMEOUT)
             return woke == WAIT_OBJECT_0;
     }

@@ -44,13 +44,18 @@ class Application {
     // Runs the pending messages without blocking. A WM_QUIT met here marks the
     // application terminated (run() then returns at once).
     void processMessages();
+
+    // The steps of a long action (answerStep, keepAnswering, answerWhileWaiting) ask its
+    // step check (setStepCheck) after the messages ran, and so may throw what it throws.
+    // Runs the pending messages, then asks the step check.
+    void answerStep();
     // Runs the pending messages when they last ran 20 ms or more ago: for long loops,
     // so that no message waits long, at a small cost per step.
     void keepAnswering();
     // Waits until the object is signalled or timeoutMs have passed, running the messages
     // as they arrive, so that the window answers throughout; true when the object was
     // signalled. Without an object it waits the whole time. Once the application is
-    // terminated it only waits.
+    // terminated it only waits. It asks the step check first and after each message run.
     bool answerWhileWaiting(HANDLE object, DWORD timeoutMs);
     // A fixed pause during which the window answers. The pauses of long actions go
     // through seams().pause, which calls this.
@@ -61,6 +66,12 @@ class Application {
     // Forgets the WM_QUIT met before: the message loop runs again (for a test
     // that ended the application, before the next test).
     void resume() { terminated_ = false; }
+
+    // The check that the steps of the long action now starting call (nullptr once it
+    // ended). A step reached from a handler run meanwhile (a guard deeper than the one
+    // the action started in) does not call it, so that what the check throws leaves only
+    // through the action's own code, which catches it.
+    void setStepCheck(std::function<void()> check);
 
     // Destroying the main form terminates the application.
     void setMainForm(Form* form) { mainForm_ = form; }
@@ -78,11 +89,13 @@ class Application {
     // Runs f; any exception it throws goes to handleException(). Every event
     // handler of every control is invoked through guard.
     template <class F> void guard(F&& f) noexcept {
+        ++guardDepth_;
         try {
             f();
         } catch (...) {
             handleException();
         }
+        --guardDepth_;
     }
 
   private:
@@ -94,6 +107,11 @@ class Application {
     Form* mainForm_ = nullptr;
     Cursor cursor_ = Cursor::Default;
     ULONGLONG lastAnswered_ = 0;
+    int guardDepth_ = 0;
+    std::function<void()> stepCheck_;
+    int stepCheckDepth_ = 0;
+
+    void checkStep();
 };
 
 // The one application of the process (initialises the common controls on first use).

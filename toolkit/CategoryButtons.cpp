@@ -144,6 +144,13 @@ void CategoryButtons::paint(Canvas& canvas) {
     });
 }
 
+FontSpec CategoryButtons::textFont() const {
+    FontSpec spec = font();
+    if (!enabled())
+        spec.color = GetSysColor(COLOR_GRAYTEXT);
+    return spec;
+}
+
 FontSpec CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) const {
     if (gradientFill_) {
         canvas.gradientFill(rect, headerColor_, color(), false);
@@ -154,7 +161,7 @@ FontSpec CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect
     canvas.setPenColor(GetSysColor(COLOR_BTNSHADOW));
     canvas.moveTo(rect.left, rect.bottom - 1);
     canvas.lineTo(rect.right, rect.bottom - 1);
-    FontSpec bold = font();
+    FontSpec bold = textFont();
     bold.bold = true;
     canvas.setFont(bold);
     return bold;
@@ -185,7 +192,7 @@ void CategoryButtons::paintBand(Canvas& canvas, const Category& category, const 
 
 void CategoryButtons::paintItem(Canvas& canvas, const CategoryItem& item, RECT rect,
                                 CategoryHit at) const {
-    if (at == selected_ || at == hot_) {
+    if (at == selected_ || (at == hot_ && enabled())) {
         canvas.setBrushColor(at == selected_ ? selectedColor_ : hotColor_);
         canvas.fillRect(rect);
     }
@@ -195,7 +202,7 @@ void CategoryButtons::paintItem(Canvas& canvas, const CategoryItem& item, RECT r
         images_->draw(canvas.handle(), item.imageIndex, textLeft, imageTop);
         textLeft += images_->width() + kTextIndent / 2;
     }
-    canvas.setFont(font());
+    canvas.setFont(textFont());
     RECT text{textLeft, rect.top, rect.right - kTextIndent, rect.bottom};
     canvas.drawText(item.caption, text,
                     DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);

@@ -4,7 +4,8 @@
 // and an image. The item under the mouse is painted hot, the chosen one
 // selected; a click on an item selects it and runs onButtonClick. With vertical
 // captions an expanded category's caption runs upwards in a band as wide as a
-// header is high, at the left of its buttons.
+// header is high, at the left of its buttons. A disabled bar shows its captions
+// grey and takes no clicks.
 
 #include "toolkit/CustomControl.h"
 #include "toolkit/ImageList.h"
@@ -80,6 +81,8 @@ class CategoryButtons : public CustomControl {
     bool hasBand(const Category& category) const;
     // Calls part for each header and each shown item with its rectangle, top to bottom.
     void forEachPart(const std::function<void(CategoryHit at, const RECT& rect)>& part) const;
+    // The font of the captions: grey while the bar is disabled.
+    FontSpec textFont() const;
     // Paints a header's background and selects its bold font, which it returns.
     FontSpec paintHeaderBackground(Canvas& canvas, const RECT& rect) const;
     void paintHeader(Canvas& canvas, const Category& category, RECT rect) const;

@@ -157,14 +157,19 @@ bool RegistryEditorRun::start(const std::wstring& arguments, const std::wstring&
 bool RegistryEditorRun::wait() {
     if (!process_)
         return false;
-    const HANDLE process = process_.get();
-    if (!tk::app().answerWhileWaiting(process, RegistryEditorTimeoutMs)) {
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, INFINITE);
+    if (!tk::app().answerWhileWaiting(process_.get(), RegistryEditorTimeoutMs)) {
+        end();
         return false;
     }
     DWORD exitCode = 1;
-    return GetExitCodeProcess(process, &exitCode) && exitCode == 0;
+    return GetExitCodeProcess(process_.get(), &exitCode) && exitCode == 0;
+}
+
+void RegistryEditorRun::end() {
+    if (!process_)
+        return;
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), INFINITE);
 }
 
 bool RunRegistryEditor(const std::wstring& arguments, const std::wstring& workingFolder) {
@@ -217,17 +222,18 @@ std::vector<std::wstring> BackupFiles(const std::wstring& folder) {
     return names;
 }
 
-// Runs the work on the selected backup as a flow; without a selection it only asks
-// for one.
+// Runs the work on the selected backup as a flow, giving it the backup's name by value
+// (not a row of the list); without a selection it only asks for one.
 void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstring&)>& work) {
-    const TForm1::FlowGuard flow(form);
-    if (!flow.acquired())
-        return;
-    const int selected = form.LVbackup->itemIndex();
-    if (selected < 0)
-        ShowMessage(L"Please select backup file");
-    else
-        work(form.LVbackup->item(selected).caption);
+    form.RunFlow([&form, &work] {
+        const int selected = form.LVbackup->itemIndex();
+        if (selected < 0) {
+            ShowMessage(L"Please select backup file");
+            return;
+        }
+        const std::wstring name = form.LVbackup->item(selected).caption;
+        work(name);
+    });
 }
 
 // Runs the step under the busy cursor, lets messages run once and sweeps PB from 0 to
@@ -235,7 +241,7 @@ void WithSelectedBackup(TForm1& form, const std::function<void(const std::wstrin
 bool RunBusyStep(TForm1& form, unsigned pauseMs, const std::function<bool()>& step) {
     const TForm1::BusyAction busy(*form.PB);
     const bool done = step();
-    tk::app().processMessages();
+    tk::app().answerStep();
     form.AdvanceProgress(0, 100, pauseMs);
     return done;
 }
@@ -256,8 +262,17 @@ bool TForm1::CreateRegistryBackup() {
     const std::wstring path = folder + L"\\" + name;
     RegistryEditorRun editor;
     const bool started = editor.start(L"/e " + Quoted(path), folder);
-    AdvanceProgress(0, 70, BackupStepMs);
-    if (!started || !editor.wait() || !IsRegistryExport(path)) {
+    bool exported = false;
+    try {
+        AdvanceProgress(0, 70, BackupStepMs);
+        exported = started && editor.wait() && IsRegistryExport(path);
+    } catch (...) {
+        // Ended during the export: no half-written backup stays.
+        editor.end();
+        DeleteFileW(path.c_str());
+        throw;
+    }
+    if (!exported) {
         DeleteFileW(path.c_str());
         ShowMessage(L"The registry backup could not be created.", MB_OK | MB_ICONWARNING);
         return false;
@@ -274,9 +289,7 @@ void TForm1::backupregExecute() {
 }
 
 void TForm1::OBbackupClick() {
-    const FlowGuard flow(*this);
-    if (flow.acquired())
-        backupregExecute();
+    RunFlow([this] { backupregExecute(); });
 }
 
 void TForm1::CB1Categories1Items0Click() {
@@ -305,18 +318,20 @@ void TForm1::OBrestorebackupClick() {
     });
 }
 
+// The row goes with its file, so that the list holds what the folder holds during the
+// pause after it too.
 void TForm1::OBdeletebackupClick() {
     WithSelectedBackup(*this, [this](const std::wstring& name) {
         const std::wstring path = BackupsFolder(*this) + L"\\" + name;
-        const bool deleted =
-            RunBusyStep(*this, DeleteStepMs, [&] { return DeleteListedFile(path); });
-        if (!deleted) {
+        const bool deleted = RunBusyStep(*this, DeleteStepMs, [&] {
+            if (!DeleteListedFile(path))
+                return false;
+            if (const int row = RowNamed(*LVbackup, name); row >= 0)
+                LVbackup->deleteItem(row);
+            return true;
+        });
+        if (!deleted)
             ShowMessage(L"The backup file could not be deleted.", MB_OK | MB_ICONWARNING);
-            return;
-        }
-        const int row = RowNamed(*LVbackup, name);
-        if (row >= 0)
-            LVbackup->deleteItem(row);
     });
 }
 

@@ -37,6 +37,8 @@ class RegistryEditorRun {
     // Waits (bounded) for the editor to end, letting messages run; true when it ended in
     // time with exit code 0. An editor still running at the bound is ended.
     bool wait();
+    // Ends the editor if it still runs, and waits until it has.
+    void end();
 
   private:
     handles::KernelHandle process_;

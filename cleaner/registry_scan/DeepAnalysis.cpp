@@ -211,7 +211,7 @@ class DeepWalk {
     }
 
     void walkKey(const std::vector<std::wstring>& keyNames) {
-        tk::app().processMessages();
+        tk::app().answerStep();
         const std::wstring path = Joined(keyNames);
         const std::wstring location = branch_.location + L"\\" + path;
         showKey(location);

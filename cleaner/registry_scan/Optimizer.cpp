@@ -112,13 +112,12 @@ void TForm1::CB1Categories1Items3Click() {
 }
 
 void TForm1::OBoptimizeClick() {
-    const FlowGuard flow(*this);
-    if (!flow.acquired())
-        return;
-    statustext->setCaption(L"  Status : Running Optimizer");
-    tk::app().processMessages();
-    optimizeExecute();
-    statustext->setCaption(L"  Status : Optimizing System Complete");
+    RunFlow([this] {
+        statustext->setCaption(L"  Status : Running Optimizer");
+        tk::app().answerStep();
+        optimizeExecute();
+        statustext->setCaption(L"  Status : Optimizing System Complete");
+    });
 }
 
 void TForm1::optimizeExecute() {

@@ -1,6 +1,9 @@
 #include "form_test.h"
 
 #include "cleaner/registry_scan/Backups.h"
+#include "tests/support/Mouse.h"
+
+#include <set>
 
 using twtest::StoreSetting;
 
@@ -118,6 +121,28 @@ TEST_F(SerialBackups, DeleteRemovesTheFileAndItsRow) {
     EXPECT_FALSE(PathExists(path));
     EXPECT_LT(rowNamed(L"Backup_1-2-3_4-5-2006.reg"), 0);
     EXPECT_TRUE(messages.empty());
+}
+
+// "Backups" clicked in the bar during the deletion's pause rebuilds no list under it: the
+// list afterwards holds what the folder holds.
+TEST_F(SerialBackups, BarClickDuringADeletionLeavesTheListAsTheFolder) {
+    for (const wchar_t* name : {L"Backup_1-2-3_4-5-2006.reg", L"Backup_1-2-4_4-5-2006.reg"})
+        write(name);
+    form->CB1Categories1Items0Click();
+    form->LVbackup->setItemIndex(0);
+    keys::bringForward(*form);
+    bool clicked = false;
+    tk::seams().pause = [&](unsigned) {
+        if (!std::exchange(clicked, true))
+            mouse::click(*form->CB1, 100, 3 * 28 + 14);
+    };
+    form->OBdeletebackupClick();
+    std::set<std::wstring> listed, stored;
+    for (const tk::ListItem& row : form->LVbackup->items())
+        listed.insert(row.caption);
+    ForEachListedEntry(folder + L"\\", L"*.reg",
+                       [&](const WIN32_FIND_DATAW& entry) { stored.insert(entry.cFileName); });
+    EXPECT_EQ(stored, listed);
 }
 
 TEST_F(SerialBackups, BackupThatCannotBeDeletedKeepsItsRow) {

@@ -132,6 +132,35 @@ TEST_F(NavigationTest, TrayExitDuringAFlowWaitsForItsEnd) {
     form->FlowRunning = false;
 }
 
+// Clicked during a scan started with Enter, "Back to Main Menu", "Detail Items" and the
+// bar switch no page: they show disabled until the scan ends, and then work again; the
+// focus is back on the button.
+TEST_F(NavigationTest, PageSwitchesWaitDisabledWhileAScanRuns) {
+    const int backupsMiddle = 3 * 28 + 14;
+    for (int row = 0; row < form->lvall->count(); ++row)
+        form->lvall->setChecked(row, row == StartupRow);
+    keys::bringForward(*form);
+    form->lvall->setItemIndex(CookiesRow);
+    const std::vector<tk::Control*> blocked = {form->CB1.get(), form->OBscanpc.get(),
+                                               form->OBall2.get(), form->OBall3.get()};
+    form->ActionManager1[StartupRow].scan = [&] {
+        for (tk::Control* control : blocked)
+            EXPECT_FALSE(control->enabled());
+        mouse::click(*form->OBscanpc, 20, 10);
+        mouse::click(*form->OBall3, 20, 10);
+        mouse::click(*form->CB1, 100, backupsMiddle);
+    };
+    form->OBall2->setFocus();
+    keys::press(VK_RETURN);
+    EXPECT_TRUE(form->OBall2->focused());
+    EXPECT_TRUE(form->lvall->visible());
+    EXPECT_FALSE(form->CategoryScanned[CookiesRow]);
+    for (tk::Control* control : blocked)
+        EXPECT_TRUE(control->enabled());
+    mouse::click(*form->CB1, 100, backupsMiddle);
+    EXPECT_TRUE(form->LVbackup->visible());
+}
+
 TEST_F(NavigationTest, TimerTicksFlashTheirIndicators) {
     const std::pair<tk::Timer*, ctl::TFlatButton*> flashing[] = {
         {&form->Timer1, form->Oberror.get()},

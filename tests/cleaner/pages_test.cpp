@@ -1,3 +1,4 @@
+#include "cleaner/Categories.h"
 #include "form_test.h"
 
 #include <stdexcept>
@@ -259,6 +260,53 @@ TEST_F(PagesTest, OwnPagesLeaveTheSharedPageTypeAlone) {
     form->VirtualComponent1Click();
     form->RecentDocuments2Click();
     EXPECT_EQ(8, form->PrivacyPageType);
+}
+
+// Called through the category table, every entry's page handler and button handlers act
+// on its own list and results row.
+TEST_F(PagesTest, EveryEntrysHandlersActOnItsOwnRow) {
+    const scantest::TempFolder programs(L"TwProgramFiles");
+    form->ProgramFilesDir = programs.path();
+    TForm1& window = *form;
+    for (const Category& category : Categories) {
+        SCOPED_TRACE(category.caption);
+        const int& scans = fakeScan(category.row, 3);
+        if (category.remove)
+            fakeRemove(category.row);
+        tk::ListView& list = *(window.*category.list);
+        const PageButtonSet& buttons = category.buttons;
+        const auto press = [&window](Handler handler) {
+            if (handler)
+                (window.*handler)();
+        };
+        press(category.openPage);
+        EXPECT_TRUE(list.visible());
+        EXPECT_EQ(std::to_wstring(window.CategoryCount(category.row)), resultsCount(category.row));
+        press(buttons.selectAllClick);
+        const bool checked = list.checked(2);
+        press(buttons.selectAllClick);
+        EXPECT_EQ(buttons.selectAllClick != nullptr, checked != list.checked(2));
+        if (buttons.ignoreClick) {
+            tk::ListView& ignored = *(window.*category.ignored.list);
+            const int kept = ignored.count();
+            list.setItemIndex(0);
+            press(buttons.ignoreClick);
+            ASSERT_EQ(L"finding 0", ignored.item(kept).caption);
+            ignored.setItemIndex(kept);
+            press(category.ignored.removeClick);
+            EXPECT_EQ(kept, ignored.count());
+        }
+        const int rows = list.count();
+        for (int row = 0; row < rows; ++row)
+            list.setChecked(row, row != 0);
+        press(buttons.removeClick);
+        EXPECT_EQ(category.remove ? 1 : rows, list.count());
+        press(buttons.refreshClick);
+        EXPECT_EQ(2, scans);
+        EXPECT_EQ(3, list.count());
+    }
+    for (const auto& [row, runs] : scanRuns)
+        EXPECT_EQ(2, runs) << row;
 }
 
 TEST_F(PagesTest, EverySharedPageTypeNamesItsRow) {

@@ -1,6 +1,8 @@
 #include "form_test.h"
 #include "tests/support/Keyboard.h"
 
+#include <chrono>
+
 using twtest::StoreSetting;
 
 namespace {
@@ -223,24 +225,87 @@ TEST_F(SerialScanAll, FlowRequestsDuringAFlowAreIgnored) {
     EXPECT_EQ(2, scans);
 }
 
-TEST_F(SerialScanAll, CloseDuringAFlowWaitsForItsEnd) {
+TEST_F(SerialScanAll, CloseDuringAFlowEndsItAtItsNextStep) {
     bool closedDuringScan = true;
     form->ActionManager1[StartupRow].scan = [&] { closedDuringScan = form->close(); };
-    checkOnly({StartupRow});
+    const int& later = fakeScan(HistoryRow, 1);
+    checkOnly({StartupRow, HistoryRow});
     form->OBall2Click();
     EXPECT_FALSE(closedDuringScan);
+    EXPECT_EQ(0, later);
     EXPECT_TRUE(IsWindow(form->handle()));
     EXPECT_TRUE(TakeCloseMessage(form->handle()));
 }
 
-TEST_F(SerialScanAll, TrayExitDuringAFlowWaitsForItsEnd) {
-    bool laterRowScanned = false;
+TEST_F(SerialScanAll, TrayExitDuringAFlowEndsItAtItsNextStep) {
     form->ActionManager1[StartupRow].scan = [&] { form->Exit1Click(); };
-    form->ActionManager1[HistoryRow].scan = [&] { laterRowScanned = true; };
+    const int& later = fakeScan(HistoryRow, 1);
     checkOnly({StartupRow, HistoryRow});
     form->OBall2Click();
-    EXPECT_TRUE(laterRowScanned);
+    EXPECT_EQ(0, later);
     EXPECT_TRUE(TakeQuitMessage());
+}
+
+// Alt+F4 during a scan's pause: the pause answers it at once, the scan ends there and the
+// window is gone within a second, with "autoscan" = "0" stored.
+TEST_F(SerialScanAll, CloseDuringAScanPauseClosesTheWindowWithinASecond) {
+    using Clock = std::chrono::steady_clock;
+    tk::resetSeams();
+    const auto productionPause = tk::seams().pause;
+    const HWND window = form->handle();
+    keys::bringForward(*form);
+    Clock::time_point pressed{};
+    bool pauseReturned = false;
+    tk::seams().pause = [&](unsigned) {
+        if (std::exchange(pressed, Clock::now()) != Clock::time_point{})
+            return;
+        std::vector<INPUT> altF4 = {keys::keyInput(VK_MENU, false), keys::keyInput(VK_F4, false),
+                                    keys::keyInput(VK_F4, true), keys::keyInput(VK_MENU, true)};
+        SendInput(4, altF4.data(), sizeof(INPUT));
+        productionPause(2000);
+        pauseReturned = true;
+    };
+    form->ActionManager1[StartupRow].scan = [this] { form->AdvanceProgress(0, 30); };
+    checkOnly({StartupRow});
+    form->OBall2Click();
+    while (IsWindow(window) && Clock::now() - pressed < std::chrono::seconds(1))
+        tk::app().processMessages();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(pauseReturned);
+    EXPECT_EQ(L"0", twtest::Setting(L"autoscan"));
+}
+
+// Alt+F4 during a repair's registry export leaves no backup file or row and repairs
+// nothing; during its first deletion, that one goes and the other findings stay listed.
+TEST_F(SerialScanAll, CloseDuringARepairDeletesNothingMore) {
+    const scantest::NewFilesRemover backups(backupsFolder());
+    fakeScan(StartupRow, 3);
+    checkOnly({BackupRow, StartupRow});
+    form->OBall2Click();
+    const int backupRows = form->LVbackup->count();
+    keys::bringForward(*form);
+    std::vector<std::wstring> deleted;
+    form->ActionManager1[StartupRow].remove = [&] {
+        form->RunRemoveFrame(*form->lvsp, [&](const tk::ListItem& row) {
+            deleted.push_back(row.caption);
+            keys::press(VK_F4, {VK_MENU});
+            return TForm1::RemoveOutcome::Removed;
+        });
+    };
+    tk::seams().pause = [](unsigned) { keys::press(VK_F4, {VK_MENU}); };
+    form->OBall4Click();
+    EXPECT_TRUE(backups.added().empty());
+    EXPECT_EQ(backupRows, form->LVbackup->count());
+    EXPECT_TRUE(deleted.empty());
+    EXPECT_TRUE(TakeCloseMessage(form->handle()));
+
+    tk::seams().pause = [](unsigned) {};
+    form->lvall->setChecked(BackupRow, false);
+    form->OBall4Click();
+    EXPECT_EQ(std::vector<std::wstring>{L"finding 0"}, deleted);
+    ASSERT_EQ(2, form->lvsp->count());
+    EXPECT_TRUE(form->lvsp->checked(1));
+    EXPECT_TRUE(TakeCloseMessage(form->handle()));
 }
 
 } // namespace

@@ -98,6 +98,22 @@ TEST_F(ToolkitTest, PopupMenuHandlerExceptionIsShown) {
     EXPECT_EQ(L"bad item", boxes[0].text);
 }
 
+// A step asks the long action's check; a step of a handler run meanwhile does not, so that
+// what the check throws never leaves through a window procedure.
+TEST_F(ToolkitTest, OnlyTheActionsOwnStepsAskItsCheck) {
+    form.onMessage = [](UINT msg, WPARAM, LPARAM, LRESULT&) {
+        if (msg == WM_APP)
+            app().keepAnswering();
+        return msg == WM_APP;
+    };
+    int asked = 0;
+    app().setStepCheck([&asked] { ++asked; });
+    PostMessageW(form.handle(), WM_APP, 0, 0);
+    app().answerStep();
+    app().setStepCheck(nullptr);
+    EXPECT_EQ(1, asked);
+}
+
 TEST(ActionList, AddFindExecute) {
     ActionList actions;
     int runs = 0;
