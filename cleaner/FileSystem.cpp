@@ -1,7 +1,12 @@
 #include "cleaner/FileSystem.h"
 
+#include "registry/RegHelpers.h"
+
+#include <algorithm>
 #include <cwctype>
 #include <initializer_list>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 namespace tidewell {
@@ -35,15 +40,37 @@ bool HasDevicePrefix(const std::wstring& path) {
     return false;
 }
 
-// A drive letter whose root cannot be looked at now: no such drive, or no disc in it.
+bool IsPathSeparator(wchar_t character) {
+    return character == L'\\' || character == L'/';
+}
+
+// The last part of the path has a dot; a trailing dot counts, as it does for the system.
+bool HasExtension(const std::wstring& name) {
+    const std::size_t dot = name.find_last_of(L'.');
+    const std::size_t separator = name.find_last_of(L"\\/");
+    return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    if (folder.empty() || IsPathSeparator(folder.back()))
+        return folder + name;
+    return folder + L"\\" + name;
+}
+
+// A drive letter whose root cannot be looked at now: no such drive, or no disc in it. A
+// device prefix before the drive letter changes nothing.
 bool OnAbsentDrive(const std::wstring& path) {
-    const std::wstring root = DriveRoot(path);
+    const std::wstring root = DriveRoot(HasDevicePrefix(path) ? path.substr(4) : path);
     return !root.empty() && GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
-// A "%NAME%" that expansion left: a variable this system does not know.
-bool HoldsVariable(const std::wstring& text) {
+// A "%NAME%" that expansion left (a variable this system does not know) or a "%" with two
+// hexadecimal digits (an escaped character of an address).
+bool LeftUnexpanded(const std::wstring& text) {
     for (std::size_t open = text.find(L'%'); open != std::wstring::npos;) {
+        if (open + 2 < text.size() && std::iswxdigit(text[open + 1]) &&
+            std::iswxdigit(text[open + 2]))
+            return true;
         const std::size_t close = text.find(L'%', open + 1);
         if (close == std::wstring::npos)
             return false;
@@ -135,6 +162,128 @@ void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders
     }
 }
 
+// The folders the system searches for a program or library named without a folder, in
+// its order: the program's own, the current one, the system folders, then PATH.
+std::vector<std::wstring> SearchFolders() {
+    const std::wstring windowsFolder = WindowsFolder();
+    std::vector<std::wstring> folders{
+        ProgramFolder(), SystemText([](wchar_t* buffer, UINT size) {
+            return static_cast<UINT>(GetCurrentDirectoryW(size, buffer));
+        }),
+        SystemText([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }),
+        windowsFolder + L"\\System", windowsFolder};
+    AppendPathList(SystemText([](wchar_t* buffer, UINT size) {
+                       return static_cast<UINT>(GetEnvironmentVariableW(L"PATH", buffer, size));
+                   }),
+                   folders);
+    return folders;
+}
+
+// The named path is proven to name no file: nothing is there, or a folder is.
+bool NamesNoFile(const std::wstring& path) {
+    const PathAnswer answer = LookUpNamedPath(path);
+    return answer == PathAnswer::Missing || answer == PathAnswer::Folder;
+}
+
+// True unless the check proves that no file stands at the name in any of the folders.
+template <class NamesNoFileCheck>
+bool MayBeInFolders(const std::wstring& name, const std::vector<std::wstring>& folders,
+                    NamesNoFileCheck namesNoFile) {
+    for (const std::wstring& folder : folders)
+        if (!namesNoFile(JoinPath(folder, name)))
+            return true;
+    return false;
+}
+
+// ---- Command lines -------------------------------------------------------------------
+
+// The program names CreateProcess would try for the command line, in its order: the
+// quoted part, or every blank-separated prefix from the shortest to the whole line.
+std::vector<std::wstring> ProgramCandidates(const std::wstring& commandLine) {
+    const std::wstring line = Trimmed(commandLine);
+    if (line.empty())
+        return {};
+    if (line.front() == L'"') {
+        const std::size_t closing = line.find(L'"', 1);
+        return {line.substr(1, closing == std::wstring::npos ? std::wstring::npos : closing - 1)};
+    }
+    std::vector<std::wstring> candidates;
+    for (std::size_t at = 1; at < line.size(); ++at)
+        if (IsBlank(line[at]) && !IsBlank(line[at - 1]))
+            candidates.push_back(line.substr(0, at));
+    candidates.push_back(line);
+    return candidates;
+}
+
+// A drive-letter, UNC or rooted path: used as it stands, without searching.
+bool IsFullPath(const std::wstring& name) {
+    return (name.size() >= 2 && name[1] == L':') || (!name.empty() && IsPathSeparator(name[0]));
+}
+
+// ".\name" or "..\name": only the current folder applies.
+bool IsCurrentFolderRelative(const std::wstring& name) {
+    return (name.size() >= 2 && name[0] == L'.' && IsPathSeparator(name[1])) ||
+           (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsPathSeparator(name[2]));
+}
+
+// A name looked up in the search folders rather than used as it stands.
+bool IsSearchedName(const std::wstring& name) {
+    return !IsFullPath(name) && !IsCurrentFolderRelative(name);
+}
+
+bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFolders) {
+    if (name.empty())
+        return false;
+    if (!HasExtension(name))
+        name += L".exe";
+    if (!IsSearchedName(name))
+        return !NamesNoFile(name);
+    return MayBeInFolders(name, searchFolders, NamesNoFile);
+}
+
+bool NeedsSearch(const std::vector<std::wstring>& candidates) {
+    for (const std::wstring& candidate : candidates)
+        if (IsSearchedName(candidate))
+            return true;
+    return false;
+}
+
+// ---- Class servers -------------------------------------------------------------------
+
+// A place the stored path may stand for; none when it is built from a folder value that
+// is empty.
+std::optional<std::wstring> Within(const std::wstring& folder, const std::wstring& rest) {
+    if (folder.empty())
+        return std::nullopt;
+    return folder + rest;
+}
+
+// No file stands at any form the path stands for once expanded, nor, for a form without an
+// extension, at that form with the ".dll" the loader adds. A form that no path can hold
+// proves nothing either way.
+bool NamesNoServerFile(const std::wstring& path) {
+    for (const std::wstring& form : ExpandedForms(path))
+        if (CanBePath(form) &&
+            !(NamesNoFile(form) && (HasExtension(form) || NamesNoFile(form + L".dll"))))
+            return false;
+    return true;
+}
+
+// A name without a folder names no file in any folder the loader searches.
+bool MissingFromSearchPath(const std::wstring& name) {
+    return name.find_first_of(L"\\/:") != std::wstring::npos ||
+           !MayBeInFolders(name, SearchFolders(), NamesNoServerFile);
+}
+
+// The folder before the first part that holds a mask ("*" or "?"); the path itself otherwise.
+std::wstring LookedUpPath(const std::wstring& path) {
+    const std::size_t mask = path.find_first_of(L"*?");
+    if (mask == std::wstring::npos)
+        return path;
+    const std::size_t separator = path.find_last_of(L"\\/", mask);
+    return separator == std::wstring::npos ? path : path.substr(0, separator + 1);
+}
+
 } // namespace
 
 RedirectionOff::RedirectionOff() {
@@ -196,23 +345,58 @@ PathAnswer LookUpNamedPath(const std::wstring& path) {
     PathAnswer answer = PathAnswer::Missing;
     for (const std::wstring& form : ExpandedForms(path))
         answer =
-            Strongest(answer, HoldsVariable(form) ? PathAnswer::Unknown : LookUpInBothViews(form));
+            Strongest(answer, LeftUnexpanded(form) ? PathAnswer::Unknown : LookUpInBothViews(form));
     return answer;
 }
 
-std::vector<std::wstring> SearchFolders() {
-    const std::wstring windowsFolder = WindowsFolder();
-    std::vector<std::wstring> folders{
-        ProgramFolder(), SystemText([](wchar_t* buffer, UINT size) {
-            return static_cast<UINT>(GetCurrentDirectoryW(size, buffer));
-        }),
-        SystemText([](wchar_t* buffer, UINT size) { return GetSystemDirectoryW(buffer, size); }),
-        windowsFolder + L"\\System", windowsFolder};
-    AppendPathList(SystemText([](wchar_t* buffer, UINT size) {
-                       return static_cast<UINT>(GetEnvironmentVariableW(L"PATH", buffer, size));
-                   }),
-                   folders);
-    return folders;
+bool NamesNothing(const std::wstring& path) {
+    return LookUpNamedPath(LookedUpPath(path)) == PathAnswer::Missing;
+}
+
+bool NamesNothingBeforeLocator(const std::wstring& path) {
+    if (!NamesNothing(path))
+        return false;
+    const std::wstring file = path.substr(0, path.find_first_of(L"#:", 2));
+    return file == path || NamesNothing(file);
+}
+
+int ProbeCommandLine(const std::wstring& commandLine) {
+    for (const std::wstring& line : ExpandedForms(commandLine)) {
+        const std::vector<std::wstring> candidates = ProgramCandidates(line);
+        const std::vector<std::wstring> folders =
+            NeedsSearch(candidates) ? SearchFolders() : std::vector<std::wstring>();
+        for (const std::wstring& candidate : candidates)
+            if (ProgramExists(candidate, folders))
+                return 0;
+    }
+    return 1;
+}
+
+bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
+    const std::wstring unquoted = RemoveText(L"\"", server);
+    const std::optional<std::wstring> candidates[] = {
+        unquoted,
+        Within(folders.programFiles, RemoveText(L"%ProgramFiles%", server)),
+        Within(folders.systemRoot, RemoveText(L"%SystemRoot%", server)),
+        Within(folders.systemRoot, RemoveText(L"%systemroot%", server)),
+        server,
+        Within(folders.systemRoot, L"\\system32\\" + server),
+        Within(folders.systemRoot, RemoveText(L"%windir%", server)),
+        Within(folders.systemRoot, RemoveText(L"%Systemroot%", server)),
+        Within(folders.systemRoot, RemoveText(L"%Windir%", server)),
+        Within(folders.programFiles, RemoveText(L"%programFiles%", server)),
+        Within(folders.commonFiles, RemoveText(L"%CommonProgramFiles%", server)),
+    };
+    bool judged = true;
+    // A place already looked at is not looked at again.
+    for (auto candidate = std::begin(candidates); candidate != std::end(candidates); ++candidate) {
+        if (!*candidate)
+            judged = false;
+        else if (std::find(std::begin(candidates), candidate, *candidate) == candidate &&
+                 !NamesNoServerFile(**candidate))
+            return false;
+    }
+    return judged && MissingFromSearchPath(unquoted);
 }
 
 } // namespace tidewell
