@@ -6,7 +6,10 @@
 #include <cwctype>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace tidewell {
@@ -20,14 +23,30 @@ template <class Function> Function Kernel32Function(const char* name) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }
 
+// The WoW64 functions, bound once.
+struct Wow64Functions {
+    BOOL(WINAPI* isWow64Process)(HANDLE, PBOOL);
+    BOOL(WINAPI* disableRedirection)(PVOID*);
+    BOOL(WINAPI* revertRedirection)(PVOID);
+};
+
+const Wow64Functions& Wow64() {
+    static const Wow64Functions functions{
+        Kernel32Function<decltype(Wow64Functions::isWow64Process)>("IsWow64Process"),
+        Kernel32Function<decltype(Wow64Functions::disableRedirection)>(
+            "Wow64DisableWow64FsRedirection"),
+        Kernel32Function<decltype(Wow64Functions::revertRedirection)>(
+            "Wow64RevertWow64FsRedirection")};
+    return functions;
+}
+
 // A 32-bit program on 64-bit Windows: the system redirects its view of the system folders
 // and gives it the 32-bit program folders.
 bool RunsOnWow64() {
     static const bool wow64 = [] {
-        using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
-        const auto isWow64 = Kernel32Function<IsWow64ProcessFunction>("IsWow64Process");
         BOOL result = FALSE;
-        return isWow64 && isWow64(GetCurrentProcess(), &result) && result;
+        return Wow64().isWow64Process && Wow64().isWow64Process(GetCurrentProcess(), &result) &&
+               result;
     }();
     return wow64;
 }
@@ -57,11 +76,132 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
     return folder + L"\\" + name;
 }
 
+// The two views of the files a 32-bit program on 64-bit Windows can take.
+enum View { ProgramView, NativeView, ViewCount };
+
+// What is remembered while a RememberedAnswers object lives. Paths are kept in their full
+// form in capitals, as the system compares them.
+struct Memory {
+    std::unordered_map<std::wstring, bool> driveRootPresent;
+    std::unordered_map<std::wstring, PathAnswer> answers[ViewCount];
+    // Folders proven absent: every path below one is missing.
+    std::unordered_set<std::wstring> absentFolders[ViewCount];
+    std::optional<std::vector<std::wstring>> searchFolders;
+};
+
+std::unique_ptr<Memory> remembered;
+
+bool DriveRootPresent(const std::wstring& root) {
+    if (!remembered)
+        return GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const auto [entry, added] = remembered->driveRootPresent.try_emplace(root, false);
+    if (added)
+        entry->second = GetFileAttributesW(root.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return entry->second;
+}
+
 // A drive letter whose root cannot be looked at now: no such drive, or no disc in it. A
 // device prefix before the drive letter changes nothing.
 bool OnAbsentDrive(const std::wstring& path) {
     const std::wstring root = DriveRoot(HasDevicePrefix(path) ? path.substr(4) : path);
-    return !root.empty() && GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return !root.empty() && !DriveRootPresent(root);
+}
+
+// The system's answer for the path, with the error that made it Missing or Unknown.
+PathAnswer LookUp(const std::wstring& path, DWORD& error) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathAnswer::Folder : PathAnswer::File;
+    error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+        return PathAnswer::Unknown;
+    return OnAbsentDrive(path) ? PathAnswer::Unknown : PathAnswer::Missing;
+}
+
+PathAnswer LookUpInView(const std::wstring& path, View view, DWORD& error) {
+    if (view == ProgramView)
+        return LookUp(path, error);
+    const RedirectionOff redirection;
+    return redirection.off() ? LookUp(path, error) : PathAnswer::Unknown;
+}
+
+std::wstring InCapitals(std::wstring text) {
+    CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The path as the system resolves it before looking ("." and ".." parts, "/" and repeated
+// separators), in capitals; a path with a device prefix is taken as it is, as the system
+// takes it.
+std::wstring RememberedForm(const std::wstring& path) {
+    if (HasDevicePrefix(path))
+        return InCapitals(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0)
+            return InCapitals(path);
+        if (length < full.size()) {
+            full.resize(length);
+            return InCapitals(full);
+        }
+        full.resize(length);
+    }
+}
+
+std::wstring WithoutTrailingSeparators(std::wstring path) {
+    while (path.size() > 3 && path.back() == L'\\')
+        path.pop_back();
+    return path;
+}
+
+// A folder that can be proven absent: one below the root of a drive letter.
+bool BelowDriveRoot(const std::wstring& folder) {
+    const std::wstring local = HasDevicePrefix(folder) ? folder.substr(4) : folder;
+    return local.size() > 3 && !DriveRoot(local).empty();
+}
+
+// A folder above the path, in its remembered form, is proven absent.
+bool BelowAbsentFolder(const std::wstring& path, const std::unordered_set<std::wstring>& absent) {
+    if (absent.empty())
+        return false;
+    for (std::size_t end = path.find_last_of(L'\\'); end != std::wstring::npos && end > 0;
+         end = path.find_last_of(L'\\', end - 1))
+        if (absent.count(path.substr(0, end)))
+            return true;
+    return false;
+}
+
+// A missing path is no folder; when the system said that a folder on the way to it is not
+// there, neither is the folder that would hold it.
+void RememberAbsence(const std::wstring& path, DWORD error,
+                     std::unordered_set<std::wstring>& absent) {
+    const std::wstring folder = WithoutTrailingSeparators(path);
+    if (BelowDriveRoot(folder))
+        absent.insert(folder);
+    if (error != ERROR_PATH_NOT_FOUND || folder != path)
+        return;
+    const std::wstring parent = folder.substr(0, folder.find_last_of(L'\\'));
+    if (BelowDriveRoot(parent))
+        absent.insert(parent);
+}
+
+PathAnswer RememberedLookUp(const std::wstring& path, View view) {
+    DWORD error = ERROR_SUCCESS;
+    if (!remembered)
+        return LookUpInView(path, view, error);
+    const std::wstring form = RememberedForm(path);
+    const auto known = remembered->answers[view].find(form);
+    if (known != remembered->answers[view].end())
+        return known->second;
+    if (BelowAbsentFolder(form, remembered->absentFolders[view]))
+        return PathAnswer::Missing;
+    const PathAnswer answer = LookUpInView(path, view, error);
+    remembered->answers[view].emplace(form, answer);
+    if (answer == PathAnswer::Missing)
+        RememberAbsence(form, error, remembered->absentFolders[view]);
+    return answer;
 }
 
 // A "%NAME%" that expansion left (a variable this system does not know) or a "%" with two
@@ -84,11 +224,10 @@ bool LeftUnexpanded(const std::wstring& text) {
 
 // The program's and, on 64-bit Windows, the 64-bit system's answer for one path.
 PathAnswer LookUpInBothViews(const std::wstring& path) {
-    const PathAnswer seen = LookUpPath(path);
+    const PathAnswer seen = RememberedLookUp(path, ProgramView);
     if (seen != PathAnswer::Missing || !RunsOnWow64())
         return seen;
-    const RedirectionOff redirection;
-    return redirection.off() ? LookUpPath(path) : PathAnswer::Unknown;
+    return RememberedLookUp(path, NativeView);
 }
 
 // Of the answers for several forms of one path, the one that says most for its presence.
@@ -162,9 +301,7 @@ void AppendPathList(const std::wstring& list, std::vector<std::wstring>& folders
     }
 }
 
-// The folders the system searches for a program or library named without a folder, in
-// its order: the program's own, the current one, the system folders, then PATH.
-std::vector<std::wstring> SearchFolders() {
+std::vector<std::wstring> ReadSearchFolders() {
     const std::wstring windowsFolder = WindowsFolder();
     std::vector<std::wstring> folders{
         ProgramFolder(), SystemText([](wchar_t* buffer, UINT size) {
@@ -177,6 +314,16 @@ std::vector<std::wstring> SearchFolders() {
                    }),
                    folders);
     return folders;
+}
+
+// The folders the system searches for a program or library named without a folder, in
+// its order: the program's own, the current one, the system folders, then PATH.
+std::vector<std::wstring> SearchFolders() {
+    if (!remembered)
+        return ReadSearchFolders();
+    if (!remembered->searchFolders)
+        remembered->searchFolders = ReadSearchFolders();
+    return *remembered->searchFolders;
 }
 
 // The named path is proven to name no file: nothing is there, or a folder is.
@@ -287,15 +434,22 @@ std::wstring LookedUpPath(const std::wstring& path) {
 } // namespace
 
 RedirectionOff::RedirectionOff() {
-    using DisableFunction = BOOL(WINAPI*)(PVOID*);
-    const auto disable = Kernel32Function<DisableFunction>("Wow64DisableWow64FsRedirection");
-    off_ = disable && disable(&previous_);
+    off_ = Wow64().disableRedirection && Wow64().disableRedirection(&previous_);
 }
 
 RedirectionOff::~RedirectionOff() {
-    using RevertFunction = BOOL(WINAPI*)(PVOID);
     if (off_)
-        Kernel32Function<RevertFunction>("Wow64RevertWow64FsRedirection")(previous_);
+        Wow64().revertRedirection(previous_);
+}
+
+RememberedAnswers::RememberedAnswers() : owner_(!remembered) {
+    if (owner_)
+        remembered = std::make_unique<Memory>();
+}
+
+RememberedAnswers::~RememberedAnswers() {
+    if (owner_)
+        remembered.reset();
 }
 
 bool CanBePath(const std::wstring& text) {
@@ -313,13 +467,8 @@ std::wstring DriveRoot(const std::wstring& path) {
 }
 
 PathAnswer LookUpPath(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathAnswer::Folder : PathAnswer::File;
-    const DWORD error = GetLastError();
-    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
-        return PathAnswer::Unknown;
-    return OnAbsentDrive(path) ? PathAnswer::Unknown : PathAnswer::Missing;
+    DWORD error = ERROR_SUCCESS;
+    return LookUp(path, error);
 }
 
 std::wstring ExpandEnvironment(const std::wstring& text) {
@@ -332,8 +481,10 @@ std::wstring ExpandEnvironment(const std::wstring& text) {
 }
 
 std::vector<std::wstring> ExpandedForms(const std::wstring& text) {
+    if (text.find(L'%') == std::wstring::npos)
+        return {text};
     std::vector<std::wstring> forms{ExpandEnvironment(text)};
-    if (RunsOnWow64() && text.find(L'%') != std::wstring::npos) {
+    if (RunsOnWow64()) {
         std::wstring form64 = ExpandEnvironment(With64BitProgramFolders(text));
         if (form64 != forms.front())
             forms.push_back(std::move(form64));

@@ -64,6 +64,22 @@ PathAnswer LookUpNamedPath(const std::wstring& path);
 // %CommonProgramFiles%.
 std::vector<std::wstring> ExpandedForms(const std::wstring& text);
 
+// While an object of this class lives, the answers for named paths are remembered: each
+// drive root is looked at once, each path once, and a folder proven absent answers for
+// every path below it. A scan holds one for its run, so that nothing it remembers outlives
+// it (a drive plugged in between two scans is seen). Objects made while one lives share
+// its memory.
+class RememberedAnswers {
+  public:
+    RememberedAnswers();
+    ~RememberedAnswers();
+    RememberedAnswers(const RememberedAnswers&) = delete;
+    RememberedAnswers& operator=(const RememberedAnswers&) = delete;
+
+  private:
+    bool owner_ = false;
+};
+
 // The named path is proven to name neither a file nor a folder. A path with a mask ("*" or
 // "?") is judged by the folder before its masked part.
 bool NamesNothing(const std::wstring& path);

@@ -25,6 +25,12 @@ const std::vector<TForm1::FindingColumn> ActiveXColumns = RegistryColumns(200, 1
 
 const wchar_t* const MissingReport = L"Missing Path(Removable)";
 
+// One class's stored server path.
+struct ClassServer {
+    std::wstring classId;
+    std::wstring server;
+};
+
 ServerFolders FoldersOf(const TForm1& form) {
     return {form.ProgramFilesDir, form.SystemRoot, form.CommonFilesDir};
 }
@@ -70,6 +76,42 @@ std::wstring ClassKey(const std::wstring& classId) {
     return ClassesPath + L"\\" + classId;
 }
 
+// The server paths of the listed classes, all read before any is judged.
+std::vector<ClassServer> ReadServers(const std::vector<std::wstring>& entries) {
+    std::vector<ClassServer> servers;
+    for (const std::wstring& entry : entries) {
+        tk::app().keepAnswering();
+        const std::wstring classId = entry.substr(1);
+        std::wstring server = ServerPath(HKEY_CLASSES_ROOT, ClassKey(classId));
+        if (!server.empty())
+            servers.push_back({classId, std::move(server)});
+    }
+    return servers;
+}
+
+// The classes of the list that are findings, in list order: their server files are judged
+// first, then the program servers of those whose file is gone are read and judged.
+std::vector<ClassServer> FindingsAmong(const TForm1& form,
+                                       const std::vector<ClassServer>& servers) {
+    const ServerFolders folders = FoldersOf(form);
+    std::vector<ClassServer> gone;
+    for (const ClassServer& server : servers) {
+        tk::app().keepAnswering();
+        if (IsGoneServer(form, folders, server.server))
+            gone.push_back(server);
+    }
+    std::vector<std::wstring> commands;
+    for (const ClassServer& server : gone)
+        commands.push_back(ProgramServerCommand(HKEY_CLASSES_ROOT, ClassKey(server.classId)));
+    std::vector<ClassServer> findings;
+    for (std::size_t index = 0; index < gone.size(); ++index) {
+        tk::app().keepAnswering();
+        if (HasNoProgramServer(commands[index]))
+            findings.push_back(gone[index]);
+    }
+    return findings;
+}
+
 // The class key of an in-process server key below a root's software key: "SOFTWARE\Classes
 // \CLSID\{id}", or the same with "Wow6432Node" after "Classes", where 64-bit Windows keeps
 // the 32-bit classes; empty for any other key.
@@ -99,17 +141,12 @@ std::optional<bool> ActiveXVerdict(const TForm1& form, HKEY root, const std::wst
 }
 
 void TForm1::ActiveXExecute() {
+    const RememberedAnswers remembered;
     RunScanFrame(*lvax, ActiveXColumns, [this] {
         AdvanceProgress(0, 30);
         ListSubkeys(HKEY_CLASSES_ROOT, L"\\" + ClassesPath, Memo1);
-        for (const std::wstring& entry : Memo1) {
-            tk::app().keepAnswering();
-            const std::wstring classId = entry.substr(1);
-            const std::wstring classKey = ClassKey(classId);
-            const std::wstring server = ServerPath(HKEY_CLASSES_ROOT, classKey);
-            if (!IsActiveXFinding(*this, HKEY_CLASSES_ROOT, classKey, server))
-                continue;
-            AddFinding(*lvax, server, {MissingReport, classId, ClassesLocation});
+        for (const ClassServer& found : FindingsAmong(*this, ReadServers(Memo1))) {
+            AddFinding(*lvax, found.server, {MissingReport, found.classId, ClassesLocation});
             StepPerFinding(*this);
         }
         AdvanceProgress(70, 100);

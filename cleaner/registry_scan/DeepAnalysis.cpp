@@ -12,6 +12,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 namespace tidewell {
 
@@ -184,6 +185,19 @@ std::wstring DeepFindingPath(const TForm1& form, const DeepBranch& branch,
     return candidate;
 }
 
+const std::vector<std::wstring> NoNames;
+
+// The string values of an open key that are not empty, all read before any is judged:
+// reading the registry costs more when the file system is asked between two reads.
+std::vector<std::pair<std::wstring, std::wstring>> StringValues(HKEY key) {
+    std::vector<std::pair<std::wstring, std::wstring>> values;
+    ForEachValueText(key, true, [&values](const std::wstring& name, const std::wstring& data) {
+        if (!data.empty())
+            values.emplace_back(name, data);
+    });
+    return values;
+}
+
 // Depth first through one branch, the values of a key before its subkeys, letting
 // pending messages run once per key.
 class DeepWalk {
@@ -191,9 +205,12 @@ class DeepWalk {
     DeepWalk(TForm1& form, const DeepBranch& branch) : form_(form), branch_(branch) {}
 
     void run() {
-        const KeyNames top = ReadKeyNames(branch_.root, L"\\" + branch_.key, true);
-        for (const std::wstring& name : top.subkeys) {
-            walkKey({name});
+        TRegAccess top(KEY_READ);
+        top.SetRootKey(branch_.root);
+        if (!top.OpenKey(L"\\" + branch_.key, false))
+            return;
+        for (const std::wstring& name : SubkeyNames(top)) {
+            walkKey(top.CurrentKey(), {name});
             if (form_.PB->position() < branch_.progressCap)
                 form_.PB->setPosition(form_.PB->position() + 1);
         }
@@ -202,6 +219,12 @@ class DeepWalk {
     }
 
   private:
+    static std::vector<std::wstring> SubkeyNames(const TRegAccess& key) {
+        std::vector<std::wstring> names;
+        key.GetKeyNames(names);
+        return ListedNames(std::move(names));
+    }
+
     void showKey(const std::wstring& location) {
         const ULONGLONG now = GetTickCount64();
         if (now < nextKeyShown_) {
@@ -213,35 +236,24 @@ class DeepWalk {
         nextKeyShown_ = now + KeyShownEveryMs;
     }
 
-    void walkKey(const std::vector<std::wstring>& keyNames) {
+    // Walks the key named last in keyNames, opened below its parent's open key.
+    void walkKey(HKEY parent, const std::vector<std::wstring>& keyNames) {
         tk::app().processMessages();
-        const std::wstring path = Joined(keyNames);
-        const std::wstring location = branch_.location + L"\\" + path;
+        const std::wstring location = branch_.location + L"\\" + Joined(keyNames);
         showKey(location);
+        TRegAccess key(KEY_READ);
+        key.SetRootKey(parent);
+        if (!key.OpenKey(keyNames.back(), false))
+            return;
         const bool deeper = static_cast<int>(keyNames.size()) < branch_.depth;
-        for (const std::wstring& subkey : testValues(keyNames, path, location, deeper)) {
+        const std::vector<std::wstring> subkeys = deeper ? SubkeyNames(key) : NoNames;
+        for (const auto& [name, data] : StringValues(key.CurrentKey()))
+            testValue(keyNames, location, name, data);
+        for (const std::wstring& subkey : subkeys) {
             std::vector<std::wstring> next = keyNames;
             next.push_back(subkey);
-            walkKey(next);
+            walkKey(key.CurrentKey(), next);
         }
-    }
-
-    // Tests the values of the key; returns its subkeys when the walk goes deeper.
-    std::vector<std::wstring> testValues(const std::vector<std::wstring>& keyNames,
-                                         const std::wstring& path, const std::wstring& location,
-                                         bool deeper) {
-        TRegAccess key(KEY_READ);
-        key.SetRootKey(branch_.root);
-        if (!key.OpenKey(L"\\" + branch_.key + L"\\" + path, false))
-            return {};
-        ForEachValueText(key.CurrentKey(), true,
-                         [&](const std::wstring& name, const std::wstring& data) {
-                             testValue(keyNames, location, name, data);
-                         });
-        std::vector<std::wstring> subkeys;
-        if (deeper)
-            key.GetKeyNames(subkeys);
-        return ListedNames(std::move(subkeys));
     }
 
     void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& location,
@@ -339,6 +351,7 @@ std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::
 }
 
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {
+    const RememberedAnswers remembered;
     form.RunScanFrame(*form.LV2, DeepColumns, [&form, &branches] {
         form.labeldeep->show();
         form.AdvanceProgress(0, WalkStartProgress);

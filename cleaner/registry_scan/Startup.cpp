@@ -69,16 +69,25 @@ bool IsStartupFinding(const TForm1& form, const std::wstring& name, const std::w
     return !TForm1::IsIgnored(*form.lvignoredsp, name) && IsBrokenCommand(command);
 }
 
-void ScanRunKey(TForm1& form, const RunKey& runKey) {
+// The name and command of every value of the key, read before any is judged.
+std::vector<std::pair<std::wstring, std::wstring>> ReadEntries(const RunKey& runKey) {
+    std::vector<std::pair<std::wstring, std::wstring>> entries;
     TRegAccess registry(KEY_READ);
     registry.SetRootKey(runKey.root);
-    if (!registry.OpenKey(runKey.path, false))
-        return;
-    ForEachValue(registry.CurrentKey(), [&](const std::wstring& name, const std::wstring& command) {
+    if (registry.OpenKey(runKey.path, false))
+        ForEachValue(registry.CurrentKey(),
+                     [&entries](const std::wstring& name, const std::wstring& command) {
+                         entries.emplace_back(name, command);
+                     });
+    return entries;
+}
+
+void ScanRunKey(TForm1& form, const RunKey& runKey) {
+    for (const auto& [name, command] : ReadEntries(runKey)) {
         tk::app().keepAnswering();
         if (IsStartupFinding(form, name, command))
             form.AddFinding(*form.lvsp, name, {MissingReport, command, runKey.location});
-    });
+    }
 }
 
 // A Run key as one removal reads and deletes in it; opened on its first row.
@@ -138,6 +147,7 @@ std::optional<bool> StartupVerdict(const TForm1& form, HKEY root, const std::wst
 }
 
 void TForm1::StartupExecute() {
+    const RememberedAnswers remembered;
     RunScanFrame(*lvsp, StartupColumns, [this] {
         AdvanceProgress(0, 30);
         ScanRunKey(*this, UserRun);

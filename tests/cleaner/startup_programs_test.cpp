@@ -170,6 +170,8 @@ TEST_F(SerialStartupPrograms, EntryFixedBeforeRemovalIsKept) {
     form->removespExecute();
     EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, name));
     EXPECT_TRUE(rowsNamed(name).empty());
+    form->StartupExecute();
+    EXPECT_TRUE(rowsNamed(name).empty());
 }
 
 TEST_F(SerialStartupPrograms, EntryDeletedBeforeRemovalLeavesTheList) {
