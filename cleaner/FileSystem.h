@@ -1,5 +1,6 @@
 #pragma once
-// Small questions to the file system that several parts of Tidewell ask.
+// Questions to the file system: the one judge of whether a path, a command line or a class's
+// server that an entry names is there, and the small questions several parts of Tidewell ask.
 
 #include <windows.h>
 
@@ -54,7 +55,8 @@ PathAnswer LookUpPath(const std::wstring& path);
 
 // The answer for a path that an entry names, which any program may have written: each form
 // its environment variables stand for, looked up as this program sees it and, on 64-bit
-// Windows, as the 64-bit system sees it. A variable left unexpanded proves nothing.
+// Windows, as the 64-bit system sees it. A form that still holds a variable ("%NAME%") or an
+// escaped character ("%20") once expanded proves nothing.
 PathAnswer LookUpNamedPath(const std::wstring& path);
 
 // The texts a path written with environment variables stands for: as this program expands
@@ -62,16 +64,48 @@ PathAnswer LookUpNamedPath(const std::wstring& path);
 // %CommonProgramFiles%.
 std::vector<std::wstring> ExpandedForms(const std::wstring& text);
 
-// The named path is proven to name neither a file nor a folder.
-inline bool NamesNothing(const std::wstring& path) {
-    return LookUpNamedPath(path) == PathAnswer::Missing;
-}
+// While an object of this class lives, the answers for named paths are remembered: each
+// drive root is looked at once, each path once, and a folder proven absent answers for
+// every path below it. A scan holds one for its run, so that nothing it remembers outlives
+// it (a drive plugged in between two scans is seen). Objects made while one lives share
+// its memory.
+class RememberedAnswers {
+  public:
+    RememberedAnswers();
+    ~RememberedAnswers();
+    RememberedAnswers(const RememberedAnswers&) = delete;
+    RememberedAnswers& operator=(const RememberedAnswers&) = delete;
 
-// The named path is proven to name no file: nothing is there, or a folder is.
-inline bool NamesNoFile(const std::wstring& path) {
-    const PathAnswer answer = LookUpNamedPath(path);
-    return answer == PathAnswer::Missing || answer == PathAnswer::Folder;
-}
+  private:
+    bool owner_ = false;
+};
+
+// The named path is proven to name neither a file nor a folder. A path with a mask ("*" or
+// "?") is judged by the folder before its masked part.
+bool NamesNothing(const std::wstring& path);
+
+// NamesNothing, also once a locator after the file is set aside: a help topic ("::"), a
+// part of a page ("#") or a line (":").
+bool NamesNothingBeforeLocator(const std::wstring& path);
+
+// 1 when the command line names no program that could be started, otherwise 0. Nothing
+// is started: the program is looked up the way CreateProcess would look it up, after the
+// environment variables of the text are expanded.
+int ProbeCommandLine(const std::wstring& commandLine);
+
+// The folders that the server paths of classes may be written relative to.
+struct ServerFolders {
+    std::wstring programFiles;
+    std::wstring systemRoot;
+    std::wstring commonFiles;
+};
+
+// True only when a class's server path, as stored, is proven to name no file in any form it
+// may stand for: as written, quoted, relative to the folders, with each folder variable the
+// loader knows, found along the search path when written without a folder, and with the
+// ".dll" the loader adds to a name without extension. A form that cannot be built or looked
+// at leaves the server kept.
+bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders);
 
 // A file or a folder of the program's own.
 inline bool PathExists(const std::wstring& path) {
@@ -103,40 +137,9 @@ inline std::wstring WindowsFolder() {
     return std::wstring(buffer, length < MAX_PATH ? length : 0);
 }
 
-inline bool IsPathSeparator(wchar_t character) {
-    return character == L'\\' || character == L'/';
-}
-
-// The last part of the path has a dot; a trailing dot counts, as it does for the system.
-inline bool HasExtension(const std::wstring& name) {
-    const std::size_t dot = name.find_last_of(L'.');
-    const std::size_t separator = name.find_last_of(L"\\/");
-    return dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator);
-}
-
-inline std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
-    if (folder.empty() || IsPathSeparator(folder.back()))
-        return folder + name;
-    return folder + L"\\" + name;
-}
-
 // False for a text with a quote, or with a colon past the drive in one of its folders: no
 // file system allows them there, so the text is no path to look up. Joining a folder to a
 // full or quoted path gives such texts ("C:\WINDOWS" + "C:\x.dll").
 bool CanBePath(const std::wstring& text);
-
-// True unless the check proves that no file stands at the name in any of the folders.
-template <class NamesNoFileCheck>
-bool MayBeInFolders(const std::wstring& name, const std::vector<std::wstring>& folders,
-                    NamesNoFileCheck namesNoFile) {
-    for (const std::wstring& folder : folders)
-        if (!namesNoFile(JoinPath(folder, name)))
-            return true;
-    return false;
-}
-
-// The folders the system searches for a program or library named without a folder, in
-// its order: the program's own, the current one, the system folders, then PATH.
-std::vector<std::wstring> SearchFolders();
 
 } // namespace tidewell

@@ -1,135 +1,152 @@
 // ActiveX and DLLs: class identifiers whose in-process server file exists under none
 // of the places the stored path may stand for, and whose program server is gone as well.
+#include "cleaner/registry_scan/ActiveX.h"
+
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
+#include "cleaner/privacy/FolderListing.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "cleaner/registry_scan/Startup.h"
 #include "registry/RegAccess.h"
 #include "registry/RegHelpers.h"
 #include "toolkit/Application.h"
 
-#include <algorithm>
-#include <initializer_list>
-#include <iterator>
-#include <optional>
+#include <vector>
 
 namespace tidewell {
 
 namespace {
 
-const std::wstring ClassesPath = L"\\CLSID";
+const std::wstring ClassesPath = L"CLSID";
 const wchar_t* const ClassesLocation = L"HKCR\\CLSID";
+const std::wstring ServerKeyName = L"InprocServer32";
 
 const std::vector<TForm1::FindingColumn> ActiveXColumns = RegistryColumns(200, 150, 200, 150);
 
 const wchar_t* const MissingReport = L"Missing Path(Removable)";
 
-// Folders the stored paths may be relative to, and those the loader searches for a name
-// without a folder.
-struct ServerFolders {
-    std::wstring programFiles;
-    std::wstring systemRoot;
-    std::wstring commonFiles;
-    std::vector<std::wstring> searchFolders;
+// One class's stored server path.
+struct ClassServer {
+    std::wstring classId;
+    std::wstring server;
 };
 
-std::wstring ServerKeyPath(const std::wstring& classId, const wchar_t* serverKind) {
-    return ClassesPath + L"\\" + classId + L"\\" + serverKind;
+ServerFolders FoldersOf(const TForm1& form) {
+    return {form.ProgramFilesDir, form.SystemRoot, form.CommonFilesDir};
 }
 
-// A place the stored path may stand for; none when it is built from a folder value that
-// is empty.
-std::optional<std::wstring> Within(const std::wstring& folder, const std::wstring& rest) {
-    if (folder.empty())
-        return std::nullopt;
-    return folder + rest;
-}
-
-// No file stands at any form the path stands for once expanded, nor, for a form without an
-// extension, at that form with the ".dll" the loader adds. A form that no path can hold
-// proves nothing either way.
-bool NamesNoServerFile(const std::wstring& path) {
-    for (const std::wstring& form : ExpandedForms(path))
-        if (CanBePath(form) &&
-            !(NamesNoFile(form) && (HasExtension(form) || NamesNoFile(form + L".dll"))))
-            return false;
-    return true;
-}
-
-// A name without a folder names no file in any folder the loader searches.
-bool MissingFromSearchPath(const std::wstring& name, const std::vector<std::wstring>& folders) {
-    return name.find_first_of(L"\\/:") != std::wstring::npos ||
-           !MayBeInFolders(name, folders, NamesNoServerFile);
-}
-
-// Missing only when every form the stored path may stand for was looked at and none
-// exists: a form that cannot be built leaves the server unjudged.
-bool ServerIsMissing(const std::wstring& server, const ServerFolders& folders) {
-    const std::wstring unquoted = RemoveText(L"\"", server);
-    const std::optional<std::wstring> candidates[] = {
-        unquoted,
-        Within(folders.programFiles, RemoveText(L"%ProgramFiles%", server)),
-        Within(folders.systemRoot, RemoveText(L"%SystemRoot%", server)),
-        Within(folders.systemRoot, RemoveText(L"%systemroot%", server)),
-        server,
-        Within(folders.systemRoot, L"\\system32\\" + server),
-        Within(folders.systemRoot, RemoveText(L"%windir%", server)),
-        Within(folders.systemRoot, RemoveText(L"%Systemroot%", server)),
-        Within(folders.systemRoot, RemoveText(L"%Windir%", server)),
-        Within(folders.programFiles, RemoveText(L"%programFiles%", server)),
-        Within(folders.commonFiles, RemoveText(L"%CommonProgramFiles%", server)),
-    };
-    bool judged = true;
-    // A place already looked at is not looked at again.
-    for (auto candidate = std::begin(candidates); candidate != std::end(candidates); ++candidate) {
-        if (!*candidate)
-            judged = false;
-        else if (std::find(std::begin(candidates), candidate, *candidate) == candidate &&
-                 !NamesNoServerFile(**candidate))
-            return false;
-    }
-    return judged && MissingFromSearchPath(unquoted, folders.searchFolders);
-}
-
-// The stored server path of a class identifier whose key opens; empty when there is
-// none to judge, data that is no string included.
-std::wstring ServerPath(const std::wstring& classId) {
+// The stored server path of a class whose server key opens; empty when there is none to
+// judge, data that is no string included.
+std::wstring ServerPath(HKEY root, const std::wstring& classKey) {
     TRegAccess server;
-    server.SetRootKey(HKEY_CLASSES_ROOT);
-    if (!server.OpenKey(ServerKeyPath(classId, L"InprocServer32"), false))
+    server.SetRootKey(root);
+    if (!server.OpenKey(L"\\" + classKey + L"\\" + ServerKeyName, false))
         return {};
     return ReadKeyStringOnly(server.CurrentKey(), L"");
 }
 
-// The class still works through its program server when that program exists, judged as a
-// start-up command is.
-bool HasLocalServer(const std::wstring& classId) {
+// The command of the class's program server; empty when it has none.
+std::wstring ProgramServerCommand(HKEY root, const std::wstring& classKey) {
     TRegAccess server(KEY_READ);
-    server.SetRootKey(HKEY_CLASSES_ROOT);
-    return server.OpenKey(ServerKeyPath(classId, L"LocalServer32"), false) &&
-           ProbeCommandLine(ReadWholeString(server.CurrentKey(), L"")) == 0;
+    server.SetRootKey(root);
+    if (!server.OpenKey(L"\\" + classKey + L"\\LocalServer32", false))
+        return {};
+    return ReadWholeString(server.CurrentKey(), L"");
 }
 
-bool HasMissingServer(const std::wstring& classId, const ServerFolders& folders,
-                      std::wstring& server) {
-    server = ServerPath(classId);
-    return !server.empty() && ServerIsMissing(server, folders) && !HasLocalServer(classId);
+// A stored server that names no file and that the user has not put on the ignore list.
+bool IsGoneServer(const TForm1& form, const ServerFolders& folders, const std::wstring& server) {
+    return !server.empty() && !TForm1::IsIgnored(*form.lvignoredax, server) &&
+           ServerIsMissing(server, folders);
+}
+
+// The class no longer works through a program server either, judged as a start-up
+// command is.
+bool HasNoProgramServer(const std::wstring& command) {
+    return ProbeCommandLine(command) == 1;
+}
+
+bool IsActiveXFinding(const TForm1& form, HKEY root, const std::wstring& classKey,
+                      const std::wstring& server) {
+    return IsGoneServer(form, FoldersOf(form), server) &&
+           HasNoProgramServer(ProgramServerCommand(root, classKey));
+}
+
+std::wstring ClassKey(const std::wstring& classId) {
+    return ClassesPath + L"\\" + classId;
+}
+
+// The server paths of the listed classes, all read before any is judged.
+std::vector<ClassServer> ReadServers(const std::vector<std::wstring>& entries) {
+    std::vector<ClassServer> servers;
+    for (const std::wstring& entry : entries) {
+        tk::app().keepAnswering();
+        const std::wstring classId = entry.substr(1);
+        std::wstring server = ServerPath(HKEY_CLASSES_ROOT, ClassKey(classId));
+        if (!server.empty())
+            servers.push_back({classId, std::move(server)});
+    }
+    return servers;
+}
+
+// The classes of the list that are findings, in list order: their server files are judged
+// first, then the program servers of those whose file is gone are read and judged.
+std::vector<ClassServer> FindingsAmong(const TForm1& form,
+                                       const std::vector<ClassServer>& servers) {
+    const ServerFolders folders = FoldersOf(form);
+    std::vector<ClassServer> gone;
+    for (const ClassServer& server : servers) {
+        tk::app().keepAnswering();
+        if (IsGoneServer(form, folders, server.server))
+            gone.push_back(server);
+    }
+    std::vector<std::wstring> commands;
+    for (const ClassServer& server : gone)
+        commands.push_back(ProgramServerCommand(HKEY_CLASSES_ROOT, ClassKey(server.classId)));
+    std::vector<ClassServer> findings;
+    for (std::size_t index = 0; index < gone.size(); ++index) {
+        tk::app().keepAnswering();
+        if (HasNoProgramServer(commands[index]))
+            findings.push_back(gone[index]);
+    }
+    return findings;
+}
+
+// The class key of an in-process server key below a root's software key: "SOFTWARE\Classes
+// \CLSID\{id}", or the same with "Wow6432Node" after "Classes", where 64-bit Windows keeps
+// the 32-bit classes; empty for any other key.
+std::wstring ClassKeyOfServerKey(const std::wstring& key) {
+    std::vector<std::wstring> names;
+    SplitText(key, L'\\', names);
+    names = ListedNames(std::move(names));
+    if (names.size() == 6 && SameKeyPath(names[2], L"Wow6432Node"))
+        names.erase(names.begin() + 2);
+    if (names.size() != 5 || !SameKeyPath(names[0], L"SOFTWARE") ||
+        !SameKeyPath(names[1], L"Classes") || !SameKeyPath(names[2], ClassesPath) ||
+        !SameKeyPath(names[4], ServerKeyName))
+        return {};
+    return key.substr(0, key.size() - ServerKeyName.size() - 1);
 }
 
 } // namespace
 
+std::optional<bool> ActiveXVerdict(const TForm1& form, HKEY root, const std::wstring& key,
+                                   const std::wstring& name, const std::wstring& server) {
+    if (!name.empty())
+        return std::nullopt;
+    const std::wstring classKey = ClassKeyOfServerKey(key);
+    if (classKey.empty())
+        return std::nullopt;
+    return IsActiveXFinding(form, root, classKey, server);
+}
+
 void TForm1::ActiveXExecute() {
-    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir, SearchFolders()};
-    RunScanFrame(*lvax, ActiveXColumns, [this, &folders] {
+    const RememberedAnswers remembered;
+    RunScanFrame(*lvax, ActiveXColumns, [this] {
         AdvanceProgress(0, 30);
-        ListSubkeys(HKEY_CLASSES_ROOT, ClassesPath, Memo1);
-        std::wstring server;
-        for (const std::wstring& entry : Memo1) {
-            tk::app().keepAnswering();
-            const std::wstring classId = entry.substr(1);
-            if (!HasMissingServer(classId, folders, server) || IsIgnored(*lvignoredax, server))
-                continue;
-            AddFinding(*lvax, server, {MissingReport, classId, ClassesLocation});
+        ListSubkeys(HKEY_CLASSES_ROOT, L"\\" + ClassesPath, Memo1);
+        for (const ClassServer& found : FindingsAmong(*this, ReadServers(Memo1))) {
+            AddFinding(*lvax, found.server, {MissingReport, found.classId, ClassesLocation});
             StepPerFinding(*this);
         }
         AdvanceProgress(70, 100);
@@ -137,12 +154,13 @@ void TForm1::ActiveXExecute() {
 }
 
 void TForm1::removeaxExecute() {
-    const ServerFolders folders{ProgramFilesDir, SystemRoot, CommonFilesDir, SearchFolders()};
-    RunRemoveFrame(*lvax, [&folders](const tk::ListItem& row) {
-        return RemoveKeyFinding(HKEY_CLASSES_ROOT, ClassesPath, row, RowSubItem(row, DetailColumn),
-                                [&folders](const std::wstring& classId) {
-                                    std::wstring server;
-                                    return HasMissingServer(classId, folders, server);
+    RunRemoveFrame(*lvax, [this](const tk::ListItem& row) {
+        return RemoveKeyFinding(HKEY_CLASSES_ROOT, L"\\" + ClassesPath, row,
+                                RowSubItem(row, DetailColumn), [this](const std::wstring& classId) {
+                                    const std::wstring classKey = ClassKey(classId);
+                                    return IsActiveXFinding(
+                                        *this, HKEY_CLASSES_ROOT, classKey,
+                                        ServerPath(HKEY_CLASSES_ROOT, classKey));
                                 });
     });
 }

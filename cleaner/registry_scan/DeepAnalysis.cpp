@@ -3,6 +3,7 @@
 #include "cleaner/FileSystem.h"
 #include "cleaner/Unit1.h"
 #include "cleaner/privacy/FolderListing.h"
+#include "cleaner/registry_scan/ActiveX.h"
 #include "cleaner/registry_scan/KeyFindings.h"
 #include "cleaner/registry_scan/Startup.h"
 #include "registry/RegAccess.h"
@@ -10,6 +11,8 @@
 #include "toolkit/Application.h"
 
 #include <initializer_list>
+#include <optional>
+#include <utility>
 
 namespace tidewell {
 
@@ -89,22 +92,6 @@ std::wstring Level5Candidate(const std::wstring& data, const std::vector<std::ws
     return NearStart(text, prefix) ? PathPiece(CommandCleaned(text)) : std::wstring();
 }
 
-// The folder before the first part that holds a mask ("*" or "?"); the path itself otherwise.
-std::wstring LookedUpPath(const std::wstring& path) {
-    const std::size_t mask = path.find_first_of(L"*?");
-    if (mask == std::wstring::npos)
-        return path;
-    const std::size_t separator = path.find_last_of(L"\\/", mask);
-    return separator == std::wstring::npos ? path : path.substr(0, separator + 1);
-}
-
-// Proven to name nothing once its environment variables are expanded. A path that still
-// holds "%" (a template, an encoded name) cannot be judged.
-bool PathNamesNothing(const std::wstring& path) {
-    return ExpandEnvironment(path).find(L'%') == std::wstring::npos &&
-           NamesNothing(LookedUpPath(path));
-}
-
 // The path without a leading "@" (a resource reference) and without enclosing quotes or
 // brackets.
 std::wstring Unwrapped(std::wstring path) {
@@ -116,24 +103,10 @@ std::wstring Unwrapped(std::wstring path) {
     return path;
 }
 
-// The file a path points into: its text before a help topic ("::"), a part of a page ("#")
-// or a line (":") that follows it.
-std::wstring BeforeLocator(const std::wstring& path) {
-    return path.substr(0, path.find_first_of(L"#:", 2));
-}
-
-// Proven to name nothing, also once a locator after the file is set aside.
-bool CandidateNamesNothing(const std::wstring& path) {
-    if (!PathNamesNothing(path))
-        return false;
-    const std::wstring file = BeforeLocator(path);
-    return file == path || PathNamesNothing(file);
-}
-
 // Another reading of the data keeps the value unless it is no path or is proven to name
 // nothing.
 bool ReadingNamesSomething(const std::wstring& reading) {
-    return CanBePath(reading) && !NamesNothing(LookedUpPath(reading));
+    return CanBePath(reading) && !NamesNothing(reading);
 }
 
 // True when the candidate is proven to name nothing, the data taken whole or up to its first
@@ -141,7 +114,7 @@ bool ReadingNamesSomething(const std::wstring& reading) {
 // no command line whose program may exist; one with a mask was judged by its folder.
 bool IsMissingPath(const std::wstring& data, const std::wstring& candidate) {
     const std::wstring path = Unwrapped(candidate);
-    if (path.empty() || !CandidateNamesNothing(path))
+    if (path.empty() || !NamesNothingBeforeLocator(path))
         return false;
     if (data != candidate && ReadingNamesSomething(data))
         return false;
@@ -180,17 +153,64 @@ std::wstring Joined(const std::vector<std::wstring>& names) {
     return path;
 }
 
+// The verdict of the category that judges the value as well (start-up programs for a Run
+// value, ActiveX and DLLs for a class's server), so that the two never differ; nothing when
+// no other category judges it.
+std::optional<bool> OtherCategoryVerdict(const TForm1& form, const DeepBranch& branch,
+                                         const std::vector<std::wstring>& keyNames,
+                                         const std::wstring& name, const std::wstring& data) {
+    const std::wstring key = branch.key + L"\\" + Joined(keyNames);
+    if (const std::optional<bool> verdict = StartupVerdict(form, branch.root, key, name, data))
+        return verdict;
+    return ActiveXVerdict(form, branch.root, key, name, data);
+}
+
+// The caption of the finding the value makes, its candidate path, or the empty text when it
+// is no finding: a value is one when its candidate and each part of a ";"-separated list
+// name nothing that exists, or, for a value another category judges, when that category
+// finds it.
+std::wstring DeepFindingPath(const TForm1& form, const DeepBranch& branch,
+                             const std::vector<std::wstring>& keyNames, const std::wstring& name,
+                             const std::wstring& data) {
+    const std::wstring& drivePrefix = form.SystemDrivePrefix;
+    const std::wstring candidate = DeepCandidatePath(data, keyNames, branch.rules, drivePrefix);
+    if (candidate.empty())
+        return {};
+    if (const std::optional<bool> verdict =
+            OtherCategoryVerdict(form, branch, keyNames, name, data))
+        return *verdict ? candidate : std::wstring();
+    if (!IsMissingPath(data, candidate) ||
+        SomePartNamesSomething(data, keyNames, branch.rules, drivePrefix))
+        return {};
+    return candidate;
+}
+
+const std::vector<std::wstring> NoNames;
+
+// The string values of an open key that are not empty, all read before any is judged:
+// reading the registry costs more when the file system is asked between two reads.
+std::vector<std::pair<std::wstring, std::wstring>> StringValues(HKEY key) {
+    std::vector<std::pair<std::wstring, std::wstring>> values;
+    ForEachValueText(key, true, [&values](const std::wstring& name, const std::wstring& data) {
+        if (!data.empty())
+            values.emplace_back(name, data);
+    });
+    return values;
+}
+
 // Depth first through one branch, the values of a key before its subkeys, letting
 // pending messages run once per key.
 class DeepWalk {
   public:
-    DeepWalk(TForm1& form, const DeepBranch& branch)
-        : form_(form), branch_(branch), drivePrefix_(form.SystemDrivePrefix) {}
+    DeepWalk(TForm1& form, const DeepBranch& branch) : form_(form), branch_(branch) {}
 
     void run() {
-        const KeyNames top = ReadKeyNames(branch_.root, L"\\" + branch_.key, true);
-        for (const std::wstring& name : top.subkeys) {
-            walkKey({name});
+        TRegAccess top(KEY_READ);
+        top.SetRootKey(branch_.root);
+        if (!top.OpenKey(L"\\" + branch_.key, false))
+            return;
+        for (const std::wstring& name : SubkeyNames(top)) {
+            walkKey(top.CurrentKey(), {name});
             if (form_.PB->position() < branch_.progressCap)
                 form_.PB->setPosition(form_.PB->position() + 1);
         }
@@ -199,6 +219,12 @@ class DeepWalk {
     }
 
   private:
+    static std::vector<std::wstring> SubkeyNames(const TRegAccess& key) {
+        std::vector<std::wstring> names;
+        key.GetKeyNames(names);
+        return ListedNames(std::move(names));
+    }
+
     void showKey(const std::wstring& location) {
         const ULONGLONG now = GetTickCount64();
         if (now < nextKeyShown_) {
@@ -210,40 +236,29 @@ class DeepWalk {
         nextKeyShown_ = now + KeyShownEveryMs;
     }
 
-    void walkKey(const std::vector<std::wstring>& keyNames) {
+    // Walks the key named last in keyNames, opened below its parent's open key.
+    void walkKey(HKEY parent, const std::vector<std::wstring>& keyNames) {
         tk::app().answerStep();
-        const std::wstring path = Joined(keyNames);
-        const std::wstring location = branch_.location + L"\\" + path;
+        const std::wstring location = branch_.location + L"\\" + Joined(keyNames);
         showKey(location);
+        TRegAccess key(KEY_READ);
+        key.SetRootKey(parent);
+        if (!key.OpenKey(keyNames.back(), false))
+            return;
         const bool deeper = static_cast<int>(keyNames.size()) < branch_.depth;
-        for (const std::wstring& subkey : testValues(keyNames, path, location, deeper)) {
+        const std::vector<std::wstring> subkeys = deeper ? SubkeyNames(key) : NoNames;
+        for (const auto& [name, data] : StringValues(key.CurrentKey()))
+            testValue(keyNames, location, name, data);
+        for (const std::wstring& subkey : subkeys) {
             std::vector<std::wstring> next = keyNames;
             next.push_back(subkey);
-            walkKey(next);
+            walkKey(key.CurrentKey(), next);
         }
-    }
-
-    // Tests the values of the key; returns its subkeys when the walk goes deeper.
-    std::vector<std::wstring> testValues(const std::vector<std::wstring>& keyNames,
-                                         const std::wstring& path, const std::wstring& location,
-                                         bool deeper) {
-        TRegAccess key(KEY_READ);
-        key.SetRootKey(branch_.root);
-        if (!key.OpenKey(L"\\" + branch_.key + L"\\" + path, false))
-            return {};
-        ForEachValueText(key.CurrentKey(), true,
-                         [&](const std::wstring& name, const std::wstring& data) {
-                             testValue(keyNames, location, name, data);
-                         });
-        std::vector<std::wstring> subkeys;
-        if (deeper)
-            key.GetKeyNames(subkeys);
-        return ListedNames(std::move(subkeys));
     }
 
     void testValue(const std::vector<std::wstring>& keyNames, const std::wstring& location,
                    const std::wstring& name, const std::wstring& data) {
-        const std::wstring path = DeepFindingPath(data, keyNames, branch_.rules, drivePrefix_);
+        const std::wstring path = DeepFindingPath(form_, branch_, keyNames, name, data);
         if (!path.empty())
             form_.AddFinding(*form_.LV2, path,
                              {MissingReport, name.empty() ? DefaultValueName : name, location});
@@ -251,7 +266,6 @@ class DeepWalk {
 
     TForm1& form_;
     const DeepBranch& branch_;
-    const std::wstring drivePrefix_;
     ULONGLONG nextKeyShown_ = 0;
     std::wstring lastKey_; // walked but not shown yet
 };
@@ -279,8 +293,8 @@ const DeepBranch* BranchOf(const std::vector<DeepBranch>& branches, const std::w
 
 // Deletes the value of a finding that still stands as the scan found it; a default
 // value is emptied, never deleted.
-TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
-                                    const std::wstring& drivePrefix, const tk::ListItem& row) {
+TForm1::RemoveOutcome RemoveFinding(const TForm1& form, const std::vector<DeepBranch>& branches,
+                                    const tk::ListItem& row) {
     using Outcome = TForm1::RemoveOutcome;
     std::vector<std::wstring> keyNames;
     const DeepBranch* branch = BranchOf(branches, RowSubItem(row, LocationColumn), keyNames);
@@ -290,7 +304,7 @@ TForm1::RemoveOutcome RemoveFinding(const std::vector<DeepBranch>& branches,
     const std::wstring detail = RowSubItem(row, DetailColumn);
     const std::wstring name = detail == DefaultValueName ? std::wstring() : detail;
     const std::wstring data = ReadRegStringOnly(path, name, branch->root);
-    const std::wstring found = DeepFindingPath(data, keyNames, branch->rules, drivePrefix);
+    const std::wstring found = DeepFindingPath(form, *branch, keyNames, name, data);
     if (found != row.caption)
         return Outcome::NoLongerFound;
     TRegAccess writer(KEY_SET_VALUE | KEY_QUERY_VALUE);
@@ -336,16 +350,8 @@ std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::
     }
 }
 
-std::wstring DeepFindingPath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
-                             DeepRules rules, const std::wstring& drivePrefix) {
-    const std::wstring candidate = DeepCandidatePath(data, keyNames, rules, drivePrefix);
-    if (!IsMissingPath(data, candidate) ||
-        SomePartNamesSomething(data, keyNames, rules, drivePrefix))
-        return {};
-    return candidate;
-}
-
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {
+    const RememberedAnswers remembered;
     form.RunScanFrame(*form.LV2, DeepColumns, [&form, &branches] {
         form.labeldeep->show();
         form.AdvanceProgress(0, WalkStartProgress);
@@ -357,9 +363,8 @@ void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches) {
 }
 
 void RemoveDeepFindings(TForm1& form, const std::vector<DeepBranch>& branches) {
-    const std::wstring drivePrefix = form.SystemDrivePrefix;
-    form.RunRemoveFrame(*form.LV2, [&branches, &drivePrefix](const tk::ListItem& row) {
-        return RemoveFinding(branches, drivePrefix, row);
+    form.RunRemoveFrame(*form.LV2, [&form, &branches](const tk::ListItem& row) {
+        return RemoveFinding(form, branches, row);
     });
 }
 

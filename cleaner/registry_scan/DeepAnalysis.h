@@ -34,12 +34,6 @@ std::vector<DeepBranch> DeepBranches();
 std::wstring DeepCandidatePath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
                                DeepRules rules, const std::wstring& drivePrefix);
 
-// The caption of the finding the value makes, its candidate path, or the empty text when it
-// is no finding: a value is one when its candidate and each part of a ";"-separated list
-// name nothing that exists.
-std::wstring DeepFindingPath(const std::wstring& data, const std::vector<std::wstring>& keyNames,
-                             DeepRules rules, const std::wstring& drivePrefix);
-
 // The scan into LV2 over the given branches, and the removal of LV2's checked findings
 // that lie in them.
 void RunDeepAnalysis(TForm1& form, const std::vector<DeepBranch>& branches);

@@ -89,4 +89,9 @@ std::wstring RowSubItem(const tk::ListItem& row, std::size_t index) {
     return index < row.subItems.size() ? row.subItems[index] : std::wstring();
 }
 
+bool SameKeyPath(const std::wstring& first, const std::wstring& second) {
+    return CompareStringOrdinal(first.data(), static_cast<int>(first.size()), second.data(),
+                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}
+
 } // namespace tidewell

@@ -50,6 +50,9 @@ TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& writer, const TRegAccess& r
 // The same through one key open both to set and to query values.
 TForm1::RemoveOutcome RemoveValueFinding(TRegAccess& key, const std::wstring& name);
 
+// Registry key paths name the same key: they compare without regard to letter case.
+bool SameKeyPath(const std::wstring& first, const std::wstring& second);
+
 // The sub-item of a row, empty when the row has none there.
 std::wstring RowSubItem(const tk::ListItem& row, std::size_t index);
 

@@ -14,73 +14,6 @@
 
 namespace tidewell {
 
-namespace {
-
-// The program names CreateProcess would try for the command line, in its order: the
-// quoted part, or every blank-separated prefix from the shortest to the whole line.
-std::vector<std::wstring> ProgramCandidates(const std::wstring& commandLine) {
-    const std::wstring line = Trimmed(commandLine);
-    if (line.empty())
-        return {};
-    if (line.front() == L'"') {
-        const std::size_t closing = line.find(L'"', 1);
-        return {line.substr(1, closing == std::wstring::npos ? std::wstring::npos : closing - 1)};
-    }
-    std::vector<std::wstring> candidates;
-    for (std::size_t at = 1; at < line.size(); ++at)
-        if (IsBlank(line[at]) && !IsBlank(line[at - 1]))
-            candidates.push_back(line.substr(0, at));
-    candidates.push_back(line);
-    return candidates;
-}
-
-// A drive-letter, UNC or rooted path: used as it stands, without searching.
-bool IsFullPath(const std::wstring& name) {
-    return (name.size() >= 2 && name[1] == L':') || (!name.empty() && IsPathSeparator(name[0]));
-}
-
-// ".\name" or "..\name": only the current folder applies.
-bool IsCurrentFolderRelative(const std::wstring& name) {
-    return (name.size() >= 2 && name[0] == L'.' && IsPathSeparator(name[1])) ||
-           (name.size() >= 3 && name[0] == L'.' && name[1] == L'.' && IsPathSeparator(name[2]));
-}
-
-// A name looked up in the search folders rather than used as it stands.
-bool IsSearchedName(const std::wstring& name) {
-    return !IsFullPath(name) && !IsCurrentFolderRelative(name);
-}
-
-bool ProgramExists(std::wstring name, const std::vector<std::wstring>& searchFolders) {
-    if (name.empty())
-        return false;
-    if (!HasExtension(name))
-        name += L".exe";
-    if (!IsSearchedName(name))
-        return !NamesNoFile(name);
-    return MayBeInFolders(name, searchFolders, NamesNoFile);
-}
-
-bool NeedsSearch(const std::vector<std::wstring>& candidates) {
-    for (const std::wstring& candidate : candidates)
-        if (IsSearchedName(candidate))
-            return true;
-    return false;
-}
-
-} // namespace
-
-int ProbeCommandLine(const std::wstring& commandLine) {
-    for (const std::wstring& line : ExpandedForms(commandLine)) {
-        const std::vector<std::wstring> candidates = ProgramCandidates(line);
-        const std::vector<std::wstring> folders =
-            NeedsSearch(candidates) ? SearchFolders() : std::vector<std::wstring>();
-        for (const std::wstring& candidate : candidates)
-            if (ProgramExists(candidate, folders))
-                return 0;
-    }
-    return 1;
-}
-
 std::wstring ReadWholeString(HKEY key, const std::wstring& name) {
     std::vector<wchar_t> buffer(512);
     for (;;) {
@@ -131,16 +64,30 @@ bool IsBrokenCommand(const std::wstring& command) {
     return !command.empty() && ProbeCommandLine(command) == 1;
 }
 
-void ScanRunKey(TForm1& form, const RunKey& runKey) {
+// A broken command that the user has not put on the category's ignore list.
+bool IsStartupFinding(const TForm1& form, const std::wstring& name, const std::wstring& command) {
+    return !TForm1::IsIgnored(*form.lvignoredsp, name) && IsBrokenCommand(command);
+}
+
+// The name and command of every value of the key, read before any is judged.
+std::vector<std::pair<std::wstring, std::wstring>> ReadEntries(const RunKey& runKey) {
+    std::vector<std::pair<std::wstring, std::wstring>> entries;
     TRegAccess registry(KEY_READ);
     registry.SetRootKey(runKey.root);
-    if (!registry.OpenKey(runKey.path, false))
-        return;
-    ForEachValue(registry.CurrentKey(), [&](const std::wstring& name, const std::wstring& command) {
+    if (registry.OpenKey(runKey.path, false))
+        ForEachValue(registry.CurrentKey(),
+                     [&entries](const std::wstring& name, const std::wstring& command) {
+                         entries.emplace_back(name, command);
+                     });
+    return entries;
+}
+
+void ScanRunKey(TForm1& form, const RunKey& runKey) {
+    for (const auto& [name, command] : ReadEntries(runKey)) {
         tk::app().keepAnswering();
-        if (IsBrokenCommand(command) && !TForm1::IsIgnored(*form.lvignoredsp, name))
+        if (IsStartupFinding(form, name, command))
             form.AddFinding(*form.lvsp, name, {MissingReport, command, runKey.location});
-    });
+    }
 }
 
 // A Run key as one removal reads and deletes in it; opened on its first row.
@@ -191,7 +138,16 @@ TForm1::RemoveOutcome RemoveEntry(OpenRunKeys& keys, const tk::ListItem& row) {
 
 } // namespace
 
+std::optional<bool> StartupVerdict(const TForm1& form, HKEY root, const std::wstring& key,
+                                   const std::wstring& name, const std::wstring& command) {
+    for (const RunKey* runKey : {&UserRun, &UserRunOnce, &MachineRun})
+        if (runKey->root == root && SameKeyPath(runKey->path + 1, key))
+            return IsStartupFinding(form, name, command);
+    return std::nullopt;
+}
+
 void TForm1::StartupExecute() {
+    const RememberedAnswers remembered;
     RunScanFrame(*lvsp, StartupColumns, [this] {
         AdvanceProgress(0, 30);
         ScanRunKey(*this, UserRun);

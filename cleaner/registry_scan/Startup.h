@@ -4,14 +4,18 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tidewell {
 
-// 1 when the command line names no program that could be started, otherwise 0. Nothing
-// is started: the program is looked up the way CreateProcess would look it up, after the
-// environment variables of the text are expanded.
-int ProbeCommandLine(const std::wstring& commandLine);
+class TForm1;
+
+// Whether a registry value is a finding of the start-up programs, for a value of a key that
+// the category scans (the key given below its root, without a leading backslash); nothing
+// for a value of any other key.
+std::optional<bool> StartupVerdict(const TForm1& form, HKEY root, const std::wstring& key,
+                                   const std::wstring& name, const std::wstring& command);
 
 // The whole text of a string value (REG_SZ or REG_EXPAND_SZ) of an open key, cut at its
 // first zero character; empty when the value is missing or of another kind.

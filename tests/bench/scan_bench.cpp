@@ -486,7 +486,7 @@ void WalkDeep(TForm1&) {
 }
 
 // The junk-file categories search below the system folder, named while their files are
-// there as a folder of the benchmark's own (WINDOWS in capitals, as the chkdsk search wants).
+// there as a folder of the benchmark's own.
 std::shared_ptr<PointedValue> PointSystemRoot(const std::wstring& tree) {
     return std::make_shared<PointedValue>(HKEY_LOCAL_MACHINE, NtCurrentVersionKey, L"SystemRoot",
                                           tree + L"WINDOWS");
@@ -548,9 +548,61 @@ void WalkLogs(TForm1&) {
         WalkFolder(root + folder, mask);
 }
 
-// The chkdsk search looks in the root of the system folder's drive.
+// A drive letter that names a folder while the object lives; empty where none is free. Under
+// Wine a drive is a link in the prefix's dosdevices folder.
+class BenchDrive {
+  public:
+    explicit BenchDrive(const std::wstring& folder) {
+        const DWORD used = GetLogicalDrives();
+        for (wchar_t letter = L'T'; letter <= L'Y' && device_.empty(); ++letter)
+            if (!(used & (1u << (letter - L'A'))))
+                device_ = std::wstring(1, letter) + L":";
+        if (device_.empty())
+            return;
+        if (WineUnixName())
+            RunUnixScript("ln -s " + Quoted(UnixPath(folder)) + " " + link() + "\n");
+        else if (!DefineDosDeviceW(0, device_.c_str(), folder.c_str()))
+            device_.clear();
+    }
+    ~BenchDrive() {
+        if (device_.empty())
+            return;
+        if (WineUnixName())
+            RunUnixScript("rm -f " + link() + "\n");
+        else
+            DefineDosDeviceW(DDD_REMOVE_DEFINITION, device_.c_str(), nullptr);
+    }
+    BenchDrive(const BenchDrive&) = delete;
+    BenchDrive& operator=(const BenchDrive&) = delete;
+
+    const std::wstring& device() const { return device_; }
+
+  private:
+    // The link in the prefix, which the shell knows from the environment it inherits.
+    std::string link() const {
+        return "\"$WINEPREFIX\"/dosdevices/" +
+               std::string(1, static_cast<char>(std::tolower(device_[0]))) + ":";
+    }
+
+    std::wstring device_;
+};
+
+// The chkdsk search looks in the root of the system folder's drive. The fragments go into a
+// folder of the benchmark's own that a drive letter of its own names, and the system folder
+// is named on that drive: a drive root that held 100,000 files would keep its grown folder
+// and slow every later look-up there.
 std::function<void()> SeedChkdsk(TForm1&, int count) {
-    return SeedSystemFiles(L"chkdsk", L"", {L"", L"File" + Prefixed(L""), L".chk", count});
+    const std::wstring tree = BenchFolder(L"chkdsk");
+    std::filesystem::create_directories(tree);
+    auto drive = std::make_shared<BenchDrive>(tree.substr(0, tree.size() - 1));
+    if (drive->device().empty()) {
+        std::fprintf(stderr, "no free drive letter for the chkdsk fragments\n");
+        std::exit(1);
+    }
+    const auto pointed = std::make_shared<PointedValue>(
+        HKEY_LOCAL_MACHINE, NtCurrentVersionKey, L"SystemRoot", drive->device() + L"\\WINDOWS");
+    CreateFiles({{tree, L"File" + Prefixed(L""), L".chk", count}});
+    return [tree, drive, pointed] { RemoveTree(tree); };
 }
 
 void WalkChkdsk(TForm1&) {

@@ -97,11 +97,13 @@ TEST_F(SerialActiveX, ServersFoundInTheirUsualFormsAreNoFindings) {
         classId(L"%ProgramFiles%\\" + app + L"\\x.dll", REG_EXPAND_SZ),
         classId(L"Q:\\Servers\\x.dll"),
         classId(L"%TwNoSuchVariable%\\x.dll", REG_EXPAND_SZ),
+        classId(L"\\\\?\\Q:\\Servers\\x.dll"),
     };
     const std::vector<std::wstring> gone{
         localServer(classId(MissingServer), L"C:\\NoSuchFolder\\gone.exe"),
         classId(folder.path() + L"\\absent"),
-        classId(L"%ProgramFiles%\\" + app + L"\\gone.dll", REG_EXPAND_SZ)};
+        classId(L"%ProgramFiles%\\" + app + L"\\gone.dll", REG_EXPAND_SZ),
+        classId(L"\\\\?\\" + std::wstring(MissingServer))};
     const std::wstring noValue = classId(L"");
     form->ActiveXExecute();
     for (const std::wstring& id : present)

@@ -1,5 +1,6 @@
 #include "cleaner/registry_scan/DeepAnalysis.h"
 #include "privacy_test_support.h"
+#include "registry_findings_support.h"
 
 using privacytest::Captions;
 using privacytest::CheckOnly;
@@ -158,18 +159,67 @@ TEST_F(SerialDeepAnalysis, ExistingPathsAreNoFindings) {
     for (const auto& [path, name, data] : lists)
         seed(path, name, data);
     const std::vector<std::wstring> gone{missing + L";" + missing + L"\\*.txt",
-                                         missing + L"\\page.htm#part",
+                                         missing + L"\\100%\\app.exe", missing + L"\\page.htm#part",
                                          missing + L"; " + missing + L"\\Sub*\\report.txt"};
     seed(L"A", L"gone", gone[0]);
-    seed(L"A\\B", L"gone", gone[1] + L",1");
-    seed(L"A\\B\\C\\D", L"gone", gone[2]);
+    seed(L"A", L"percent", gone[1]);
+    seed(L"A\\B", L"gone", gone[2] + L",1");
+    seed(L"A\\B\\C\\D", L"gone", gone[3]);
     scan();
     EXPECT_EQ(gone, Captions(*form->LV2));
     remove();
     for (const wchar_t* path : {L"A", L"A\\B", L"A\\B\\C\\D"})
         EXPECT_FALSE(exists(path, L"gone")) << path;
+    EXPECT_FALSE(exists(L"A", L"percent"));
     for (const auto& [path, name, data] : lists)
         EXPECT_TRUE(exists(path, name)) << data;
+}
+
+// A Run value or a class's server is judged as start-up programs or ActiveX and DLLs judge
+// it: neither what the user ignored there nor a server the loader finds with ".dll" added
+// is deleted, while a dead entry and a dead server are.
+TEST_F(SerialDeepAnalysis, RunValuesAndServersKeepTheirCategorysVerdict) {
+    const wchar_t run[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const scantest::SavedKey savedRun(HKEY_CURRENT_USER, run);
+    form->ProgramFilesDir = folder.path();
+    folder.write(L"server.dll");
+    const std::wstring entries[] = {scantest::UniqueName(L"TwDeepIgnored"),
+                                    scantest::UniqueName(L"TwDeepDead")};
+    for (const std::wstring& entry : entries)
+        SetString(HKEY_CURRENT_USER, run, entry, missing + L"\\" + entry + L".exe");
+    regtest::SeededKeys classes;
+    std::vector<std::tuple<HKEY, std::wstring, std::wstring>> servers;
+    for (const auto& [root, path] : {std::pair{HKEY_CURRENT_USER, L"Software\\Classes\\CLSID\\"},
+                                     std::pair{HKEY_LOCAL_MACHINE, L"SOFTWARE\\Classes\\CLSID\\"}})
+        for (const std::wstring& server :
+             {folder.path() + L"\\server", missing + L"\\ignored.dll", missing + L"\\dead.dll"}) {
+            const std::wstring key =
+                std::wstring(path) + L"{" + scantest::UniqueName(L"TwDeepAx") + L"}";
+            classes.add(root, key);
+            servers.emplace_back(root, key + L"\\InprocServer32", server);
+            SetString(root, key + L"\\InprocServer32", L"", server);
+        }
+    const auto ignore = [](tk::ListView& list, const std::wstring& caption) {
+        const std::vector<std::wstring> captions = Captions(list);
+        list.setItemIndex(static_cast<int>(std::find(captions.begin(), captions.end(), caption) -
+                                           captions.begin()));
+    };
+    form->StartupExecute();
+    ignore(*form->lvsp, entries[0]);
+    form->OBsp2Click();
+    form->ActiveXExecute();
+    ignore(*form->lvax, missing + L"\\ignored.dll");
+    form->obax2Click();
+    form->DeepExecute();
+    regtest::CheckOnly(*form->LV2, [this](const tk::ListItem& row) {
+        return row.caption.rfind(missing, 0) == 0 || row.caption.rfind(folder.path(), 0) == 0;
+    });
+    form->removedaExecute();
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, run, entries[0]));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, run, entries[1]));
+    for (const auto& [root, key, server] : servers)
+        EXPECT_EQ(server == missing + L"\\dead.dll" ? L"" : server, ReadRegString(key, L"", root))
+            << server;
 }
 
 // Data of other types is never a path, even when its bytes spell one.

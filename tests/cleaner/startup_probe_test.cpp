@@ -26,6 +26,8 @@ TEST(ProbeCommandLine, MissingProgramCannotBeStarted) {
     EXPECT_EQ(1, ProbeCommandLine(L"C:\\NoSuchFolder\\nothing.exe"));
     EXPECT_EQ(1, ProbeCommandLine(L"\"C:\\No Such Folder\\nothing.exe\" /quiet"));
     EXPECT_EQ(1, ProbeCommandLine(L"no_such_program_anywhere /x"));
+    EXPECT_EQ(1, ProbeCommandLine(L"\\\\?\\C:\\NoSuchFolder\\nothing.exe"));
+    EXPECT_EQ(1, ProbeCommandLine(L"C:\\NoSuchFolder\\100%\\nothing.exe %1"));
     EXPECT_EQ(1, ProbeCommandLine(L""));
 }
 
@@ -35,6 +37,8 @@ TEST(ProbeCommandLine, ProgramTheSystemCannotLookAtMayStart) {
     EXPECT_EQ(0, ProbeCommandLine(L"\"" + TempFolder().file(L"out<1>.exe") + L"\""));
     EXPECT_EQ(0, ProbeCommandLine(L"Q:\\Tools\\app.exe /x"));
     EXPECT_EQ(0, ProbeCommandLine(L"%TwNoSuchVariable%\\app.exe"));
+    for (const wchar_t* prefix : {L"\\\\?\\", L"\\??\\", L"\\\\.\\"})
+        EXPECT_EQ(0, ProbeCommandLine(prefix + std::wstring(L"Q:\\Tools\\app.exe"))) << prefix;
 }
 
 TEST(ProbeCommandLine, QuotedProgramWithBlanksIsTakenUpToTheClosingQuote) {

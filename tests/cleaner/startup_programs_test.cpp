@@ -68,20 +68,27 @@ TEST_F(SerialStartupPrograms, ExistingProgramsAreNoFindings) {
         {entry(L"ProgramFiles64"), L"%ProgramFiles%\\" + app + L"\\app.exe", REG_EXPAND_SZ},
         {entry(L"AbsentDrive"), L"Q:\\Tools\\app.exe", REG_SZ},
         {entry(L"Unknown"), L"%TwNoSuchVariable%\\app.exe -x", REG_EXPAND_SZ},
+        {entry(L"DeviceAbsent"), L"\\\\?\\Q:\\Tools\\app.exe", REG_SZ},
+        {entry(L"ObjectAbsent"), L"\\??\\Q:\\Tools\\app.exe", REG_SZ},
+        {entry(L"Escaped"), L"C:\\NoSuchFolder\\my%20app.exe", REG_SZ},
     };
     for (const auto& [name, command, type] : commands)
         SetString(HKEY_CURRENT_USER, RunPath, name, command, type);
-    const std::wstring gone = entry(L"Gone");
-    SetString(HKEY_CURRENT_USER, RunPath, gone, L"%ProgramFiles%\\" + app + L"\\gone.exe",
+    const std::wstring gone[] = {entry(L"Gone"), entry(L"DeviceGone")};
+    SetString(HKEY_CURRENT_USER, RunPath, gone[0], L"%ProgramFiles%\\" + app + L"\\gone.exe",
               REG_EXPAND_SZ);
+    SetString(HKEY_CURRENT_USER, RunPath, gone[1], L"\\\\?\\" + std::wstring(MissingProgram));
     form->StartupExecute();
     for (const auto& [name, command, type] : commands)
         EXPECT_TRUE(rowsNamed(name).empty()) << command.substr(0, 80);
-    checkOnlyRowsNamed(gone, UserRunLocation);
+    regtest::CheckOnly(*form->lvsp, [&gone](const tk::ListItem& row) {
+        return row.caption == gone[0] || row.caption == gone[1];
+    });
     form->removespExecute();
     for (const auto& [name, command, type] : commands)
         EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, name)) << command.substr(0, 80);
-    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, RunPath, gone));
+    for (const std::wstring& name : gone)
+        EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, RunPath, name)) << name;
 }
 
 TEST_F(SerialStartupPrograms, LongMissingCommandIsListedWhole) {
@@ -162,6 +169,8 @@ TEST_F(SerialStartupPrograms, EntryFixedBeforeRemovalIsKept) {
     checkOnlyRowsNamed(name, UserRunLocation);
     form->removespExecute();
     EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, RunPath, name));
+    EXPECT_TRUE(rowsNamed(name).empty());
+    form->StartupExecute();
     EXPECT_TRUE(rowsNamed(name).empty());
 }
 
