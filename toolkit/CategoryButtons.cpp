@@ -145,10 +145,10 @@ void CategoryButtons::paint(Canvas& canvas) {
 }
 
 FontSpec CategoryButtons::textFont() const {
-    FontSpec spec = font();
+    FontSpec text = font();
     if (!enabled())
-        spec.color = GetSysColor(COLOR_GRAYTEXT);
-    return spec;
+        text.color = GetSysColor(COLOR_GRAYTEXT);
+    return text;
 }
 
 FontSpec CategoryButtons::paintHeaderBackground(Canvas& canvas, const RECT& rect) const {
